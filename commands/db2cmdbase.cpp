@@ -1,0 +1,100 @@
+#include "commands/db2cmdbase.h"
+
+#include "db2api/contexthandleregistry.h"
+#include "db2api/db2apicontext.h"
+#include "db2api/db2message.h"
+#include "native/javaexception.h"
+
+const char* const kNoSuchFunctionMessage = "Call DB2 API fail, no such function";
+const char* const kRequiresDatabaseMessage = "Error: This command requires database connection!";
+const char* const kRequiresInstanceMessage = "Error: This command requires instance connection!";
+
+CDB2CmdBase::CDB2CmdBase(const tarvinex::JavaObject& command, const tarvinex::JavaObject& context,
+                         const tarvinex::JavaObject& container)
+    : commandObj(command), contextObj(context), containerObj(container) {}
+
+CDB2CmdBase::~CDB2CmdBase() = default;
+
+bool CDB2CmdBase::BuildResultSet() { return true; }
+
+bool CDB2CmdBase::Execute() {
+    if (!SetupData()) {
+        FreeData(false);
+        return false;
+    }
+    // A Java call that failed while the parameters were read leaves an exception pending and a
+    // defaulted value behind. DB2 must not act on it while Java is told the command failed.
+    if (ExceptionOccurred()) {
+        FreeData(false);
+        return false;
+    }
+    if (!SetupContext()) {
+        FreeData(false);
+        return false;
+    }
+    const bool ok = CallDB2API();
+    if (ok) {
+        BuildResultSet();
+    }
+    FreeData(ok);
+    return ok;
+}
+
+JNIEnv* CDB2CmdBase::getEnv() const { return commandObj.getEnv(); }
+
+bool CDB2CmdBase::ExceptionOccurred() const {
+    JNIEnv* env = getEnv();
+    return env != nullptr && env->ExceptionCheck() == JNI_TRUE;
+}
+
+void CDB2CmdBase::throwJavaException(const char* message) { ThrowJavaException(getEnv(), message); }
+
+bool CDB2CmdBase::isDB2Error(sqlca& ca) {
+    if (ca.sqlcode >= 0) {
+        return false;
+    }
+    throwJavaException(db2::GetError(ca).c_str());
+    return true;
+}
+
+bool CDB2CmdBase::checkDB2Call(int rc, const sqlca& ca) {
+    if (rc == -1 && ca.sqlcode == 0) {
+        throwJavaException(kNoSuchFunctionMessage);
+        return false;
+    }
+    if (ca.sqlcode < 0) {
+        throwJavaException(db2::GetError(ca).c_str());
+        return false;
+    }
+    if (ca.sqlcode > 0) {
+        contextObj.setWarningMessage(db2::GetMessage(ca).c_str());
+    }
+    return true;
+}
+
+bool CDB2CmdBase::isAboveVersion8_2() {
+    if (!(contextObj.getClientVersion() > 8.2)) {
+        return false;
+    }
+    return contextObj.getDatabaseVersion() > 8.2;
+}
+
+bool CDB2CmdBase::setupDatabaseContext() {
+    void* ctx = db2::ContextHandleRegistry::FromHandle(contextObj.getDatabaseConnectionContext());
+    if (ctx == nullptr) {
+        throwJavaException(kRequiresDatabaseMessage);
+        return false;
+    }
+    db2::CDB2APIContext::AttachCtx(ctx);
+    return true;
+}
+
+bool CDB2CmdBase::setupInstanceContext() {
+    void* ctx = db2::ContextHandleRegistry::FromHandle(contextObj.getInstanceConnectionContext());
+    if (ctx == nullptr) {
+        throwJavaException(kRequiresInstanceMessage);
+        return false;
+    }
+    db2::CDB2APIContext::AttachCtx(ctx);
+    return true;
+}

@@ -1,0 +1,340 @@
+// The DB2 structures the directory and configuration commands exchange with the client library,
+// declared from the published API reference. Unix layouts (natural alignment); every size and
+// offset is pinned below, for both LP64 and ILP32, so a slip shows at compile time.
+//
+// Character fields of directory entries handed out by the client are blank-padded and not
+// terminated: read them at their width. Fields the caller fills (node, DCS entries) carry one
+// extra byte for a terminating NUL.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "db2types.h"
+
+// ---------------------------------------------------------------------------------------------
+// Field widths.
+constexpr std::size_t SQL_ALIAS_SZ = 8;
+constexpr std::size_t SQL_DBNAME_SZ = 8;
+constexpr std::size_t SQL_DRIVE_SZ = 215;  // 12 on Windows; we build for Unix only
+constexpr std::size_t SQL_INAME_SZ = 8;
+constexpr std::size_t SQL_NNAME_SZ = 8;
+constexpr std::size_t SQL_DBTYPE_SZ = 20;
+constexpr std::size_t SQL_CMT_SZ = 30;
+constexpr std::size_t SQL_DIR_NAME_SZ = 255;  // global database name
+constexpr std::size_t SQL_DCEPRIN_SZ = 1024;
+constexpr std::size_t SQL_LU_SZ = 8;
+constexpr std::size_t SQL_MODE_SZ = 8;
+constexpr std::size_t SQL_NETID_SZ = 8;
+constexpr std::size_t SQL_SYM_DEST_SZ = 8;
+constexpr std::size_t SQL_HOSTNAME_SZ = 255;
+constexpr std::size_t SQL_SERVICE_NAME_SZ = 14;
+constexpr std::size_t SQL_FILESERVER_SZ = 48;
+constexpr std::size_t SQL_OBJECTNAME_SZ = 48;
+constexpr std::size_t SQL_INSTNAME_SZ = 8;
+constexpr std::size_t SQL_COMPUTERNAME_SZ = 15;
+constexpr std::size_t SQL_SYSTEM_NAME_SZ = 21;
+constexpr std::size_t SQL_TPNAME_SZ = 64;
+constexpr std::size_t SQL_LANADDRESS_SZ = 12;
+constexpr std::size_t SQL_RMTNAME_SZ = 8;  // NetBIOS remote node name
+constexpr std::size_t SQL_DCS_CMT_SZ = 30;
+constexpr std::size_t SQL_DCS_LDB_SZ = 8;
+constexpr std::size_t SQL_DCS_TDB_SZ = 18;
+constexpr std::size_t SQL_AR_SZ = 32;  // 8 before release 9.5
+constexpr std::size_t SQL_DCS_PARMS_SZ = 512;
+
+// ---------------------------------------------------------------------------------------------
+// Structure identifiers the caller stores in struct_id.
+constexpr sqluint16 SQL_DCS_STR_ID = 0x100;
+constexpr sqluint16 SQL_NODE_STR_ID = 0x200;
+
+// Communication protocols (sqleninfo.protocol, sqle_node_struct.protocol).
+constexpr unsigned char SQL_PROTOCOL_APPC = 0;
+constexpr unsigned char SQL_PROTOCOL_NETB = 1;
+constexpr unsigned char SQL_PROTOCOL_APPN = 2;
+constexpr unsigned char SQL_PROTOCOL_TCPIP = 3;
+constexpr unsigned char SQL_PROTOCOL_CPIC = 4;
+constexpr unsigned char SQL_PROTOCOL_IPXSPX = 5;
+constexpr unsigned char SQL_PROTOCOL_LOCAL = 6;
+constexpr unsigned char SQL_PROTOCOL_NPIPE = 7;
+constexpr unsigned char SQL_PROTOCOL_SOCKS = 8;
+constexpr unsigned char SQL_PROTOCOL_TCPIP4 = 9;
+constexpr unsigned char SQL_PROTOCOL_TCPIP6 = 10;
+constexpr unsigned char SQL_PROTOCOL_SOCKS4 = 11;
+
+// Database directory entry types (sqledinfo.type).
+constexpr char SQL_INDIRECT = '0';
+constexpr char SQL_REMOTE = '1';
+constexpr char SQL_HOME = '2';
+constexpr char SQL_DCE = '3';
+constexpr char SQL_LDAP = '4';
+
+// Authentication types (sqledinfo.authentication, catalog database).
+constexpr unsigned short SQL_AUTHENTICATION_SERVER = 0;
+constexpr unsigned short SQL_AUTHENTICATION_CLIENT = 1;
+constexpr unsigned short SQL_AUTHENTICATION_DCS = 2;
+constexpr unsigned short SQL_AUTHENTICATION_DCE = 3;
+constexpr unsigned short SQL_AUTHENTICATION_SVR_ENCRYPT = 4;
+constexpr unsigned short SQL_AUTHENTICATION_NOT_SPEC = 255;
+
+// ---------------------------------------------------------------------------------------------
+// Database directory entry (sqledgne).
+struct sqledinfo {
+    char alias[SQL_ALIAS_SZ];
+    char dbname[SQL_DBNAME_SZ];
+    char drive[SQL_DRIVE_SZ];
+    char intname[SQL_INAME_SZ];
+    char nodename[SQL_NNAME_SZ];
+    char dbtype[SQL_DBTYPE_SZ];
+    char comment[SQL_CMT_SZ];
+    short com_codepage;
+    char type;
+    unsigned short authentication;
+    char glbdbname[SQL_DIR_NAME_SZ];
+    char dceprincipal[SQL_DCEPRIN_SZ];
+    short cat_nodenum;
+    short nodenum;
+};
+
+// Node directory entry (sqlengne).
+struct sqleninfo {
+    char nodename[SQL_NNAME_SZ];
+    char local_lu[SQL_LU_SZ];
+    char partner_lu[SQL_LU_SZ];
+    char mode[SQL_MODE_SZ];
+    char comment[SQL_CMT_SZ];
+    unsigned short com_codepage;
+    unsigned short adapter;
+    char networkid[SQL_NETID_SZ];
+    char protocol;
+    char sym_dest_name[SQL_SYM_DEST_SZ];
+    unsigned short security_type;
+    char hostname[SQL_HOSTNAME_SZ];
+    char service_name[SQL_SERVICE_NAME_SZ];
+    char fileserver[SQL_FILESERVER_SZ];
+    char objectname[SQL_OBJECTNAME_SZ];
+    char instance_name[SQL_INSTNAME_SZ];
+    char computername[SQL_COMPUTERNAME_SZ];
+    char system_name[SQL_SYSTEM_NAME_SZ];
+    char remote_instname[SQL_INSTNAME_SZ];
+    char catalog_node_type;
+    unsigned short os_type;
+    char chgpwd_lu[SQL_LU_SZ];
+    char transpn[SQL_TPNAME_SZ];
+    char lanaddr[SQL_LANADDRESS_SZ];
+};
+
+// DCS directory entry (sqlegdad, sqlegdel, sqlegdgt); the 9.5 and later layout.
+struct sql_dir_entry {
+    unsigned short struct_id;  // SQL_DCS_STR_ID
+    unsigned short release;    // set by the client
+    unsigned short codepage;
+    char comment[SQL_DCS_CMT_SZ + 1];
+    char ldb[SQL_DCS_LDB_SZ + 1];
+    char tdb[SQL_DCS_TDB_SZ + 1];
+    char ar[SQL_AR_SZ + 1];
+    char parm[SQL_DCS_PARMS_SZ + 1];
+};
+
+// Node to catalog (sqlectnd); followed by one protocol structure below.
+struct sqle_node_struct {
+    unsigned short struct_id;  // SQL_NODE_STR_ID
+    unsigned short codepage;
+    char comment[SQL_CMT_SZ + 1];
+    char nodename[SQL_NNAME_SZ + 1];
+    unsigned char protocol;  // SQL_PROTOCOL_*
+};
+
+// TCP/IP; also for TCPIP4, TCPIP6 and SOCKS.
+struct sqle_node_tcpip {
+    char hostname[SQL_HOSTNAME_SZ + 1];
+    char service_name[SQL_SERVICE_NAME_SZ + 1];
+};
+
+struct sqle_node_netb {
+    unsigned short adapter;
+    char remote_nname[SQL_RMTNAME_SZ + 1];
+};
+
+struct sqle_node_appc {
+    char local_lu[SQL_LU_SZ + 1];
+    char partner_lu[SQL_LU_SZ + 1];
+    char mode[SQL_MODE_SZ + 1];
+};
+
+struct sqle_node_appn {
+    char networkid[SQL_NETID_SZ + 1];
+    char remote_lu[SQL_LU_SZ + 1];
+    char local_lu[SQL_LU_SZ + 1];
+    char mode[SQL_MODE_SZ + 1];
+    char chgpwd_lu[SQL_LU_SZ + 1];
+    char transpn[SQL_TPNAME_SZ + 1];
+    char lanaddr[SQL_LANADDRESS_SZ + 1];
+    unsigned short security_type;
+};
+
+struct sqle_node_cpic {
+    char sym_dest_name[SQL_SYM_DEST_SZ + 1];
+    unsigned short security_type;
+};
+
+struct sqle_node_ipxspx {
+    char fileserver[SQL_FILESERVER_SZ + 1];
+    char objectname[SQL_OBJECTNAME_SZ + 1];
+};
+
+struct sqle_node_local {
+    char instance_name[SQL_INSTNAME_SZ + 1];
+};
+
+struct sqle_node_npipe {
+    char computername[SQL_COMPUTERNAME_SZ + 1];
+    char instance_name[SQL_INSTNAME_SZ + 1];
+};
+
+// ---------------------------------------------------------------------------------------------
+// Configuration (db2CfgGet, db2CfgSet from 8.1 on).
+struct db2CfgParam {
+    db2Uint32 token;
+    char* ptrvalue;  // a buffer of exactly the parameter's width
+    db2Uint32 flags;
+};
+
+// The 9.x layout, with dbpartitionnum; read by the client up to the version number passed.
+struct db2Cfg {
+    db2Uint32 numItems;
+    db2CfgParam* paramArray;
+    db2Uint32 flags;
+    char* dbname;
+    SQL_PDB_NODE_TYPE dbpartitionnum;
+};
+
+// One parameter of the older configuration calls (sqlfxsys, sqlfxdb and their update twins).
+struct sqlfupd {
+    unsigned short token;
+    char* ptrvalue;
+};
+
+// db2CfgParam.flags.
+constexpr db2Uint32 db2CfgParamAutomatic = 1;
+constexpr db2Uint32 db2CfgParamComputed = 2;  // 9.1 and later
+constexpr db2Uint32 db2CfgParamManual = 16;   // set only
+
+// db2Cfg.flags.
+constexpr db2Uint32 db2CfgDatabase = 1;
+constexpr db2Uint32 db2CfgDatabaseManager = 2;
+constexpr db2Uint32 db2CfgImmediate = 4;
+constexpr db2Uint32 db2CfgDelayed = 8;
+constexpr db2Uint32 db2CfgGetDefaults = 64;  // get
+constexpr db2Uint32 db2CfgReset = 64;        // set
+constexpr db2Uint32 db2CfgSingleDbpartition = 512;
+
+// Most parameters one db2CfgGet/db2CfgSet call accepts.
+constexpr db2Uint32 db2CfgMaxParam = 64;
+
+// ---------------------------------------------------------------------------------------------
+// Layouts pinned.
+#define DB2_PIN_SIZE(type, size) static_assert(sizeof(type) == (size), #type " size")
+#define DB2_PIN_OFFSET(type, field, off) \
+    static_assert(offsetof(type, field) == (off), #type "." #field " offset")
+
+DB2_PIN_SIZE(sqledinfo, 1588);
+DB2_PIN_OFFSET(sqledinfo, dbname, 8);
+DB2_PIN_OFFSET(sqledinfo, drive, 16);
+DB2_PIN_OFFSET(sqledinfo, intname, 231);
+DB2_PIN_OFFSET(sqledinfo, nodename, 239);
+DB2_PIN_OFFSET(sqledinfo, dbtype, 247);
+DB2_PIN_OFFSET(sqledinfo, comment, 267);
+DB2_PIN_OFFSET(sqledinfo, com_codepage, 298);
+DB2_PIN_OFFSET(sqledinfo, type, 300);
+DB2_PIN_OFFSET(sqledinfo, authentication, 302);
+DB2_PIN_OFFSET(sqledinfo, glbdbname, 304);
+DB2_PIN_OFFSET(sqledinfo, dceprincipal, 559);
+DB2_PIN_OFFSET(sqledinfo, cat_nodenum, 1584);
+DB2_PIN_OFFSET(sqledinfo, nodenum, 1586);
+
+DB2_PIN_SIZE(sqleninfo, 590);
+DB2_PIN_OFFSET(sqleninfo, local_lu, 8);
+DB2_PIN_OFFSET(sqleninfo, partner_lu, 16);
+DB2_PIN_OFFSET(sqleninfo, mode, 24);
+DB2_PIN_OFFSET(sqleninfo, comment, 32);
+DB2_PIN_OFFSET(sqleninfo, com_codepage, 62);
+DB2_PIN_OFFSET(sqleninfo, adapter, 64);
+DB2_PIN_OFFSET(sqleninfo, networkid, 66);
+DB2_PIN_OFFSET(sqleninfo, protocol, 74);
+DB2_PIN_OFFSET(sqleninfo, sym_dest_name, 75);
+DB2_PIN_OFFSET(sqleninfo, security_type, 84);
+DB2_PIN_OFFSET(sqleninfo, hostname, 86);
+DB2_PIN_OFFSET(sqleninfo, service_name, 341);
+DB2_PIN_OFFSET(sqleninfo, fileserver, 355);
+DB2_PIN_OFFSET(sqleninfo, objectname, 403);
+DB2_PIN_OFFSET(sqleninfo, instance_name, 451);
+DB2_PIN_OFFSET(sqleninfo, computername, 459);
+DB2_PIN_OFFSET(sqleninfo, system_name, 474);
+DB2_PIN_OFFSET(sqleninfo, remote_instname, 495);
+DB2_PIN_OFFSET(sqleninfo, catalog_node_type, 503);
+DB2_PIN_OFFSET(sqleninfo, os_type, 504);
+DB2_PIN_OFFSET(sqleninfo, chgpwd_lu, 506);
+DB2_PIN_OFFSET(sqleninfo, transpn, 514);
+DB2_PIN_OFFSET(sqleninfo, lanaddr, 578);
+
+DB2_PIN_SIZE(sql_dir_entry, 612);
+DB2_PIN_OFFSET(sql_dir_entry, release, 2);
+DB2_PIN_OFFSET(sql_dir_entry, codepage, 4);
+DB2_PIN_OFFSET(sql_dir_entry, comment, 6);
+DB2_PIN_OFFSET(sql_dir_entry, ldb, 37);
+DB2_PIN_OFFSET(sql_dir_entry, tdb, 46);
+DB2_PIN_OFFSET(sql_dir_entry, ar, 65);
+DB2_PIN_OFFSET(sql_dir_entry, parm, 98);
+
+DB2_PIN_SIZE(sqle_node_struct, 46);
+DB2_PIN_OFFSET(sqle_node_struct, codepage, 2);
+DB2_PIN_OFFSET(sqle_node_struct, comment, 4);
+DB2_PIN_OFFSET(sqle_node_struct, nodename, 35);
+DB2_PIN_OFFSET(sqle_node_struct, protocol, 44);
+
+DB2_PIN_SIZE(sqle_node_tcpip, 271);
+DB2_PIN_OFFSET(sqle_node_tcpip, service_name, 256);
+DB2_PIN_SIZE(sqle_node_netb, 12);
+DB2_PIN_OFFSET(sqle_node_netb, remote_nname, 2);
+DB2_PIN_SIZE(sqle_node_appc, 27);
+DB2_PIN_SIZE(sqle_node_appn, 126);
+DB2_PIN_OFFSET(sqle_node_appn, transpn, 45);
+DB2_PIN_OFFSET(sqle_node_appn, lanaddr, 110);
+DB2_PIN_OFFSET(sqle_node_appn, security_type, 124);
+DB2_PIN_SIZE(sqle_node_cpic, 12);
+DB2_PIN_OFFSET(sqle_node_cpic, security_type, 10);
+DB2_PIN_SIZE(sqle_node_ipxspx, 98);
+DB2_PIN_SIZE(sqle_node_local, 9);
+DB2_PIN_SIZE(sqle_node_npipe, 25);
+DB2_PIN_OFFSET(sqle_node_npipe, instance_name, 16);
+
+DB2_PIN_OFFSET(db2CfgParam, token, 0);
+DB2_PIN_OFFSET(db2Cfg, numItems, 0);
+DB2_PIN_OFFSET(sqlfupd, token, 0);
+#if UINTPTR_MAX == 0xFFFFFFFF
+DB2_PIN_SIZE(db2CfgParam, 12);
+DB2_PIN_OFFSET(db2CfgParam, ptrvalue, 4);
+DB2_PIN_OFFSET(db2CfgParam, flags, 8);
+DB2_PIN_SIZE(db2Cfg, 20);
+DB2_PIN_OFFSET(db2Cfg, paramArray, 4);
+DB2_PIN_OFFSET(db2Cfg, flags, 8);
+DB2_PIN_OFFSET(db2Cfg, dbname, 12);
+DB2_PIN_OFFSET(db2Cfg, dbpartitionnum, 16);
+DB2_PIN_SIZE(sqlfupd, 8);
+DB2_PIN_OFFSET(sqlfupd, ptrvalue, 4);
+#else
+DB2_PIN_SIZE(db2CfgParam, 24);
+DB2_PIN_OFFSET(db2CfgParam, ptrvalue, 8);
+DB2_PIN_OFFSET(db2CfgParam, flags, 16);
+DB2_PIN_SIZE(db2Cfg, 40);
+DB2_PIN_OFFSET(db2Cfg, paramArray, 8);
+DB2_PIN_OFFSET(db2Cfg, flags, 16);
+DB2_PIN_OFFSET(db2Cfg, dbname, 24);
+DB2_PIN_OFFSET(db2Cfg, dbpartitionnum, 32);
+DB2_PIN_SIZE(sqlfupd, 16);
+DB2_PIN_OFFSET(sqlfupd, ptrvalue, 8);
+#endif
+
+#undef DB2_PIN_SIZE
+#undef DB2_PIN_OFFSET

@@ -1,0 +1,38 @@
+// Faults injected into entry points by name, each for the next N calls or until cleared.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace db2sim {
+
+enum class FaultKind {
+    kMissing = 1,  // the entry point returns -1 and touches nothing
+    kError = 2,    // the call fails with the sqlcode before doing anything
+    kWarning = 3,  // the call does its work, then reports the (positive) sqlcode
+};
+
+struct Fault {
+    FaultKind kind;
+    int sqlcode;
+    std::string tokens;  // as sqlerrmc holds them
+    int remaining;       // calls left; 0 = until cleared
+};
+
+class FaultTable {
+public:
+    // Replaces any fault of `entry`. False when kind and sqlcode do not agree or times < 0.
+    bool inject(const std::string& entry, const Fault& fault);
+
+    // The fault that applies to this call of `entry`, counting the call.
+    std::optional<Fault> take(const std::string& entry);
+
+    void clear(const std::string& entry) { faults_.erase(entry); }
+    void clear() { faults_.clear(); }
+
+private:
+    std::map<std::string, Fault> faults_;
+};
+
+}  // namespace db2sim

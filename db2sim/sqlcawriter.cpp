@@ -1,0 +1,65 @@
+#include "db2sim/sqlcawriter.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "db2sim/messagecatalog.h"
+
+namespace db2sim {
+namespace {
+
+// Copies `text` into a fixed field, padded with blanks, never terminated.
+template <size_t N>
+void putFixed(char (&field)[N], const std::string& text) {
+    std::memset(field, ' ', N);
+    std::memcpy(field, text.data(), std::min(N, text.size()));
+}
+
+}  // namespace
+
+std::string joinTokens(const std::vector<std::string>& tokens) {
+    std::string joined;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (i > 0) {
+            joined += kSqlerrmcSeparator;
+        }
+        joined += tokens[i];
+    }
+    if (joined.size() > sizeof(sqlca::sqlerrmc)) {
+        joined.resize(sizeof(sqlca::sqlerrmc));
+    }
+    return joined;
+}
+
+std::vector<std::string> splitTokens(const char* commaSeparated) {
+    std::vector<std::string> tokens;
+    if (commaSeparated == nullptr || *commaSeparated == '\0') {
+        return tokens;
+    }
+    std::string current;
+    for (const char* p = commaSeparated; *p != '\0'; ++p) {
+        if (*p == ',') {
+            tokens.push_back(current);
+            current.clear();
+        } else {
+            current += *p;
+        }
+    }
+    tokens.push_back(current);
+    return tokens;
+}
+
+void writeSqlca(sqlca& ca, int sqlcode, const std::string& joinedTokens,
+                const std::string& product) {
+    putFixed(ca.sqlcaid, "SQLCA");
+    ca.sqlcabc = sizeof(sqlca);
+    ca.sqlcode = sqlcode;
+    size_t length = std::min(joinedTokens.size(), sizeof(ca.sqlerrmc));
+    std::memset(ca.sqlerrmc, 0, sizeof(ca.sqlerrmc));
+    std::memcpy(ca.sqlerrmc, joinedTokens.data(), length);
+    ca.sqlerrml = static_cast<short>(length);
+    putFixed(ca.sqlerrp, product);
+    putFixed(ca.sqlstate, MessageCatalog::sqlstate(sqlcode));
+}
+
+}  // namespace db2sim

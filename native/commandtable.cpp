@@ -1,0 +1,158 @@
+// The command-type table: every code of the Java enum EnumDB2CommandType. A code's command class
+// is filled in when that command is built; until then the code answers "unknown command type!".
+#include "native/commanddispatch.h"
+
+#include <iterator>
+
+namespace tarvinex {
+namespace {
+
+constexpr int ATTACH_VALUE = 1;
+constexpr int DETACH_VALUE = 2;
+constexpr int GET_DBM_CFG_VALUE = 3;
+constexpr int GET_DB_CFG_VALUE = 4;
+constexpr int UPDATE_DBM_CFG_VALUE = 5;
+constexpr int UPDATE_DB_CFG_VALUE = 6;
+constexpr int CONNECT_VALUE = 7;
+constexpr int DISCONNECT_VALUE = 8;
+constexpr int BIND_VALUE = 9;
+constexpr int LIST_TABLESPACES_VALUE = 10;
+constexpr int LIST_TABLESPACE_CONTAINER_VALUE = 11;
+constexpr int AUTO_CONFIGURE_VALUE = 12;
+constexpr int LIST_DB_DIRECTORY_VALUE = 13;
+constexpr int RESET_DBM_CFG_VALUE = 14;
+constexpr int RESET_DB_CFG_VALUE = 15;
+constexpr int RESTART_DATABASE_VALUE = 16;
+constexpr int CREATE_DATABASE_VALUE = 17;
+constexpr int DROP_DATABASE_VALUE = 18;
+constexpr int CATALOG_DATABASE_VALUE = 19;
+constexpr int UNCATALOG_DATABASE_VALUE = 20;
+constexpr int LIST_NODE_DIRECTORY_VALUE = 21;
+constexpr int CATALOG_NODE_VALUE = 22;
+constexpr int UNCATALOG_NODE_VALUE = 23;
+constexpr int ACTIVATE_DATABASE_VALUE = 24;
+constexpr int DEACTIVATE_DATABASE_VALUE = 25;
+constexpr int QUIESCE_DATABASE_VALUE = 26;
+constexpr int UNQUIESCE_DATABASE_VALUE = 27;
+constexpr int QUIESCE_INSTANCE_VALUE = 28;
+constexpr int UNQUIESCE_INSTANCE_VALUE = 29;
+constexpr int START_DBM_VALUE = 30;
+constexpr int CHANGE_DATABASE_COMMENT_VALUE = 31;
+constexpr int STOP_DBM_VALUE = 32;
+constexpr int CATALOG_LOCAL_NODE_VALUE = 33;
+constexpr int CATALOG_NETBIOS_NODE_VALUE = 34;
+constexpr int CATALOG_NAMEDPIPE_NODE_VALUE = 35;
+constexpr int CATALOG_APPC_NODE_VALUE = 36;
+constexpr int CATALOG_APPN_NODE_VALUE = 37;
+constexpr int LIST_DCS_DIRECTORY_VALUE = 38;
+constexpr int CATALOG_DCS_DB_VALUE = 39;
+constexpr int UNCATALOG_DCS_DB_VALUE = 40;
+constexpr int MIGRATE_DATABASE_VALUE = 41;
+constexpr int LIST_INDOUBT_TRANSACTIONS_VALUE = 42;
+constexpr int LIST_DRDA_INDOUBT_TRANSACTIONS_VALUE = 43;
+constexpr int IMPORT_VALUE = 47;
+constexpr int FORCE_APPLICATION_VALUE = 48;
+constexpr int RESET_MONITOR_VALUE = 49;
+constexpr int UPDATE_MONITOR_SWITCHES_VALUE = 50;
+constexpr int ARCHIVE_LOG_VALUE = 54;
+constexpr int INSPECT_VALUE = 58;
+constexpr int QUIESCE_TABLESPACES_VALUE = 59;
+constexpr int EXPORT_VALUE = 60;
+constexpr int SET_TABLESPACE_CONTAINERS_VALUE = 61;
+constexpr int LOAD_VALUE = 62;
+constexpr int BACKUPDB_VALUE = 63;
+constexpr int RUNSTATS_VALUE = 64;
+constexpr int REORG_VALUE = 65;
+constexpr int RECONCILE_VALUE = 66;
+constexpr int RESTOREDB_VALUE = 67;
+constexpr int LISTHISTORY_VALUE = 68;
+constexpr int ROLLFORWARD_VALUE = 69;
+constexpr int PRUNE_VALUE = 70;
+constexpr int UPDATEHISTORYFILE_VALUE = 71;
+constexpr int LOADQUERY_VALUE = 72;
+constexpr int ADD_DB_PART_NUM_VALUE = 73;
+constexpr int DROP_DB_PART_NUM_VERIFY_VALUE = 74;
+constexpr int REDISTRIBUTE_DB_PART_GROUP_VALUE = 77;
+constexpr int PRECOMPILE_VALUE = 78;
+constexpr int REBIND_VALUE = 80;
+constexpr int SET_UTIL_IMPACT_PRIORITY_VALUE = 82;
+
+// clang-format off
+const CommandType kCommandTypes[] = {
+    {ATTACH_VALUE, "ATTACH", false, nullptr},
+    {DETACH_VALUE, "DETACH", false, nullptr},
+    {GET_DBM_CFG_VALUE, "GET_DBM_CFG", true, nullptr},
+    {GET_DB_CFG_VALUE, "GET_DB_CFG", true, nullptr},
+    {UPDATE_DBM_CFG_VALUE, "UPDATE_DBM_CFG", true, nullptr},
+    {UPDATE_DB_CFG_VALUE, "UPDATE_DB_CFG", true, nullptr},
+    {CONNECT_VALUE, "CONNECT", false, nullptr},
+    {DISCONNECT_VALUE, "DISCONNECT", false, nullptr},
+    {BIND_VALUE, "BIND", false, nullptr},
+    {LIST_TABLESPACES_VALUE, "LIST_TABLESPACES", false, nullptr},
+    {LIST_TABLESPACE_CONTAINER_VALUE, "LIST_TABLESPACE_CONTAINER", false, nullptr},
+    {AUTO_CONFIGURE_VALUE, "AUTO_CONFIGURE", true, nullptr},
+    {LIST_DB_DIRECTORY_VALUE, "LIST_DB_DIRECTORY", false, nullptr},
+    {RESET_DBM_CFG_VALUE, "RESET_DBM_CFG", false, nullptr},
+    {RESET_DB_CFG_VALUE, "RESET_DB_CFG", false, nullptr},
+    {RESTART_DATABASE_VALUE, "RESTART_DATABASE", false, nullptr},
+    {CREATE_DATABASE_VALUE, "CREATE_DATABASE", false, nullptr},
+    {DROP_DATABASE_VALUE, "DROP_DATABASE", false, nullptr},
+    {CATALOG_DATABASE_VALUE, "CATALOG_DATABASE", false, nullptr},
+    {UNCATALOG_DATABASE_VALUE, "UNCATALOG_DATABASE", false, nullptr},
+    {LIST_NODE_DIRECTORY_VALUE, "LIST_NODE_DIRECTORY", false, nullptr},
+    {CATALOG_NODE_VALUE, "CATALOG_NODE", false, nullptr},
+    {UNCATALOG_NODE_VALUE, "UNCATALOG_NODE", false, nullptr},
+    {ACTIVATE_DATABASE_VALUE, "ACTIVATE_DATABASE", false, nullptr},
+    {DEACTIVATE_DATABASE_VALUE, "DEACTIVATE_DATABASE", false, nullptr},
+    {QUIESCE_DATABASE_VALUE, "QUIESCE_DATABASE", true, nullptr},
+    {UNQUIESCE_DATABASE_VALUE, "UNQUIESCE_DATABASE", true, nullptr},
+    {QUIESCE_INSTANCE_VALUE, "QUIESCE_INSTANCE", true, nullptr},
+    {UNQUIESCE_INSTANCE_VALUE, "UNQUIESCE_INSTANCE", true, nullptr},
+    {START_DBM_VALUE, "START_DBM", false, nullptr},
+    {CHANGE_DATABASE_COMMENT_VALUE, "CHANGE_DATABASE_COMMENT", false, nullptr},
+    {STOP_DBM_VALUE, "STOP_DBM", false, nullptr},
+    {CATALOG_LOCAL_NODE_VALUE, "CATALOG_LOCAL_NODE", false, nullptr},
+    {CATALOG_NETBIOS_NODE_VALUE, "CATALOG_NETBIOS_NODE", false, nullptr},
+    {CATALOG_NAMEDPIPE_NODE_VALUE, "CATALOG_NAMEDPIPE_NODE", false, nullptr},
+    {CATALOG_APPC_NODE_VALUE, "CATALOG_APPC_NODE", false, nullptr},
+    {CATALOG_APPN_NODE_VALUE, "CATALOG_APPN_NODE", false, nullptr},
+    {LIST_DCS_DIRECTORY_VALUE, "LIST_DCS_DIRECTORY", false, nullptr},
+    {CATALOG_DCS_DB_VALUE, "CATALOG_DCS_DB", false, nullptr},
+    {UNCATALOG_DCS_DB_VALUE, "UNCATALOG_DCS_DB", false, nullptr},
+    {MIGRATE_DATABASE_VALUE, "MIGRATE_DATABASE", false, nullptr},
+    {LIST_INDOUBT_TRANSACTIONS_VALUE, "LIST_INDOUBT_TRANSACTIONS", false, nullptr},
+    {LIST_DRDA_INDOUBT_TRANSACTIONS_VALUE, "LIST_DRDA_INDOUBT_TRANSACTIONS", false, nullptr},
+    {IMPORT_VALUE, "IMPORT", false, nullptr},
+    {FORCE_APPLICATION_VALUE, "FORCE_APPLICATION", false, nullptr},
+    {RESET_MONITOR_VALUE, "RESET_MONITOR", false, nullptr},
+    {UPDATE_MONITOR_SWITCHES_VALUE, "UPDATE_MONITOR_SWITCHES", false, nullptr},
+    {ARCHIVE_LOG_VALUE, "ARCHIVE_LOG", false, nullptr},
+    {INSPECT_VALUE, "INSPECT", false, nullptr},
+    {QUIESCE_TABLESPACES_VALUE, "QUIESCE_TABLESPACES", false, nullptr},
+    {EXPORT_VALUE, "EXPORT", false, nullptr},
+    {SET_TABLESPACE_CONTAINERS_VALUE, "SET_TABLESPACE_CONTAINERS", false, nullptr},
+    {LOAD_VALUE, "LOAD", false, nullptr},
+    {BACKUPDB_VALUE, "BACKUPDB", false, nullptr},
+    {RUNSTATS_VALUE, "RUNSTATS", false, nullptr},
+    {REORG_VALUE, "REORG", false, nullptr},
+    {RECONCILE_VALUE, "RECONCILE", false, nullptr},
+    {RESTOREDB_VALUE, "RESTOREDB", false, nullptr},
+    {LISTHISTORY_VALUE, "LISTHISTORY", false, nullptr},
+    {ROLLFORWARD_VALUE, "ROLLFORWARD", false, nullptr},
+    {PRUNE_VALUE, "PRUNE", false, nullptr},
+    {UPDATEHISTORYFILE_VALUE, "UPDATEHISTORYFILE", false, nullptr},
+    {LOADQUERY_VALUE, "LOADQUERY", false, nullptr},
+    {ADD_DB_PART_NUM_VALUE, "ADD_DB_PART_NUM", false, nullptr},
+    {DROP_DB_PART_NUM_VERIFY_VALUE, "DROP_DB_PART_NUM_VERIFY", false, nullptr},
+    {REDISTRIBUTE_DB_PART_GROUP_VALUE, "REDISTRIBUTE_DB_PART_GROUP", false, nullptr},
+    {PRECOMPILE_VALUE, "PRECOMPILE", false, nullptr},
+    {REBIND_VALUE, "REBIND", false, nullptr},
+    {SET_UTIL_IMPACT_PRIORITY_VALUE, "SET_UTIL_IMPACT_PRIORITY", false, nullptr},
+};
+// clang-format on
+
+}  // namespace
+
+CommandTable LibraryCommandTable() { return {kCommandTypes, std::size(kCommandTypes)}; }
+
+}  // namespace tarvinex

@@ -1,0 +1,18 @@
+// Text on its way to Java. NewStringUTF and ThrowNew take modified UTF-8; DB2 hands back bytes in
+// the client's code page. Everything bound for Java passes through here.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tarvinex {
+
+// Returns the bytes as valid modified UTF-8: ASCII unchanged, well-formed UTF-8 sequences kept
+// (supplementary characters re-encoded as surrogate pairs, as the JVM expects), every other byte
+// read as Latin-1. An embedded NUL becomes the two-byte form C0 80.
+std::string toModifiedUtf8(const char* bytes, std::size_t length);
+
+// The same for a NUL-terminated text; a null pointer gives the empty text.
+std::string toModifiedUtf8(const char* text);
+
+}  // namespace tarvinex

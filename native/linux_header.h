@@ -1,0 +1,4 @@
+// Platform typedefs shared by the whole library.
+#pragma once
+
+typedef char TCHAR;
