@@ -48,17 +48,22 @@ void reportMissingMethod(JNIEnv* env, const char* methodName, bool announce) {
 }
 
 // The class to view an object through. Nothing is looked up for a null object or while an
-// exception is pending; a class that is not found is dropped quietly, and the first call on the
+// exception is pending. A class that is not found, or that the object is no instance of (calling
+// its methods on the object would break the JVM), is dropped quietly; the first call on the
 // wrapper reports it.
 SharedLocalRef<jclass> findClassFor(JNIEnv* env, const char* className, jobject obj) {
     if (env == nullptr || obj == nullptr || className == nullptr || env->ExceptionCheck()) {
         return SharedLocalRef<jclass>();
     }
-    jclass cls = env->FindClass(className);
-    if (cls == nullptr) {
+    ScopedLocalRef<jclass> cls(env, env->FindClass(className));
+    if (cls.get() == nullptr) {
         env->ExceptionClear();
+        return SharedLocalRef<jclass>();
     }
-    return SharedLocalRef<jclass>::owned(env, cls);
+    if (!env->IsInstanceOf(obj, cls.get())) {
+        return SharedLocalRef<jclass>();
+    }
+    return SharedLocalRef<jclass>::owned(env, cls.release());
 }
 
 }  // namespace
@@ -113,7 +118,7 @@ t_string JavaObject::getString(JNIEnv* env, jstring str) {
         return t_string();
     }
     const ScopedUtfChars chars(env, str);
-    return chars.c_str() != nullptr ? t_string(chars.c_str()) : t_string();
+    return fromModifiedUtf8(chars.c_str());
 }
 
 int JavaObject::getEnumValue(JNIEnv* env, jobject obj) {
@@ -177,8 +182,7 @@ jobject JavaObject::callObject(const char* methodName, const char* signature, Ar
 }
 
 template <typename... Args>
-t_string JavaObject::callString(const char* methodName, const char* signature,
-                                Args... args) const {
+t_string JavaObject::callString(const char* methodName, const char* signature, Args... args) const {
     return takeString(callObject(methodName, signature, args...));
 }
 
@@ -201,17 +205,32 @@ t_string JavaObject::callStringWithText(const char* methodName, const char* sign
 
 int JavaObject::callintMethod(const char* methodName) const {
     const jmethodID method = findMethod(methodName, kIntSig, true);
-    return method != nullptr ? env->CallIntMethod(javaObject.get(), method) : 0;
+    if (method == nullptr) {
+        return 0;
+    }
+    const jint value = env->CallIntMethod(javaObject.get(), method);
+    afterCall();
+    return value;
 }
 
 double JavaObject::calldoubleMethod(const char* methodName) const {
     const jmethodID method = findMethod(methodName, kDoubleSig, true);
-    return method != nullptr ? env->CallDoubleMethod(javaObject.get(), method) : 0.0;
+    if (method == nullptr) {
+        return 0.0;
+    }
+    const jdouble value = env->CallDoubleMethod(javaObject.get(), method);
+    afterCall();
+    return value;
 }
 
 jboolean JavaObject::callboolMethod(const char* methodName) const {
     const jmethodID method = findMethod(methodName, kBoolSig);
-    return method != nullptr ? env->CallBooleanMethod(javaObject.get(), method) : JNI_FALSE;
+    if (method == nullptr) {
+        return JNI_FALSE;
+    }
+    const jboolean value = env->CallBooleanMethod(javaObject.get(), method);
+    afterCall();
+    return value;
 }
 
 t_string JavaObject::callStringMethod(const char* methodName) const {
@@ -232,7 +251,9 @@ t_string JavaObject::callStringMethodIntDouble(const char* methodName, int value
                       static_cast<jdouble>(number));
 }
 
-void JavaObject::callVoidMethod(const char* methodName) const { callVoid(methodName, kVoidSig); }
+void JavaObject::callVoidMethod(const char* methodName) const {
+    callVoid(methodName, kVoidSig);
+}
 
 void JavaObject::callMethodInt(const char* methodName, int value) const {
     callVoid(methodName, kSetIntSig, static_cast<jint>(value));
@@ -246,6 +267,7 @@ void JavaObject::callMethodString(const char* methodName, const char* value) con
     const ScopedLocalRef<jstring> argument(env, newJavaString(env, value));
     if (argument.get() != nullptr) {
         env->CallVoidMethod(javaObject.get(), method, argument.get());
+        afterCall();
     }
 }
 
@@ -297,9 +319,9 @@ int JavaObject::callIntegerMethodString(const char* methodName, int defaultValue
     if (argument.get() == nullptr) {
         return defaultValue;
     }
-    const JavaObject boxed = adopt(
-        env, kIntegerClass, checkedResult(env->CallObjectMethod(javaObject.get(), method,
-                                                                argument.get())));
+    const JavaObject boxed =
+        adopt(env, kIntegerClass,
+              checkedResult(env->CallObjectMethod(javaObject.get(), method, argument.get())));
     return boxed.isNull() ? defaultValue : boxed.callintMethod("intValue");
 }
 

@@ -3,7 +3,8 @@
 //
 // Failures never stop a command here: a call that cannot be made raises a java.sql.SQLException
 // (through ThrowJavaException) and returns its empty or default value.
-//   - Wrapped object null, or its class not found: "javaClass is null".
+//   - Wrapped object null, its class not found, or the object not of that class:
+//     "javaClass is null".
 //   - Method not found: "GetMethodId() return null, methodName is <name>" (callintMethod and
 //     calldoubleMethod also print "unknown method:<name> " on standard output).
 //   - A Java exception already pending: no Java call at all, the default comes back at once and
@@ -15,8 +16,11 @@
 // to the constructors is borrowed (never deleted); one a call returned inside a wrapper
 // (getChildObject and friends) is owned. Every call deletes the references it makes except the
 // one it returns; callObjectMethod and the other jobject-returning calls hand theirs to the
-// caller. So a loop that builds and drops wrappers holds a constant number of references.
-// A wrapper must not outlive the native call, nor a ScopedLocalFrame opened before it was built.
+// caller. So a loop that builds and drops wrappers holds a constant number of references; to walk
+// a collection, take each element with getChildObject("next", "java/lang/Object") and view it
+// through its class with JavaObject(element, className).
+// A wrapper must not outlive the native call, nor a ScopedLocalFrame opened before it was built;
+// getObject() is valid while some copy of the wrapper lives.
 //
 // Classes and method ids are looked up when needed and never kept beyond the wrapper; no global
 // references are made. A wrapper belongs to the thread and native call that built it.
@@ -30,9 +34,9 @@
 namespace tarvinex {
 
 class JavaObject {
-public:
-    // Finds className (FindClass) unless obj is null. A class that cannot be found is reported
-    // as "javaClass is null" by the first call.
+  public:
+    // Finds className (FindClass) unless obj is null. A class that cannot be found, or that obj
+    // is not an instance of, is reported as "javaClass is null" by the first call.
     JavaObject(JNIEnv* env, const char* className, jobject obj);
     // The same object viewed through another class.
     JavaObject(const JavaObject& src, const char* className);
@@ -54,7 +58,8 @@ public:
     // Raises the missing-method exception when the class or the method is missing.
     static jmethodID getMethodID(JNIEnv* env, const char* clsName, const char* methodName,
                                  const char* methodSig, bool isStatic);
-    // Empty for a null string or when the characters cannot be had.
+    // The text as UTF-8 (see fromModifiedUtf8); empty for a null string or when the
+    // characters cannot be had.
     static t_string getString(JNIEnv* env, jstring str);
     // getType() of an EnumTypeBase; obj must not be null.
     static int getEnumValue(JNIEnv* env, jobject obj);
@@ -101,7 +106,7 @@ public:
     jobject callGetParameterMethod(const char* objectTypeName, double version, int token) const;
     t_string callGetTranslationValueMethod(double version, int token, const char* value) const;
 
-protected:
+  protected:
     // The method to call, or null after reporting why there is none (see the top of the file).
     jmethodID findMethod(const char* methodName, const char* signature,
                          bool announceMissing = false) const;
@@ -112,10 +117,15 @@ protected:
         const jmethodID method = findMethod(methodName, signature);
         if (method != nullptr) {
             env->CallVoidMethod(javaObject.get(), method, args...);
+            afterCall();
         }
     }
 
-private:
+    // Checks for an exception after a Java call, as JNI asks before any further JNI call. An
+    // exception stays pending; the next call finds it and does nothing.
+    void afterCall() const { static_cast<void>(env->ExceptionCheck()); }
+
+  private:
     JavaObject(JNIEnv* env, SharedLocalRef<jobject> object, const char* className);
 
     // Neither a pending exception nor a null object or class; raises "javaClass is null".

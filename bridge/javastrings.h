@@ -15,4 +15,9 @@ jstring newJavaString(JNIEnv* env, const char* text);
 // The whole text, embedded NULs included.
 jstring newJavaString(JNIEnv* env, const t_string& text);
 
+// Java's modified UTF-8 (GetStringUTFChars) as standard UTF-8: a surrogate pair becomes one
+// four-byte sequence and C0 80 a NUL, so text read from Java goes back through newJavaString
+// unchanged. A null pointer gives the empty text.
+t_string fromModifiedUtf8(const char* chars);
+
 }  // namespace tarvinex

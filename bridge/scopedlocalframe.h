@@ -8,7 +8,7 @@
 namespace tarvinex {
 
 class ScopedLocalFrame {
-public:
+  public:
     // A failed push (an OutOfMemoryError is then pending) leaves isOpen() false.
     ScopedLocalFrame(JNIEnv* env, jint capacity)
         : env_(env), open_(env->PushLocalFrame(capacity) == JNI_OK) {}
@@ -29,7 +29,7 @@ public:
         return env_->PopLocalFrame(result);
     }
 
-private:
+  private:
     JNIEnv* env_;
     bool open_;
 };

@@ -7,7 +7,7 @@ namespace tarvinex {
 
 template <typename T>
 class ScopedLocalRef {
-public:
+  public:
     ScopedLocalRef(JNIEnv* env, T ref) : env_(env), ref_(ref) {}
     ~ScopedLocalRef() { reset(); }
 
@@ -39,7 +39,7 @@ public:
         ref_ = ref;
     }
 
-private:
+  private:
     JNIEnv* env_;
     T ref_;
 };

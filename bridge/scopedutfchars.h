@@ -6,7 +6,7 @@
 namespace tarvinex {
 
 class ScopedUtfChars {
-public:
+  public:
     // A null string gives null characters; so does a failed copy (an OutOfMemoryError is then
     // pending).
     ScopedUtfChars(JNIEnv* env, jstring text)
@@ -24,7 +24,7 @@ public:
 
     const char* c_str() const { return chars_; }
 
-private:
+  private:
     JNIEnv* env_;
     jstring text_;
     const char* chars_;

@@ -11,7 +11,7 @@ namespace tarvinex {
 
 template <typename T>
 class SharedLocalRef {
-public:
+  public:
     SharedLocalRef() = default;
 
     // Takes the reference over: it is deleted with the last copy.
@@ -28,7 +28,7 @@ public:
 
     T get() const { return ref_; }
 
-private:
+  private:
     explicit SharedLocalRef(T ref) : ref_(ref) {}
 
     T ref_ = nullptr;

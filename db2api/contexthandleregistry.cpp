@@ -14,7 +14,7 @@ constexpr int32_t kLastId = std::numeric_limits<int32_t>::max();
 
 // Ids count up from 1 and are not reused until the counter wraps after 2^31 - 1.
 class Table {
-public:
+  public:
     int32_t Register(void* ctx) {
         std::lock_guard<std::mutex> lock(m_mutex);
         auto found = m_ids.find(ctx);
@@ -47,7 +47,7 @@ public:
         return m_ids.size();
     }
 
-private:
+  private:
     int32_t NextFreeId() {
         int32_t id;
         do {

@@ -9,7 +9,7 @@
 namespace db2 {
 
 class ContextHandleRegistry {
-public:
+  public:
     // The id Java keeps for ctx: 0 for null; the same id again while ctx stays registered.
     static int32_t ToHandle(void* ctx);
     // The context behind id, or null for 0 and for ids not (or no longer) registered.

@@ -94,19 +94,16 @@ int DB2API::SetTypcCtx(sqlint32 option) const {
     return Call<fn::sqleSetTypeCtx>(m_hAppInstanceDLL, "sqleSetTypeCtx", option);
 }
 int DB2API::CreateContext(void** ppCtx, sqlint32 lOptions, void* reserved, sqlca* ca) const {
-    return Call<fn::sqleBeginCtx>(m_hAppInstanceDLL, "sqleBeginCtx", ppCtx, lOptions, reserved,
-                                  ca);
+    return Call<fn::sqleBeginCtx>(m_hAppInstanceDLL, "sqleBeginCtx", ppCtx, lOptions, reserved, ca);
 }
 int DB2API::AttachToContext(void* pCtx, void* reserved, sqlca* ca) const {
     return Call<fn::sqleAttachToCtx>(m_hAppInstanceDLL, "sqleAttachToCtx", pCtx, reserved, ca);
 }
 int DB2API::DetachFromContext(void* pCtx, void* reserved, sqlca* ca) const {
-    return Call<fn::sqleDetachFromCtx>(m_hAppInstanceDLL, "sqleDetachFromCtx", pCtx, reserved,
-                                       ca);
+    return Call<fn::sqleDetachFromCtx>(m_hAppInstanceDLL, "sqleDetachFromCtx", pCtx, reserved, ca);
 }
 int DB2API::GetCurrentContext(void** pctx, void* reserved, sqlca* ca) const {
-    return Call<fn::sqleGetCurrentCtx>(m_hAppInstanceDLL, "sqleGetCurrentCtx", pctx, reserved,
-                                       ca);
+    return Call<fn::sqleGetCurrentCtx>(m_hAppInstanceDLL, "sqleGetCurrentCtx", pctx, reserved, ca);
 }
 int DB2API::DestroyContext(void** ppCtx, sqlint32 lOptions, void* reserved, sqlca* ca) const {
     return Call<fn::sqleEndCtx>(m_hAppInstanceDLL, "sqleEndCtx", ppCtx, lOptions, reserved, ca);
@@ -115,8 +112,8 @@ int DB2API::FreeMemory(sqlca* ca, void* pBuffer) const {
     return Call<fn::sqlefmem_api>(m_hAppInstanceDLL, "sqlefmem_api", ca, pBuffer);
 }
 int DB2API::GetErrorMessage(char* pBuffer, short BufferSize, short LineWidth, sqlca* ca) const {
-    return Call<fn::sqlaintp_api>(m_hAppInstanceDLL, "sqlaintp_api", pBuffer, BufferSize,
-                                  LineWidth, kMessageFileName, ca);
+    return Call<fn::sqlaintp_api>(m_hAppInstanceDLL, "sqlaintp_api", pBuffer, BufferSize, LineWidth,
+                                  kMessageFileName, ca);
 }
 
 // Instance attachment.
@@ -128,15 +125,12 @@ int DB2API::DetachNode(sqlca* ca) const {
     return Call<fn::sqledtin_api>(m_hAppInstanceDLL, "sqledtin_api", ca);
 }
 int DB2API::SetClient(void* pSettings, unsigned short NumSettings, sqlca* ca) const {
-    return Call<fn::sqlesetc_api>(m_hAppInstanceDLL, "sqlesetc_api", pSettings, NumSettings,
-                                  ca);
+    return Call<fn::sqlesetc_api>(m_hAppInstanceDLL, "sqlesetc_api", pSettings, NumSettings, ca);
 }
 
 // DB2 CLI.
-int DB2API::SQLAllocHandle(SQLSMALLINT fHandleType, SQLHANDLE hInput,
-                           SQLHANDLE* phOutput) const {
-    return Call16<fn::SQLAllocHandle>(m_hCliDLL, "SQLAllocHandle", fHandleType, hInput,
-                                      phOutput);
+int DB2API::SQLAllocHandle(SQLSMALLINT fHandleType, SQLHANDLE hInput, SQLHANDLE* phOutput) const {
+    return Call16<fn::SQLAllocHandle>(m_hCliDLL, "SQLAllocHandle", fHandleType, hInput, phOutput);
 }
 int DB2API::SQLSetEnvAttr(SQLHENV hEnv, SQLINTEGER Attribute, SQLPOINTER Value,
                           SQLINTEGER StringLength) const {
@@ -151,8 +145,8 @@ int DB2API::SQLSetConnectAttr(SQLHDBC hDbc, SQLINTEGER Attribute, SQLPOINTER Val
 int DB2API::SQLConnect(SQLHDBC hDbc, SQLCHAR* ServerName, SQLSMALLINT NameLength1,
                        SQLCHAR* UserName, SQLSMALLINT NameLength2, SQLCHAR* Authentication,
                        SQLSMALLINT NameLength3) const {
-    return Call16<fn::SQLConnect>(m_hCliDLL, "SQLConnect", hDbc, ServerName, NameLength1,
-                                  UserName, NameLength2, Authentication, NameLength3);
+    return Call16<fn::SQLConnect>(m_hCliDLL, "SQLConnect", hDbc, ServerName, NameLength1, UserName,
+                                  NameLength2, Authentication, NameLength3);
 }
 int DB2API::SQLGetInfo(SQLHDBC hdbc, SQLUSMALLINT fInfoType, SQLPOINTER rgbInfoValue,
                        SQLSMALLINT cbInfoValueMax, SQLSMALLINT* pcbInfoValue) const {
@@ -165,8 +159,7 @@ int DB2API::SQLDisconnect(SQLHDBC Handle) const {
 int DB2API::SQLFreeHandle(SQLSMALLINT HandleType, SQLHANDLE Handle) const {
     return Call16<fn::SQLFreeHandle>(m_hCliDLL, "SQLFreeHandle", HandleType, Handle);
 }
-int DB2API::SQLEndTran(SQLSMALLINT HandleType, SQLHANDLE Handle,
-                       SQLSMALLINT CompletionType) const {
+int DB2API::SQLEndTran(SQLSMALLINT HandleType, SQLHANDLE Handle, SQLSMALLINT CompletionType) const {
     return Call16<fn::SQLEndTran>(m_hCliDLL, "SQLEndTran", HandleType, Handle, CompletionType);
 }
 
@@ -202,8 +195,8 @@ int DB2API::UnCatalogDatabase(char* aliasName, sqlca* ca) const {
 }
 int DB2API::OpenDatabaseDirectoryScan(char* pPath, unsigned short* pHandle,
                                       unsigned short* pNumEntries, sqlca* ca) const {
-    return Call<fn::sqledosd_api>(m_hAppInstanceDLL, "sqledosd_api", pPath, pHandle,
-                                  pNumEntries, ca);
+    return Call<fn::sqledosd_api>(m_hAppInstanceDLL, "sqledosd_api", pPath, pHandle, pNumEntries,
+                                  ca);
 }
 int DB2API::GetNextDatabaseDirectoryEntry(unsigned short Handle, sqledinfo** ppEntry,
                                           sqlca* ca) const {
@@ -216,8 +209,8 @@ int DB2API::GetInstanceName(char* pInstance, sqlca* ca) const {
     return Call<fn::sqlegins_api>(m_hAppInstanceDLL, "sqlegins_api", pInstance, ca);
 }
 int DB2API::CatalogNode(sqle_node_struct* pNodeInfo, void* pProtocolInfo, sqlca* ca) const {
-    return Call16<fn::sqlectnd_api>(m_hAppInstanceDLL, "sqlectnd_api", pNodeInfo,
-                                    pProtocolInfo, ca);
+    return Call16<fn::sqlectnd_api>(m_hAppInstanceDLL, "sqlectnd_api", pNodeInfo, pProtocolInfo,
+                                    ca);
 }
 int DB2API::UnCatalogNode(char* nodeName, sqlca* ca) const {
     return Call16<fn::sqleuncn_api>(m_hAppInstanceDLL, "sqleuncn_api", nodeName, ca);
@@ -242,8 +235,7 @@ int DB2API::UnCatalogDCSDatabase(sql_dir_entry* pEntry, sqlca* ca) const {
 int DB2API::OpenDCSDirectoryScan(short* pNumEntries, sqlca* ca) const {
     return Call<fn::sqlegdsc_api>(m_hAppInstanceDLL, "sqlegdsc_api", pNumEntries, ca);
 }
-int DB2API::GetDCSDirectoryEntries(short* pNumEntries, sql_dir_entry* pEntries,
-                                   sqlca* ca) const {
+int DB2API::GetDCSDirectoryEntries(short* pNumEntries, sql_dir_entry* pEntries, sqlca* ca) const {
     return Call<fn::sqlegdgt_api>(m_hAppInstanceDLL, "sqlegdgt_api", pNumEntries, pEntries, ca);
 }
 int DB2API::CloseDCSDirectoryScan(sqlca* ca) const {
@@ -252,10 +244,9 @@ int DB2API::CloseDCSDirectoryScan(sqlca* ca) const {
 
 // Databases and the instance.
 int DB2API::CreateDatabase(char* pDbName, char* pLocalDbAlias, char* pPath, void* pDbDescriptor,
-                           void* pCountryInfo, char Reserved2, void* pReserved1,
-                           sqlca* ca) const {
-    return Call<fn::sqlecrea_api>(m_hAppInstanceDLL, "sqlecrea_api", pDbName, pLocalDbAlias,
-                                  pPath, pDbDescriptor, pCountryInfo, Reserved2, pReserved1, ca);
+                           void* pCountryInfo, char Reserved2, void* pReserved1, sqlca* ca) const {
+    return Call<fn::sqlecrea_api>(m_hAppInstanceDLL, "sqlecrea_api", pDbName, pLocalDbAlias, pPath,
+                                  pDbDescriptor, pCountryInfo, Reserved2, pReserved1, ca);
 }
 int DB2API::DropDatabase(char* pDbAlias, char* /*pReserved*/, sqlca* ca) const {
     char* reserved = nullptr;
@@ -280,8 +271,8 @@ int DB2API::ActivateDatabase(char* pAlias, char* pUserName, char* pPassword, voi
 }
 int DB2API::DeActivateDatabase(char* pAlias, char* pUserName, char* pPassword, void* pReserved,
                                sqlca* ca) const {
-    return Call16<fn::sqle_deactivate_db_api>(m_hAppInstanceDLL, "sqle_deactivate_db_api",
-                                              pAlias, pUserName, pPassword, pReserved, ca);
+    return Call16<fn::sqle_deactivate_db_api>(m_hAppInstanceDLL, "sqle_deactivate_db_api", pAlias,
+                                              pUserName, pPassword, pReserved, ca);
 }
 int DB2API::db2DatabaseQuiesce(db2Uint32 v, void* p, sqlca* ca) const {
     return CallV(m_hAppInstanceDLL, "db2DatabaseQuiesce", v, p, ca);
@@ -299,8 +290,8 @@ int DB2API::DB2DatabaseRestart(db2Uint32 v, void* p, sqlca* ca) const {
     return NarrowResult16(CallV(m_hAppInstanceDLL, "db2DatabaseRestart", v, p, ca));
 }
 int DB2API::MigrateDatabase(char* pDbAlias, char* pUserName, char* pPassword, sqlca* ca) const {
-    return Call<fn::sqlemgdb_api>(m_hAppInstanceDLL, "sqlemgdb_api", pDbAlias, pUserName,
-                                  pPassword, ca);
+    return Call<fn::sqlemgdb_api>(m_hAppInstanceDLL, "sqlemgdb_api", pDbAlias, pUserName, pPassword,
+                                  ca);
 }
 int DB2API::ChangeDBComment(char* pdbAlias, char* /*pPath*/, char* pComment, sqlca* ca) const {
     char localDirectory[] = "";
@@ -327,10 +318,9 @@ int DB2API::Import(db2Uint32 v, void* p, sqlca* ca) const {
     return CallV(m_hAppInstanceDLL, "db2Import", v, p, ca);
 }
 int DB2API::ImportV7(char* pDataFileName, void* pLobPathList, void* pDataDescriptor,
-                     void* pActionString, char* pFileType, void* pFileTypeMod,
-                     char* pMsgFileName, short CallerAction, void* pImportInfoIn,
-                     void* pImportInfoOut, sqlint32* pNullIndicators, void* pReserved,
-                     sqlca* ca) const {
+                     void* pActionString, char* pFileType, void* pFileTypeMod, char* pMsgFileName,
+                     short CallerAction, void* pImportInfoIn, void* pImportInfoOut,
+                     sqlint32* pNullIndicators, void* pReserved, sqlca* ca) const {
     return Call<fn::sqluimpr_api>(m_hAppInstanceDLL, "sqluimpr_api", pDataFileName, pLobPathList,
                                   pDataDescriptor, pActionString, pFileType, pFileTypeMod,
                                   pMsgFileName, CallerAction, pImportInfoIn, pImportInfoOut,
@@ -385,11 +375,11 @@ int DB2API::QuiesceTablespaces(char* pTableName, sqlint32 QuiesceMode, void* pRe
 int DB2API::SetTablespaceContainers(sqlca* ca, sqluint32 SetContainerOptions,
                                     sqluint32 TablespaceId, sqluint32 NumContainers,
                                     void* pContainerData) const {
-    return Call<fn::sqlbstsc>(m_hAppInstanceDLL, "sqlbstsc", ca, SetContainerOptions,
-                              TablespaceId, NumContainers, pContainerData);
+    return Call<fn::sqlbstsc>(m_hAppInstanceDLL, "sqlbstsc", ca, SetContainerOptions, TablespaceId,
+                              NumContainers, pContainerData);
 }
-int DB2API::Reconcile(char* pTableName, char* pExTableName, char* pReportFileName,
-                      void* pReserved, sqlca* ca) const {
+int DB2API::Reconcile(char* pTableName, char* pExTableName, char* pReportFileName, void* pReserved,
+                      sqlca* ca) const {
     return Call<fn::sqlurcon>(m_hAppInstanceDLL, "sqlurcon", pTableName, pExTableName,
                               pReportFileName, pReserved, ca);
 }
@@ -413,8 +403,7 @@ int DB2API::Rebind(char* pPackageName, sqlca* ca, void* pRebindOptions) const {
 }
 int DB2API::Precompile(char* pProgramName, char* pMsgFileName, void* pPrepOptions,
                        sqlca* ca) const {
-    return Call<fn::sqlaprep>(m_hPrepDLL, "sqlaprep", pProgramName, pMsgFileName, pPrepOptions,
-                              ca);
+    return Call<fn::sqlaprep>(m_hPrepDLL, "sqlaprep", pProgramName, pMsgFileName, pPrepOptions, ca);
 }
 int DB2API::SetUtilImpactPriority(db2Uint32 v, void* p, sqlca* ca) const {
     return CallV(m_hAppInstanceDLL, "db2UtilityControl", v, p, ca);
@@ -433,8 +422,8 @@ int DB2API::MonitorSwitches(db2Uint32 v, void* p, sqlca* ca) const {
 int DB2API::ResetMonitor(db2Uint32 v, void* p, sqlca* ca) const {
     return CallV(m_hAppInstanceDLL, "db2ResetMonitor@12", v, p, ca);
 }
-int DB2API::ForceApplication(sqlint32 NumAgentIds, sqluint32* pAgentIds,
-                             unsigned short ForceMode, sqlca* ca) const {
+int DB2API::ForceApplication(sqlint32 NumAgentIds, sqluint32* pAgentIds, unsigned short ForceMode,
+                             sqlca* ca) const {
     return Call<fn::sqlefrce_api>(m_hAppInstanceDLL, "sqlefrce_api", NumAgentIds, pAgentIds,
                                   ForceMode, ca);
 }
@@ -447,15 +436,15 @@ int DB2API::GetSingleTablespaceStatistics(sqlca* ca, sqluint32 TablespaceId,
                                           void* pTablespaceStats) const {
     return Call<fn::sqlbgtss>(m_hAppInstanceDLL, "sqlbgtss", ca, TablespaceId, pTablespaceStats);
 }
-int DB2API::QueryTablespaceContainer(sqlca* ca, sqluint32 TablespaceId,
-                                     sqluint32* pNumContainers, void** ppContainerData) const {
+int DB2API::QueryTablespaceContainer(sqlca* ca, sqluint32 TablespaceId, sqluint32* pNumContainers,
+                                     void** ppContainerData) const {
     return Call<fn::sqlbtcq>(m_hAppInstanceDLL, "sqlbtcq", ca, TablespaceId, pNumContainers,
                              ppContainerData);
 }
 int DB2API::ListInDoubtTransaction(int exe_type, void** ppIndoubtData, sqlint32* pNumIndoubts,
                                    sqlca* ca) const {
-    return Call<fn::sqlxphqr>(m_hAppInstanceDLL, "sqlxphqr", exe_type, ppIndoubtData,
-                              pNumIndoubts, ca);
+    return Call<fn::sqlxphqr>(m_hAppInstanceDLL, "sqlxphqr", exe_type, ppIndoubtData, pNumIndoubts,
+                              ca);
 }
 int DB2API::ListDRDAInDoubtTransaction(void** indoubt_data, sqlint32* indoubt_count,
                                        sqlca* ca) const {

@@ -24,7 +24,7 @@ constexpr int NarrowResult16(int rc) {
 }
 
 class DB2API {
-public:
+  public:
     // Loads the client library on first use; thread-safe.
     static DB2API& Instance();
 
@@ -79,8 +79,8 @@ public:
                         char* pPath, char* pComment, unsigned short Authentication,
                         char* pPrincipal, sqlca* pSqlca) const;
     int UnCatalogDatabase(char* aliasName, sqlca* pSqlca) const;
-    int OpenDatabaseDirectoryScan(char* pPath, unsigned short* pHandle,
-                                  unsigned short* pNumEntries, sqlca* pSqlca) const;
+    int OpenDatabaseDirectoryScan(char* pPath, unsigned short* pHandle, unsigned short* pNumEntries,
+                                  sqlca* pSqlca) const;
     int GetNextDatabaseDirectoryEntry(unsigned short Handle, sqledinfo** ppDbDirEntry,
                                       sqlca* pSqlca) const;
     int CloseDatabaseDirectoryScan(unsigned short Handle, sqlca* pSqlca) const;
@@ -163,8 +163,7 @@ public:
     int Inspect(db2Uint32 version, void* parms, sqlca* pSqlca) const;
     int Bind(char* pBindFileName, char* pMsgFileName, void* pBindOptions, sqlca* pSqlca) const;
     int Rebind(char* pPackageName, sqlca* pSqlca, void* pRebindOptions) const;
-    int Precompile(char* pProgramName, char* pMsgFileName, void* pPrepOptions,
-                   sqlca* pSqlca) const;
+    int Precompile(char* pProgramName, char* pMsgFileName, void* pPrepOptions, sqlca* pSqlca) const;
     int SetUtilImpactPriority(db2Uint32 version, void* parms, sqlca* pSqlca) const;
 
     // Monitoring.
@@ -178,15 +177,15 @@ public:
                            sqluint32 reserved1, sqluint32 reserved2) const;
     int GetSingleTablespaceStatistics(sqlca* pSqlca, sqluint32 TablespaceId,
                                       void* pTablespaceStats) const;
-    int QueryTablespaceContainer(sqlca* pSqlca, sqluint32 TablespaceId,
-                                 sqluint32* pNumContainers, void** ppContainerData) const;
+    int QueryTablespaceContainer(sqlca* pSqlca, sqluint32 TablespaceId, sqluint32* pNumContainers,
+                                 void** ppContainerData) const;
     int ListInDoubtTransaction(int exe_type, void** ppIndoubtData, sqlint32* pNumIndoubts,
                                sqlca* pSqlca) const;
     int ListDRDAInDoubtTransaction(void** indoubt_data, sqlint32* indoubt_count,
                                    sqlca* pSqlca) const;
     int ListDRDAInDoubtTransactionV9(db2Uint32 version, void* parms, sqlca* pSqlca) const;
 
-private:
+  private:
     DB2API();
     ~DB2API();
     DB2API(const DB2API&) = delete;

@@ -6,7 +6,7 @@
 namespace db2 {
 
 class CDB2APIContext {
-public:
+  public:
     // The context attached to the calling thread, or null (none, or the query failed).
     static void* GetCurrentCtx();
     // Attaches ctx to the calling thread; null does nothing.
@@ -30,7 +30,7 @@ public:
     void Detach(void* ctx);
     bool IsCurrentContext() const;
 
-private:
+  private:
     void* m_pCtx;
     bool m_bOwned;
 };

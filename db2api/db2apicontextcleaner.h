@@ -7,7 +7,7 @@ namespace db2 {
 class CDB2APIContext;
 
 class CDB2APIContextCleaner {
-public:
+  public:
     // pContext, when not null, is made current for the guard's lifetime; the guard does not own
     // it and it must outlive the guard.
     explicit CDB2APIContextCleaner(CDB2APIContext* pContext);
@@ -16,7 +16,7 @@ public:
     CDB2APIContextCleaner(const CDB2APIContextCleaner&) = delete;
     CDB2APIContextCleaner& operator=(const CDB2APIContextCleaner&) = delete;
 
-private:
+  private:
     CDB2APIContext* m_pContext;
     void* m_pOriginCtx;
 };

@@ -27,8 +27,8 @@ std::string GetError(const sqlca& ca) {
 std::string GetMessage(const sqlca& ca) {
     char buf[kMessageBufferSize] = {};
     sqlca copy = ca;  // the formatter takes a non-const sqlca; the caller's stays untouched
-    const int rc = DB2API::Instance().GetErrorMessage(buf, kMessageBufferSize, kNoLineBreaks,
-                                                      &copy);
+    const int rc =
+        DB2API::Instance().GetErrorMessage(buf, kMessageBufferSize, kNoLineBreaks, &copy);
     buf[kMessageBufferSize - 1] = '\0';
     return MapFormatterResult(rc, buf, ca.sqlcode);
 }

@@ -12,7 +12,7 @@
 namespace db2sim {
 
 class ContextPool {
-public:
+  public:
     static constexpr size_t kSlots = 4096;
     static constexpr size_t kSlotSize = 64;
 
@@ -46,7 +46,7 @@ public:
     long count() const { return live_; }
     uintptr_t base() const { return reinterpret_cast<uintptr_t>(base_); }
 
-private:
+  private:
     struct Slot {
         bool live = false;
         std::thread::id owner;

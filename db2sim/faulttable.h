@@ -21,7 +21,7 @@ struct Fault {
 };
 
 class FaultTable {
-public:
+  public:
     // Replaces any fault of `entry`. False when kind and sqlcode do not agree or times < 0.
     bool inject(const std::string& entry, const Fault& fault);
 
@@ -31,7 +31,7 @@ public:
     void clear(const std::string& entry) { faults_.erase(entry); }
     void clear() { faults_.clear(); }
 
-private:
+  private:
     std::map<std::string, Fault> faults_;
 };
 

@@ -9,7 +9,7 @@
 namespace db2sim {
 
 class Journal {
-public:
+  public:
     static constexpr size_t kMaxLines = 100000;
 
     void add(std::string line);
@@ -23,7 +23,7 @@ public:
     std::vector<std::string> lines(const std::string& entry) const;
     std::vector<std::string> lines() const;
 
-private:
+  private:
     std::deque<std::string> lines_;
 };
 

@@ -9,7 +9,7 @@
 namespace db2sim {
 
 class MemoryRegistry {
-public:
+  public:
     // A zeroed block of `size` bytes (at least 1), owned here until taken back.
     void* handOut(size_t size);
 
@@ -19,7 +19,7 @@ public:
     long count() const { return static_cast<long>(blocks_.size()); }
     void clear() { blocks_.clear(); }
 
-private:
+  private:
     std::map<void*, std::unique_ptr<unsigned char[]>> blocks_;
 };
 

@@ -14,16 +14,21 @@ const MessageText kCatalogue[] = {
     {code::kUnsupported, "0A000", "The stand-in client does not support entry point \"&1\" yet."},
 
     // Application contexts.
-    {code::kContextInvalid, "", "The application context or a parameter of the context call is not valid."},
-    {code::kContextNotAttached, "", "The application context is not attached to the calling thread."},
-    {code::kThreadHasContext, "", "The calling thread is already attached to an application context."},
-    {code::kContextInUse, "", "The application context is attached to another thread, so it cannot be used or ended."},
+    {code::kContextInvalid, "",
+     "The application context or a parameter of the context call is not valid."},
+    {code::kContextNotAttached, "",
+     "The application context is not attached to the calling thread."},
+    {code::kThreadHasContext, "",
+     "The calling thread is already attached to an application context."},
+    {code::kContextInUse, "",
+     "The application context is attached to another thread, so it cannot be used or ended."},
     {code::kNoContext, "", "The calling thread has no application context attached."},
 
     // General.
     {code::kNoMemory, "57011", "Not enough memory is left to process the request."},
     {code::kInvalidParameter, "", "The parameter \"&1\" is not valid."},
-    {code::kNotAuthorized, "42501", "The user \"&1\" does not hold the authority needed for \"&2\"."},
+    {code::kNotAuthorized, "42501",
+     "The user \"&1\" does not hold the authority needed for \"&2\"."},
     {code::kManagerNotStarted, "57019", "The database manager is not running."},
     {code::kManagerActive, "", "The database manager was already running."},
     {code::kDatabaseInUse, "57019", "The database is in use and cannot be used exclusively."},
@@ -36,7 +41,8 @@ const MessageText kCatalogue[] = {
 
     // Directories.
     {code::kInvalidDatabaseName, "2E000", "\"&1\" is not a valid database name."},
-    {code::kDuplicateAlias, "", "The alias \"&1\" is already in the local or the system database directory."},
+    {code::kDuplicateAlias, "",
+     "The alias \"&1\" is already in the local or the system database directory."},
     {code::kDatabaseNotFound, "42705", "No database has the alias or name \"&1\"."},
     {code::kNoMoreEntries, "", "The directory scan has no more entries."},
     {code::kDuplicateNode, "", "The node \"&1\" is already in the node directory."},
@@ -53,10 +59,12 @@ const MessageText kCatalogue[] = {
     // Configuration.
     {code::kInvalidToken, "", "\"&1\" is not a valid configuration parameter token."},
     {code::kInvalidCfgPointer, "", "The pointer to the configuration parameter list is not valid."},
-    {code::kInvalidValuePointer, "", "The pointer to the value of configuration parameter \"&1\" is not valid."},
+    {code::kInvalidValuePointer, "",
+     "The pointer to the value of configuration parameter \"&1\" is not valid."},
 
     // Monitoring.
-    {code::kSnapshotBufferFull, "", "The snapshot did not fit in the output buffer; call again with a larger buffer."},
+    {code::kSnapshotBufferFull, "",
+     "The snapshot did not fit in the output buffer; call again with a larger buffer."},
     {code::kMonitorNoMemory, "", "The monitor heap has no room left for the request."},
     {code::kSnapshotNoData, "", "The monitor has no data to return for the request."},
 };

@@ -16,7 +16,7 @@ struct MessageText {
 };
 
 class MessageCatalog {
-public:
+  public:
     // The row of `sqlcode`, or null when the catalogue has none.
     static const MessageText* find(int sqlcode);
 

@@ -9,7 +9,7 @@
 namespace db2sim {
 
 class StateHome {
-public:
+  public:
     // Finds the folder again from the environment and creates it. False when it cannot be made;
     // the stand-in then works in memory only.
     bool open();
@@ -21,7 +21,7 @@ public:
     bool readFile(const std::string& name, std::string& content) const;
     bool removeFile(const std::string& name);
 
-private:
+  private:
     static std::string resolve();
     std::string fullPath(const std::string& name) const;
 

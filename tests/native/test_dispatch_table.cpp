@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "commands/db2cmdbase.h"
 #include "native/commanddispatch.h"
 
 using tarvinex::CommandTable;

@@ -37,8 +37,3 @@ TEST(LexicalCast, TextToTextKeepsTheFirstWord) {
     unsigned char* p = bytes;
     EXPECT_EQ(lexical_cast<std::string>(p), "xyz");
 }
-
-TEST(LexicalCast, HexShowsTheBitPatternOfSignedValues) {
-    EXPECT_EQ(lexical_cast<std::string>(static_cast<short>(-1), 0, 0, -1, std::ios_base::hex),
-              "ffff");
-}

@@ -18,7 +18,7 @@ public abstract class DB2Command {
     public abstract EnumDB2CommandType getType();
 
     /**
-     * Returns the name of the command type.
+     * Describes the command by its class and type name.
      *
      * @return a short description for logs
      */

@@ -3,6 +3,7 @@ package com.qorvath.db2command;
 import com.qorvath.db2command.jniutil.TarvinexUtil;
 import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2command.util.ServerVersion;
+import java.sql.SQLException;
 import java.util.ArrayDeque;
 import java.util.ArrayList;
 import java.util.Deque;
@@ -721,10 +722,11 @@ public class DB2CommandRuntimeContext {
     /**
      * Attaches with the registered attach command. Does nothing when no command is registered,
      * when an attachment is already held, or when called again from inside the automatic
-     * command on the same thread. A DB2 failure of the command is thrown as the command throws
-     * it.
+     * command on the same thread.
+     *
+     * @throws SQLException when the command fails with a message
      */
-    public void autoAttach() {
+    public void autoAttach() throws SQLException {
         DB2Command command;
         synchronized (this) {
             command = isAttached() ? null : autoAttachCommand;
@@ -735,9 +737,11 @@ public class DB2CommandRuntimeContext {
     /**
      * Connects with the registered connect command. Does nothing when no command is registered,
      * when a connection is already held, or when called again from inside the automatic command
-     * on the same thread. A DB2 failure of the command is thrown as the command throws it.
+     * on the same thread.
+     *
+     * @throws SQLException when the command fails with a message
      */
-    public void autoConnect() {
+    public void autoConnect() throws SQLException {
         DB2Command command;
         synchronized (this) {
             command = isConnected() ? null : autoConnectCommand;
@@ -745,7 +749,7 @@ public class DB2CommandRuntimeContext {
         runAutomatically(command);
     }
 
-    private void runAutomatically(DB2Command command) {
+    private void runAutomatically(DB2Command command) throws SQLException {
         if (command == null || runningAutomatically.get()) {
             return;
         }
@@ -764,9 +768,10 @@ public class DB2CommandRuntimeContext {
      *
      * @param command the command
      * @return true when the command succeeded
+     * @throws SQLException when the command fails with a message
      * @throws UnsatisfiedLinkError when the native library is not loaded
      */
-    protected boolean executeCommand(DB2Command command) {
+    protected boolean executeCommand(DB2Command command) throws SQLException {
         TarvinexUtil.ensureLoaded();
         return TarvinexUtil.executeDB2Command(command, this, new DB2APIDataContainer());
     }

@@ -66,7 +66,8 @@ public final class VersionCommand implements ConsoleCommand {
         ServerVersion version = ServerVersion.parse(level);
         if (version == null) {
             err.println("tarvinex: the DB2 client reported no readable version level"
-                    + (level == null ? "" : " (\"" + level.trim() + "\")"));
+                    + (level == null ? "" : " (\"" + level.trim() + "\")")
+                    + "; is libdb2.so on the library path?");
             return 1;
         }
         out.println("DB2 client version " + version + " (" + level.trim() + ")");

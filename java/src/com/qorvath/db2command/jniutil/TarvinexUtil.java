@@ -9,6 +9,7 @@ import java.nio.file.Files;
 import java.nio.file.Path;
 import java.nio.file.Paths;
 import java.security.CodeSource;
+import java.sql.SQLException;
 
 /**
  * The native methods of the library, and its loading.
@@ -88,10 +89,7 @@ public final class TarvinexUtil {
             return;
         }
         String file = System.getProperty(LIBRARY_PROPERTY);
-        String what = file != null && !file.isEmpty()
-                ? file
-                : "libtarvinex.so from java.library.path ("
-                        + System.getProperty("java.library.path") + ")";
+        String what = file != null && !file.isEmpty() ? file : System.mapLibraryName("tarvinex");
         UnsatisfiedLinkError error = new UnsatisfiedLinkError(
                 "cannot load the native library " + what + ": " + LOAD_FAILURE.getMessage());
         error.initCause(LOAD_FAILURE);
@@ -102,17 +100,18 @@ public final class TarvinexUtil {
      * Runs a command.
      *
      * <p>The library reads the command's parameters through its getters, takes and stores the
-     * connection state in {@code context}, and writes result rows into {@code resultset}. A DB2
-     * failure is thrown as a {@link java.sql.SQLException} (although not declared); DB2 warnings
-     * are stored in the context.
+     * connection state in {@code context}, and writes result rows into {@code resultset}. DB2
+     * warnings are stored in the context.
      *
      * @param command the command
      * @param context the connection state
      * @param resultset the container for the result rows
-     * @return true when the command succeeded
+     * @return true when the command succeeded; some commands fail with false and no exception
+     * @throws SQLException when the command fails with a message (DB2's text for DB2 errors)
      */
     public static native boolean executeDB2Command(
-            DB2Command command, DB2CommandRuntimeContext context, DB2APIDataContainer resultset);
+            DB2Command command, DB2CommandRuntimeContext context, DB2APIDataContainer resultset)
+            throws SQLException;
 
     /**
      * Returns the DB2 client's level as five digits: two of version, two of release and one of
@@ -133,7 +132,9 @@ public final class TarvinexUtil {
      * @param context the connection state; its instance attachment is used when there is one
      * @param writeToFile DB2's store-result flag: non-zero to keep the result on the server too
      * @return a direct buffer holding DB2's monitor data stream, or null on failure
+     * @throws SQLException when the snapshot fails with a message
      */
     public static native ByteBuffer getSnapshotInByteBuffer(int nodeid, int snapshotType,
-            String objectName, int agentid, DB2CommandRuntimeContext context, int writeToFile);
+            String objectName, int agentid, DB2CommandRuntimeContext context, int writeToFile)
+            throws SQLException;
 }

@@ -19,14 +19,19 @@ import org.junit.jupiter.api.TestFactory;
  * missing, failing, or warning. Whatever happens, the JVM survives, the outcome is a value or an
  * SQLException with a message, and the stand-in's live counters come back to where they were.
  * Each new command adds its row to {@link #SWEEP}.
+ *
+ * <p>The one exception: when an entry point that hands a resource back (end a context, free a
+ * handle, close a scan) is itself missing or failing, DB2 has kept the resource and the library
+ * cannot release it; the counters are not compared for those cases.
  */
 class FaultSweepTest {
-    /** One operation and the entry points it calls. */
-    record Row(String operation, List<String> entryPoints, Callable<Object> run) {}
+    /** One operation, the entry points it calls, and those of them that release resources. */
+    record Row(String operation, List<String> entryPoints, List<String> releases,
+            Callable<Object> run) {}
 
     static final List<Row> SWEEP = List.of(
             new Row("getClientVersion", List.of("sqleGetCurrentCtx", "sqleBeginCtx", "sqleEndCtx"),
-                    TarvinexUtil::getClientVersion));
+                    List.of("sqleEndCtx"), TarvinexUtil::getClientVersion));
 
     private enum Fault { MISSING, ERROR, WARNING }
 
@@ -58,15 +63,15 @@ class FaultSweepTest {
             case WARNING -> Db2Sim.injectWarning(entry, 1014, "", 0);
         }
         try {
-            Object result = row.run().call();
-            if (result instanceof Boolean ok) {
-                assertNotNull(ok);
-            }
+            assertNotNull(row.run().call(), "an answer, never null");
         } catch (SQLException e) {
             assertNotNull(e.getMessage());
             assertFalse(e.getMessage().isBlank(), "a failure says what failed");
         } finally {
             Db2Sim.clearFaults();
+        }
+        if (fault != Fault.WARNING && row.releases().contains(entry)) {
+            return;
         }
         long[] after = counters();
         assertEquals(List.of(before[0], before[1], before[2], before[3]),

@@ -1,0 +1,237 @@
+// The control interface: fault injection, the journal, counters, product signature, reset, the
+// state folder, and the answer of entry points whose area is not simulated yet.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "db2simfixture.h"
+
+namespace {
+
+using Db2SimControl = Db2SimTest;
+
+void* beginCreateOnly(sqlca& ca) {
+    void* ctx = nullptr;
+    sqleBeginCtx(&ctx, SQL_CTX_CREATE_ONLY, nullptr, &ca);
+    return ctx;
+}
+
+TEST_F(Db2SimControl, UnbuiltEntryPointsSaySo) {
+    sqlca ca = zeroed();
+    char node[] = "NODE1";
+    EXPECT_EQ(-9999, sqleatin_api(node, nullptr, nullptr, &ca));
+    EXPECT_EQ(-9999, ca.sqlcode);
+    EXPECT_EQ("0A000", field(ca.sqlstate, 5));
+    EXPECT_EQ(
+        "SQL9999N  The stand-in client does not support entry point \"sqleatin_api\" yet."
+        "  SQLSTATE=0A000\n",
+        message(ca));
+
+    ca = zeroed();
+    EXPECT_EQ(-9999, db2Backup(db2Version900, nullptr, &ca));
+    EXPECT_NE(std::string::npos, message(ca).find("\"db2Backup\""));
+
+    SQLHANDLE env = 0;
+    EXPECT_EQ(SQL_ERROR, SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env));
+    EXPECT_EQ(-1, sqledtin_api(nullptr)) << "a null sqlca is refused safely";
+}
+
+TEST_F(Db2SimControl, MissingFaultTouchesNothingForTheNextCalls) {
+    ASSERT_EQ(0, db2sim_inject("sqleBeginCtx", DB2SIM_FAULT_MISSING, 0, nullptr, 2));
+    for (int call = 0; call < 2; ++call) {
+        sqlca ca = zeroed();
+        void* ctx = nullptr;
+        EXPECT_EQ(-1, sqleBeginCtx(&ctx, SQL_CTX_CREATE_ONLY, nullptr, &ca));
+        EXPECT_EQ(nullptr, ctx);
+        sqlca untouched = zeroed();
+        EXPECT_EQ(0, std::memcmp(&ca, &untouched, sizeof(ca))) << "call " << call;
+    }
+    EXPECT_EQ(0, db2sim_counter("contexts"));
+    EXPECT_NE(std::string::npos, lastJournalLine().find("-> -1 sqlcode=0 fault=missing"));
+
+    sqlca ca = zeroed();
+    EXPECT_NE(nullptr, beginCreateOnly(ca)) << "the third call works again";
+
+    ASSERT_EQ(0, db2sim_inject("SQLFreeHandle", DB2SIM_FAULT_MISSING, 0, nullptr, 1));
+    EXPECT_EQ(-1, SQLFreeHandle(SQL_HANDLE_ENV, 1));
+}
+
+TEST_F(Db2SimControl, ErrorFaultFailsBeforeDoingAnything) {
+    ASSERT_EQ(0, db2sim_inject("sqleBeginCtx", DB2SIM_FAULT_ERROR, -1013, "A,BB", 1));
+    sqlca ca = zeroed();
+    EXPECT_EQ(nullptr, beginCreateOnly(ca));
+    EXPECT_EQ(-1013, ca.sqlcode);
+    EXPECT_EQ(4, ca.sqlerrml);
+    EXPECT_EQ(std::string("A\xFF"
+                          "BB"),
+              field(ca.sqlerrmc, 4));
+    EXPECT_EQ("SQL09074", field(ca.sqlerrp, 8));
+    EXPECT_EQ("42705", field(ca.sqlstate, 5));
+    EXPECT_EQ(0, db2sim_counter("contexts"));
+    EXPECT_NE(std::string::npos, lastJournalLine().find("-> -1013 sqlcode=-1013 fault=error"));
+
+    ASSERT_EQ(0, db2sim_inject("sqlaintp_api", DB2SIM_FAULT_ERROR, -3, nullptr, 1));
+    char buffer[64];
+    EXPECT_EQ(-3, sqlaintp_api(buffer, 64, 0, "db2sql.mo", &ca))
+        << "the formatter answers the injected code as its result";
+}
+
+TEST_F(Db2SimControl, WarningFaultLetsTheCallWork) {
+    ASSERT_EQ(0, db2sim_inject("sqleBeginCtx", DB2SIM_FAULT_WARNING, 1014, "w", 0));
+    for (int call = 0; call < 3; ++call) {
+        sqlca ca = zeroed();
+        EXPECT_NE(nullptr, beginCreateOnly(ca));
+        EXPECT_EQ(1014, ca.sqlcode) << "until cleared";
+    }
+    EXPECT_EQ(3, db2sim_counter("contexts"));
+    db2sim_clear_faults();
+    sqlca ca = zeroed();
+    beginCreateOnly(ca);
+    EXPECT_EQ(0, ca.sqlcode);
+}
+
+TEST_F(Db2SimControl, InjectRefusesWhatCannotApply) {
+    EXPECT_EQ(-1, db2sim_inject("sqleBeginCtxx", DB2SIM_FAULT_MISSING, 0, nullptr, 0));
+    EXPECT_EQ(-1, db2sim_inject(nullptr, DB2SIM_FAULT_MISSING, 0, nullptr, 0));
+    EXPECT_EQ(-1, db2sim_inject("db2CfgGet", DB2SIM_FAULT_ERROR, 5, nullptr, 0));
+    EXPECT_EQ(-1, db2sim_inject("db2CfgGet", DB2SIM_FAULT_WARNING, -5, nullptr, 0));
+    EXPECT_EQ(-1, db2sim_inject("db2CfgGet", 7, -5, nullptr, 0));
+    EXPECT_EQ(-1, db2sim_inject("db2CfgGet", DB2SIM_FAULT_MISSING, 0, nullptr, -1));
+    EXPECT_EQ(0, db2sim_inject("db2CfgGet", DB2SIM_FAULT_MISSING, 0, nullptr, 0));
+}
+
+TEST_F(Db2SimControl, JournalDecodesArguments) {
+    sqlca ca = zeroed();
+    void* ctx = beginCreateOnly(ca);
+    char text[32];
+    std::snprintf(text, sizeof(text), "%p", ctx);
+    std::string line = lastJournalLine();
+    EXPECT_EQ(0u, line.find("sqleBeginCtx(ppCtx=0x")) << line;
+    EXPECT_NE(std::string::npos, line.find(", lOptions=1, reserved=null) -> 0 sqlcode=0 *ppCtx="))
+        << line;
+    EXPECT_NE(std::string::npos, line.find(std::string("*ppCtx=") + text)) << line;
+
+    char node[] = "N\"1";
+    char user[] = "me";
+    char password[] = "secret";
+    ca = zeroed();
+    sqleatin_api(node, user, password, &ca);
+    EXPECT_EQ(
+        "sqleatin_api(pNodeName=\"N\\\"1\", pUserName=\"me\", pPassword=***) -> -9999 "
+        "sqlcode=-9999",
+        lastJournalLine());
+
+    EXPECT_EQ(-1, sqlfrsys(nullptr));
+    EXPECT_EQ("sqlfrsys() -> -1 sqlca=null", lastJournalLine());
+    SQLEndTran(SQL_HANDLE_DBC, 42, SQL_COMMIT);
+    EXPECT_EQ("SQLEndTran(HandleType=2, Handle=42, CompletionType=0) -> -1", lastJournalLine());
+    EXPECT_EQ(4u, journal().size());
+}
+
+TEST_F(Db2SimControl, JournalCopyIsBoundedAndReportsItsLength) {
+    sqlca ca = zeroed();
+    sqlfrsys(&ca);
+    std::string full = "sqlfrsys() -> -9999 sqlcode=-9999\n";
+    EXPECT_EQ(full.size(), db2sim_journal(nullptr, 0));
+    char small[8];
+    EXPECT_EQ(full.size(), db2sim_journal(small, sizeof(small)));
+    EXPECT_EQ(full.substr(0, 7), std::string(small));
+    db2sim_clear_journal();
+    EXPECT_EQ(0u, db2sim_journal(nullptr, 0));
+}
+
+TEST_F(Db2SimControl, JournalKeepsTheNewestLines) {
+    sqlca ca = zeroed();
+    sqlfrsys(&ca);
+    for (int i = 0; i < 100000; ++i) {
+        sqlefmem_api(&ca, nullptr);
+    }
+    std::vector<std::string> lines = journal();
+    ASSERT_EQ(100000u, lines.size());
+    EXPECT_EQ(0u, lines.front().find("sqlefmem_api(")) << "the oldest line was dropped";
+}
+
+TEST_F(Db2SimControl, CountersAndMemory) {
+    EXPECT_EQ(0, db2sim_counter("cli_handles"));
+    EXPECT_EQ(0, db2sim_counter("scans"));
+    EXPECT_EQ(0, db2sim_counter("memory"));
+    EXPECT_EQ(-1, db2sim_counter("nonsense"));
+    EXPECT_EQ(-1, db2sim_counter(nullptr));
+
+    sqlca ca = zeroed();
+    int notOurs = 0;
+    EXPECT_EQ(-2032, sqlefmem_api(&ca, &notOurs)) << "memory not handed out is refused";
+    EXPECT_EQ("SQL2032N  The parameter \"pBuffer\" is not valid.\n", message(ca));
+    ca = zeroed();
+    EXPECT_EQ(0, sqlefmem_api(&ca, nullptr));
+}
+
+TEST_F(Db2SimControl, ProductSignatureGoesIntoEverySqlca) {
+    EXPECT_EQ(0, db2sim_set_product("SQL08020"));
+    char product[16];
+    EXPECT_EQ(8u, db2sim_product(product, sizeof(product)));
+    EXPECT_EQ("SQL08020", std::string(product));
+    sqlca ca = zeroed();
+    void* ctx = nullptr;
+    sqleGetCurrentCtx(&ctx, nullptr, &ca);
+    EXPECT_EQ(-1445, ca.sqlcode);
+    EXPECT_EQ("SQL08020", field(ca.sqlerrp, 8)) << "failed calls carry it too";
+
+    for (const char* bad : {"SQL8020", "SQL080200", "SQ108020", "SQL0802X", ""}) {
+        EXPECT_EQ(-1, db2sim_set_product(bad)) << bad;
+    }
+    EXPECT_EQ(-1, db2sim_set_product(nullptr));
+}
+
+TEST_F(Db2SimControl, ResetRestoresAFreshInstance) {
+    db2sim_set_product("SQL07020");
+    db2sim_inject("sqlfrsys", DB2SIM_FAULT_MISSING, 0, nullptr, 0);
+    sqlca ca = zeroed();
+    beginCreateOnly(ca);
+    db2sim_reset();
+    EXPECT_EQ(0u, db2sim_journal(nullptr, 0));
+    EXPECT_EQ(0, db2sim_counter("contexts"));
+    ca = zeroed();
+    EXPECT_EQ(-9999, sqlfrsys(&ca)) << "faults are cleared";
+    EXPECT_EQ("SQL09074", field(ca.sqlerrp, 8));
+}
+
+TEST_F(Db2SimControl, StateFolderFollowsTheEnvironment) {
+    char folder[] = "/tmp/db2simtestXXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(folder));
+    std::string home = std::string(folder) + "/nested/home";
+    const char* homeBefore = std::getenv("DB2SIM_HOME");
+    const char* instanceBefore = std::getenv("DB2INSTANCE");
+    std::string savedHome = homeBefore == nullptr ? std::string() : homeBefore;
+    std::string savedInstance = instanceBefore == nullptr ? std::string() : instanceBefore;
+    setenv("DB2SIM_HOME", home.c_str(), 1);
+    setenv("DB2INSTANCE", "testinst", 1);
+    db2sim_reset();
+    db2sim_set_product("SQL08020");
+
+    char path[512];
+    db2sim_home(path, sizeof(path));
+    EXPECT_EQ(home, std::string(path));
+    std::ifstream file(home + "/instance");
+    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ("name=testinst\nproduct=SQL08020\n", content);
+
+    auto restore = [](const char* name, bool wasSet, const std::string& value) {
+        if (wasSet) {
+            setenv(name, value.c_str(), 1);
+        } else {
+            unsetenv(name);
+        }
+    };
+    restore("DB2SIM_HOME", homeBefore != nullptr, savedHome);
+    restore("DB2INSTANCE", instanceBefore != nullptr, savedInstance);
+    db2sim_reset();
+    std::remove((home + "/instance").c_str());
+    rmdir(home.c_str());
+    rmdir((std::string(folder) + "/nested").c_str());
+    rmdir(folder);
+}
+
+}  // namespace
