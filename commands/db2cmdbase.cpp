@@ -15,7 +15,9 @@ CDB2CmdBase::CDB2CmdBase(const tarvinex::JavaObject& command, const tarvinex::Ja
 
 CDB2CmdBase::~CDB2CmdBase() = default;
 
-bool CDB2CmdBase::BuildResultSet() { return true; }
+bool CDB2CmdBase::BuildResultSet() {
+    return true;
+}
 
 bool CDB2CmdBase::Execute() {
     if (!SetupData()) {
@@ -40,14 +42,18 @@ bool CDB2CmdBase::Execute() {
     return ok;
 }
 
-JNIEnv* CDB2CmdBase::getEnv() const { return commandObj.getEnv(); }
+JNIEnv* CDB2CmdBase::getEnv() const {
+    return commandObj.getEnv();
+}
 
 bool CDB2CmdBase::ExceptionOccurred() const {
     JNIEnv* env = getEnv();
     return env != nullptr && env->ExceptionCheck() == JNI_TRUE;
 }
 
-void CDB2CmdBase::throwJavaException(const char* message) { ThrowJavaException(getEnv(), message); }
+void CDB2CmdBase::throwJavaException(const char* message) {
+    ThrowJavaException(getEnv(), message);
+}
 
 bool CDB2CmdBase::isDB2Error(sqlca& ca) {
     if (ca.sqlcode >= 0) {

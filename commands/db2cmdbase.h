@@ -13,7 +13,7 @@
 #include "native/stdafx.h"
 
 class CDB2CmdBase {
-public:
+  public:
     CDB2CmdBase(const tarvinex::JavaObject& command, const tarvinex::JavaObject& context,
                 const tarvinex::JavaObject& container);
     CDB2CmdBase(const CDB2CmdBase&) = delete;
@@ -52,7 +52,7 @@ public:
     bool setupDatabaseContext();
     bool setupInstanceContext();
 
-protected:
+  protected:
     tarvinex::JavaObject commandObj;
     tarvinex::DB2CommandRuntimeContext contextObj;
     DB2APIDataContainer containerObj;

@@ -5,7 +5,9 @@
 #include "db2api/db2api.h"
 #include "db2api/db2apicontext.h"
 
-PrivateAPIContext::~PrivateAPIContext() { End(); }
+PrivateAPIContext::~PrivateAPIContext() {
+    End();
+}
 
 bool PrivateAPIContext::Begin() {
     End();

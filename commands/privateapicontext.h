@@ -4,7 +4,7 @@
 #pragma once
 
 class PrivateAPIContext {
-public:
+  public:
     PrivateAPIContext() = default;
     PrivateAPIContext(const PrivateAPIContext&) = delete;
     PrivateAPIContext& operator=(const PrivateAPIContext&) = delete;
@@ -16,6 +16,6 @@ public:
     void End();
     void* get() const { return m_pCtx; }
 
-private:
+  private:
     void* m_pCtx = nullptr;
 };

@@ -27,8 +27,8 @@ using sqleDetachFromCtx = int(void* pCtx, void* reserved, sqlca* pSqlca);
 using sqleGetCurrentCtx = int(void** ppCtx, void* reserved, sqlca* pSqlca);
 using sqleEndCtx = int(void** ppCtx, sqlint32 lOptions, void* reserved, sqlca* pSqlca);
 using sqlefmem_api = int(sqlca* pSqlca, void* pBuffer);
-using sqlaintp_api = int(char* pBuffer, short BufferSize, short LineWidth,
-                         const char* pMsgFileName, sqlca* pSqlca);
+using sqlaintp_api = int(char* pBuffer, short BufferSize, short LineWidth, const char* pMsgFileName,
+                         sqlca* pSqlca);
 
 // Instance attachment.
 using sqleatin_api = int(char* pNodeName, char* pUserName, char* pPassword, sqlca* pSqlca);
@@ -82,8 +82,8 @@ using sqlecrea_api = int(char* pDbName, char* pLocalDbAlias, char* pPath, void* 
 using sqledrpd_api = int(char* pDbAlias, char* pReserved2, sqlca* pSqlca);
 using sqlepstart_api = int(void* pStartOptions, sqlca* pSqlca);
 using sqlepstp = int(void* pStopOptions, sqlca* pSqlca);
-using sqle_activate_db_api = int(char* pDbAlias, char* pUserName, char* pPassword,
-                                 void* pReserved, sqlca* pSqlca);
+using sqle_activate_db_api = int(char* pDbAlias, char* pUserName, char* pPassword, void* pReserved,
+                                 sqlca* pSqlca);
 using sqle_deactivate_db_api = int(char* pDbAlias, char* pUserName, char* pPassword,
                                    void* pReserved, sqlca* pSqlca);
 using sqlemgdb_api = int(char* pDbAlias, char* pUserName, char* pPassword, sqlca* pSqlca);
@@ -131,14 +131,17 @@ using sqlcspqy = int(void** ppIndoubtData, sqlint32* pNumIndoubts, sqlca* pSqlca
 
 // Every versioned entry point, by exported name. The stand-in exports each one; the loader looks
 // the first five up under their decorated name first, then under the plain one.
-#define DB2_VERSIONED_ENTRY_POINTS(X)                                                          \
-    X(db2CfgGet) X(db2CfgSet) X(db2AutoConfig) X(db2AutoConfigFreeMemory) X(db2InstanceStart)  \
-    X(db2InstanceStop) X(db2DatabaseQuiesce) X(db2DatabaseUnquiesce) X(db2InstanceQuiesce)     \
-    X(db2InstanceUnquiesce) X(db2DatabaseRestart) X(db2Import) X(db2Export) X(db2Load)         \
-    X(db2LoadQuery) X(db2Backup) X(db2Restore) X(db2Rollforward) X(db2HistoryOpenScan)         \
-    X(db2HistoryGetEntry) X(db2HistoryCloseScan) X(db2HistoryUpdate) X(db2Prune)               \
-    X(db2ArchiveLog) X(db2Runstats) X(db2Reorg) X(db2Inspect) X(db2UtilityControl)             \
-    X(db2GetSnapshotSize) X(db2GetSnapshot) X(db2MonitorSwitches) X(db2ResetMonitor)           \
-    X(db2SpmListIndTrans)
+// clang-format off
+#define DB2_VERSIONED_ENTRY_POINTS(X)                                                              \
+    X(db2CfgGet)                                                                                   \
+    X(db2CfgSet) X(db2AutoConfig) X(db2AutoConfigFreeMemory) X(db2InstanceStart)                   \
+        X(db2InstanceStop) X(db2DatabaseQuiesce) X(db2DatabaseUnquiesce) X(db2InstanceQuiesce)     \
+            X(db2InstanceUnquiesce) X(db2DatabaseRestart) X(db2Import) X(db2Export) X(db2Load)     \
+                X(db2LoadQuery) X(db2Backup) X(db2Restore) X(db2Rollforward) X(db2HistoryOpenScan) \
+                    X(db2HistoryGetEntry) X(db2HistoryCloseScan) X(db2HistoryUpdate) X(db2Prune)   \
+                        X(db2ArchiveLog) X(db2Runstats) X(db2Reorg) X(db2Inspect)                  \
+                            X(db2UtilityControl) X(db2GetSnapshotSize) X(db2GetSnapshot)           \
+                                X(db2MonitorSwitches) X(db2ResetMonitor) X(db2SpmListIndTrans)
+// clang-format on
 
 }  // namespace db2

@@ -24,15 +24,15 @@ typedef int SQL_PDB_PORT_TYPE;
 
 // The SQL communication area: 136 bytes on every platform and release.
 struct sqlca {
-    char sqlcaid[8];   // "SQLCA   "
-    sqlint32 sqlcabc;  // 136
-    sqlint32 sqlcode;  // < 0 error, > 0 warning, 0 success
-    short sqlerrml;    // bytes used in sqlerrmc
-    char sqlerrmc[70]; // message tokens separated by 0xFF
-    char sqlerrp[8];   // product signature, e.g. "SQL09074"
+    char sqlcaid[8];    // "SQLCA   "
+    sqlint32 sqlcabc;   // 136
+    sqlint32 sqlcode;   // < 0 error, > 0 warning, 0 success
+    short sqlerrml;     // bytes used in sqlerrmc
+    char sqlerrmc[70];  // message tokens separated by 0xFF
+    char sqlerrp[8];    // product signature, e.g. "SQL09074"
     sqlint32 sqlerrd[6];
     char sqlwarn[11];
-    char sqlstate[5]; // not terminated
+    char sqlstate[5];  // not terminated
 };
 static_assert(sizeof(sqlca) == 136, "sqlca is 136 bytes");
 static_assert(offsetof(sqlca, sqlcode) == 12, "sqlca.sqlcode offset");
@@ -99,11 +99,11 @@ constexpr db2Uint32 db2Version950 = 9050000;
 constexpr db2Uint32 db2Version970 = 9070000;
 
 // Results of the message formatter sqlaintp_api.
-constexpr int SQLA_ERR_NOMEM = -1;      // not enough memory
-constexpr int SQLA_ERR_NOCOD = -2;      // sqlcode is 0: no message
-constexpr int SQLA_ERR_NOMSG = -3;      // message file missing or unreadable
-constexpr int SQLA_ERR_BADLL = -4;      // line width negative
-constexpr int SQLA_ERR_BADCC = -5;      // bad sqlca, buffer or buffer length
+constexpr int SQLA_ERR_NOMEM = -1;  // not enough memory
+constexpr int SQLA_ERR_NOCOD = -2;  // sqlcode is 0: no message
+constexpr int SQLA_ERR_NOMSG = -3;  // message file missing or unreadable
+constexpr int SQLA_ERR_BADLL = -4;  // line width negative
+constexpr int SQLA_ERR_BADCC = -5;  // bad sqlca, buffer or buffer length
 
 // Message formatter arguments every caller passes.
 constexpr short kMessageBufferSize = 256;

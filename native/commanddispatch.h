@@ -13,8 +13,8 @@ class CDB2CmdBase;
 namespace tarvinex {
 
 using CommandFactory = std::unique_ptr<CDB2CmdBase> (*)(const JavaObject& command,
-                                                         const JavaObject& context,
-                                                         const JavaObject& container);
+                                                        const JavaObject& context,
+                                                        const JavaObject& container);
 
 // One row of a dispatch table. A row without a factory is a code the Java side knows but this
 // library does not serve (yet): it answers "unknown command type!".

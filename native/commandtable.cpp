@@ -153,6 +153,8 @@ const CommandType kCommandTypes[] = {
 
 }  // namespace
 
-CommandTable LibraryCommandTable() { return {kCommandTypes, std::size(kCommandTypes)}; }
+CommandTable LibraryCommandTable() {
+    return {kCommandTypes, std::size(kCommandTypes)};
+}
 
 }  // namespace tarvinex

@@ -23,7 +23,9 @@ void appendUtf16Unit(std::string& out, unsigned unit) {
     }
 }
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Decodes one well-formed UTF-8 sequence at p (at most `left` bytes). Returns its length, or 0
 // when the bytes are not a well-formed, shortest-form, non-surrogate sequence.

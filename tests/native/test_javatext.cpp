@@ -55,7 +55,8 @@ TEST(JavaText, SupplementaryCharactersBecomeSurrogatePairs) {
 
 TEST(JavaText, EmbeddedNulUsesTheTwoByteForm) {
     const char bytes[] = {'a', 0, 'b'};
-    EXPECT_EQ(toModifiedUtf8(bytes, 3), std::string("a\xC0\x80" "b"));
+    EXPECT_EQ(toModifiedUtf8(bytes, 3), std::string("a\xC0\x80"
+                                                    "b"));
 }
 
 TEST(JavaText, EveryByteValueGivesValidOutput) {

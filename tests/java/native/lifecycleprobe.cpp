@@ -53,7 +53,7 @@ int currentHandle() {
 }
 
 class ScriptedCmd : public CDB2CmdBase {
-public:
+  public:
     using CDB2CmdBase::CDB2CmdBase;
 
     bool SetupData() override {
@@ -127,7 +127,7 @@ public:
         privateContext.End();
     }
 
-private:
+  private:
     std::map<std::string, std::string> script;
     PrivateAPIContext privateContext;
 };
