@@ -132,16 +132,15 @@ using sqlcspqy = int(void** ppIndoubtData, sqlint32* pNumIndoubts, sqlca* pSqlca
 // Every versioned entry point, by exported name. The stand-in exports each one; the loader looks
 // the first five up under their decorated name first, then under the plain one.
 // clang-format off
-#define DB2_VERSIONED_ENTRY_POINTS(X)                                                              \
-    X(db2CfgGet)                                                                                   \
-    X(db2CfgSet) X(db2AutoConfig) X(db2AutoConfigFreeMemory) X(db2InstanceStart)                   \
-        X(db2InstanceStop) X(db2DatabaseQuiesce) X(db2DatabaseUnquiesce) X(db2InstanceQuiesce)     \
-            X(db2InstanceUnquiesce) X(db2DatabaseRestart) X(db2Import) X(db2Export) X(db2Load)     \
-                X(db2LoadQuery) X(db2Backup) X(db2Restore) X(db2Rollforward) X(db2HistoryOpenScan) \
-                    X(db2HistoryGetEntry) X(db2HistoryCloseScan) X(db2HistoryUpdate) X(db2Prune)   \
-                        X(db2ArchiveLog) X(db2Runstats) X(db2Reorg) X(db2Inspect)                  \
-                            X(db2UtilityControl) X(db2GetSnapshotSize) X(db2GetSnapshot)           \
-                                X(db2MonitorSwitches) X(db2ResetMonitor) X(db2SpmListIndTrans)
+#define DB2_VERSIONED_ENTRY_POINTS(X)                                                          \
+    X(db2CfgGet) X(db2CfgSet) X(db2AutoConfig) X(db2AutoConfigFreeMemory)                      \
+    X(db2InstanceStart) X(db2InstanceStop) X(db2DatabaseQuiesce) X(db2DatabaseUnquiesce)       \
+    X(db2InstanceQuiesce) X(db2InstanceUnquiesce) X(db2DatabaseRestart) X(db2Import)           \
+    X(db2Export) X(db2Load) X(db2LoadQuery) X(db2Backup) X(db2Restore) X(db2Rollforward)       \
+    X(db2HistoryOpenScan) X(db2HistoryGetEntry) X(db2HistoryCloseScan) X(db2HistoryUpdate)     \
+    X(db2Prune) X(db2ArchiveLog) X(db2Runstats) X(db2Reorg) X(db2Inspect)                      \
+    X(db2UtilityControl) X(db2GetSnapshotSize) X(db2GetSnapshot) X(db2MonitorSwitches)         \
+    X(db2ResetMonitor) X(db2SpmListIndTrans)
 // clang-format on
 
 }  // namespace db2
