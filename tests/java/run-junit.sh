@@ -21,7 +21,8 @@ done
 
 rm -rf "$home" && mkdir -p "$home"
 export DB2SIM_HOME="$home"
-props=(-Djava.library.path="$lib" -Dtarvinex.testlib="$lib/libtarvinextest.so")
+source=$(cd "$(dirname "$0")/../.." && pwd)
+props=(-Djava.library.path="$lib" -Dtarvinex.testlib="$lib/libtarvinextest.so" -Dtarvinex.source="$source")
 case "$mode" in
   normal) export LD_LIBRARY_PATH="$lib" ;;
   harness)
@@ -31,7 +32,7 @@ case "$mode" in
   absent)
     unset LD_LIBRARY_PATH
     props=(-Djava.library.path="$absent" -Dtarvinex.library="$absent/libtarvinex.so"
-           -Dtarvinex.testlib="$lib/libtarvinextest.so") ;;
+           -Dtarvinex.testlib="$lib/libtarvinextest.so" -Dtarvinex.source="$source") ;;
 esac
 
 env_prefix=()
