@@ -2,6 +2,11 @@
 // is filled in when that command is built; until then the code answers "unknown command type!".
 #include "native/commanddispatch.h"
 
+#include "commands/connection/db2attachcmd.h"
+#include "commands/connection/db2connectcmd.h"
+#include "commands/connection/db2detachcmd.h"
+#include "commands/connection/db2disconnectcmd.h"
+
 #include <iterator>
 
 namespace tarvinex {
@@ -79,14 +84,14 @@ constexpr int SET_UTIL_IMPACT_PRIORITY_VALUE = 82;
 
 // clang-format off
 const CommandType kCommandTypes[] = {
-    {ATTACH_VALUE, "ATTACH", false, nullptr},
-    {DETACH_VALUE, "DETACH", false, nullptr},
+    {ATTACH_VALUE, "ATTACH", false, makeCommand<CDB2AttachCmd>},
+    {DETACH_VALUE, "DETACH", false, makeCommand<CDB2DetachCmd>},
     {GET_DBM_CFG_VALUE, "GET_DBM_CFG", true, nullptr},
     {GET_DB_CFG_VALUE, "GET_DB_CFG", true, nullptr},
     {UPDATE_DBM_CFG_VALUE, "UPDATE_DBM_CFG", true, nullptr},
     {UPDATE_DB_CFG_VALUE, "UPDATE_DB_CFG", true, nullptr},
-    {CONNECT_VALUE, "CONNECT", false, nullptr},
-    {DISCONNECT_VALUE, "DISCONNECT", false, nullptr},
+    {CONNECT_VALUE, "CONNECT", false, makeCommand<CDB2ConnectCmd>},
+    {DISCONNECT_VALUE, "DISCONNECT", false, makeCommand<CDB2DisconnectCmd>},
     {BIND_VALUE, "BIND", false, nullptr},
     {LIST_TABLESPACES_VALUE, "LIST_TABLESPACES", false, nullptr},
     {LIST_TABLESPACE_CONTAINER_VALUE, "LIST_TABLESPACE_CONTAINER", false, nullptr},

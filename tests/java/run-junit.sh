@@ -37,8 +37,11 @@ esac
 
 env_prefix=()
 if [ "$sanitize" = 1 ]; then
+  # libstdc++ is preloaded too: the JVM does not load it itself, and ASan's C++ exception
+  # interceptor must find it when the sanitizer starts.
   asan=$(gcc -print-file-name=libasan.so)
-  env_prefix=(env LD_PRELOAD="$asan"
+  cxx=$(g++ -print-file-name=libstdc++.so)
+  env_prefix=(env LD_PRELOAD="$asan $cxx"
     ASAN_OPTIONS=detect_leaks=0:handle_segv=0:allow_user_segv_handler=1:use_sigaltstack=0
     UBSAN_OPTIONS=print_stacktrace=1)
 fi
