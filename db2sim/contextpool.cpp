@@ -107,7 +107,14 @@ void ContextPool::detach(void* ctx) {
     }
 }
 
+void ContextPool::onFree(std::function<void(void*)> listener) {
+    freeListeners_.push_back(std::move(listener));
+}
+
 void ContextPool::free(void* ctx) {
+    for (const auto& listener : freeListeners_) {
+        listener(ctx);
+    }
     size_t index = indexOf(ctx);
     slots_[index] = Slot{};
     free_.push_back(index);

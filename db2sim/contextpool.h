@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -37,8 +38,12 @@ class ContextPool {
     void attach(void* ctx);
     // Detaches a live context from whichever thread holds it.
     void detach(void* ctx);
-    // Frees a live context; it must be unattached.
+    // Frees a live context; it must be unattached. Listeners hear of it first.
     void free(void* ctx);
+
+    // `listener` is told of every context about to be freed (by free() or clear()), so state
+    // kept per context (attachments, connections) goes with it.
+    void onFree(std::function<void(void*)> listener);
 
     // Frees every context; threads still pointing at one now have none.
     void clear();
@@ -57,6 +62,7 @@ class ContextPool {
     void* base_ = nullptr;
     size_t bytes_ = 0;
     std::vector<Slot> slots_;
+    std::vector<std::function<void(void*)>> freeListeners_;
     std::deque<size_t> free_;  // oldest freed first, so a stale pointer is reused late
     long live_ = 0;
 };
