@@ -8,6 +8,7 @@
 
 #include "db2sim/entrypoints.h"
 #include "db2sim/instance.h"
+#include "db2sim/manager.h"
 #include "db2sim/sqlcawriter.h"
 
 namespace db2sim {
@@ -89,6 +90,7 @@ extern "C" long db2sim_counter(const char* name) {
         }
         Instance& instance = Instance::get();
         auto lock = db2sim::locked(instance);
+        db2sim::Manager::get();  // registers its counters on first use
         return instance.counter(name);
     } catch (...) {
         return -1;
@@ -135,5 +137,28 @@ extern "C" size_t db2sim_home(char* buf, size_t size) {
         return db2sim::copyOut(instance.home().path(), buf, size);
     } catch (...) {
         return db2sim::copyOut(std::string(), buf, size);
+    }
+}
+
+extern "C" int db2sim_add_user(const char* user, const char* password) {
+    try {
+        if (user == nullptr || password == nullptr) {
+            return -1;
+        }
+        Instance& instance = Instance::get();
+        auto lock = db2sim::locked(instance);
+        return db2sim::Manager::get().users().add(instance.home(), user, password) ? 0 : -1;
+    } catch (...) {
+        return -1;
+    }
+}
+
+extern "C" void db2sim_set_started(int started) {
+    try {
+        Instance& instance = Instance::get();
+        auto lock = db2sim::locked(instance);
+        db2sim::Manager::get().setStarted(started != 0);
+    } catch (...) {
+        // Only building the manager can fail; the state stays as it was.
     }
 }

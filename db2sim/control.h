@@ -29,11 +29,13 @@ DB2SIM_API void db2sim_clear_faults(void);
 DB2SIM_API size_t db2sim_journal(char* buf, size_t size);
 DB2SIM_API void db2sim_clear_journal(void);
 
-/* Live objects: "contexts", "cli_handles", "scans", "memory". -1 for an unknown name. */
+/* Live objects: "contexts", "cli_handles", "scans", "memory", "connections" (open CLI
+ * connections), "attachments" (instance attachments). -1 for an unknown name. */
 DB2SIM_API long db2sim_counter(const char* name);
 
-/* Back to a fresh instance: ends all contexts of all threads, frees handed-out memory, clears
- * faults and journal, restores the product signature and re-reads the state folder. */
+/* Back to a fresh instance: ends all contexts of all threads, drops attachments and CLI handles,
+ * starts the database manager, frees handed-out memory, clears faults and journal, restores the
+ * product signature and re-reads the state folder (users, databases). */
 DB2SIM_API void db2sim_reset(void);
 
 /* The product signature put into every sqlca's sqlerrp, e.g. "SQL08020" (three letters, five
@@ -41,6 +43,15 @@ DB2SIM_API void db2sim_reset(void);
 DB2SIM_API int db2sim_set_product(const char* signature);
 /* Copies the signature like db2sim_journal; returns its length. */
 DB2SIM_API size_t db2sim_product(char* buf, size_t size);
+
+/* Adds a user of the instance, or changes its password; saved in the state folder. Names are
+ * 1-8 letters, digits or "_$#@" and compare case-insensitively; passwords are not empty and hold
+ * no control character. Returns 0, or -1 for a refused name or password. */
+DB2SIM_API int db2sim_add_user(const char* user, const char* password);
+
+/* Starts (1) or stops (0) the database manager. Attach and connect to a stopped one fail with
+ * SQL1032N; attachments and connections made before stay. A reset starts it again. */
+DB2SIM_API void db2sim_set_started(int started);
 
 /* Copies the state folder's path like db2sim_journal; returns its length. */
 DB2SIM_API size_t db2sim_home(char* buf, size_t size);

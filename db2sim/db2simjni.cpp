@@ -209,3 +209,20 @@ DB2SIM_JNI(jstring, nativeHome)(JNIEnv* env, jclass) {
         return nullptr;
     }
 }
+
+DB2SIM_JNI(jint, nativeAddUser)(JNIEnv* env, jclass, jstring user, jstring password) {
+    try {
+        JavaChars name(env, user);
+        JavaChars secret(env, password);
+        if (!name.ok() || !secret.ok()) {
+            return -1;
+        }
+        return db2sim_add_user(name.get(), secret.get());
+    } catch (...) {
+        return -1;
+    }
+}
+
+DB2SIM_JNI(void, nativeSetStarted)(JNIEnv*, jclass, jboolean started) {
+    db2sim_set_started(started == JNI_TRUE ? 1 : 0);
+}

@@ -20,22 +20,19 @@ void* beginCreateOnly(sqlca& ca) {
 
 TEST_F(Db2SimControl, UnbuiltEntryPointsSaySo) {
     sqlca ca = zeroed();
-    char node[] = "NODE1";
-    EXPECT_EQ(-9999, sqleatin_api(node, nullptr, nullptr, &ca));
+    char alias[] = "MYDB";
+    EXPECT_EQ(-9999, sqlfrdb(alias, &ca));
     EXPECT_EQ(-9999, ca.sqlcode);
     EXPECT_EQ("0A000", field(ca.sqlstate, 5));
     EXPECT_EQ(
-        "SQL9999N  The stand-in client does not support entry point \"sqleatin_api\" yet."
+        "SQL9999N  The stand-in client does not support entry point \"sqlfrdb\" yet."
         "  SQLSTATE=0A000\n",
         message(ca));
 
     ca = zeroed();
     EXPECT_EQ(-9999, db2Backup(db2Version900, nullptr, &ca));
     EXPECT_NE(std::string::npos, message(ca).find("\"db2Backup\""));
-
-    SQLHANDLE env = 0;
-    EXPECT_EQ(SQL_ERROR, SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env));
-    EXPECT_EQ(-1, sqledtin_api(nullptr)) << "a null sqlca is refused safely";
+    EXPECT_EQ(-1, sqlfrsys(nullptr)) << "a null sqlca is refused safely";
 }
 
 TEST_F(Db2SimControl, MissingFaultTouchesNothingForTheNextCalls) {
@@ -119,14 +116,14 @@ TEST_F(Db2SimControl, JournalDecodesArguments) {
     ca = zeroed();
     sqleatin_api(node, user, password, &ca);
     EXPECT_EQ(
-        "sqleatin_api(pNodeName=\"N\\\"1\", pUserName=\"me\", pPassword=***) -> -9999 "
-        "sqlcode=-9999",
+        "sqleatin_api(pNodeName=\"N\\\"1\", pUserName=\"me\", pPassword=***) -> -1445 "
+        "sqlcode=-1445",
         lastJournalLine());
 
     EXPECT_EQ(-1, sqlfrsys(nullptr));
     EXPECT_EQ("sqlfrsys() -> -1 sqlca=null", lastJournalLine());
     SQLEndTran(SQL_HANDLE_DBC, 42, SQL_COMMIT);
-    EXPECT_EQ("SQLEndTran(HandleType=2, Handle=42, CompletionType=0) -> -1", lastJournalLine());
+    EXPECT_EQ("SQLEndTran(HandleType=2, Handle=42, CompletionType=0) -> -2", lastJournalLine());
     EXPECT_EQ(4u, journal().size());
 }
 

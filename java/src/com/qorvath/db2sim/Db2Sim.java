@@ -139,9 +139,55 @@ public final class Db2Sim {
     }
 
     /**
-     * Brings the instance back to a fresh state: ends every context of every thread, frees
-     * handed-out memory, clears faults and journal, restores the default product signature and
-     * reads the state folder again.
+     * Open CLI connections: connected and not yet disconnected.
+     *
+     * @return the count
+     */
+    public static long liveConnections() {
+        return nativeCounter("connections");
+    }
+
+    /**
+     * Application contexts attached to the instance.
+     *
+     * @return the count
+     */
+    public static long liveAttachments() {
+        return nativeCounter("attachments");
+    }
+
+    /**
+     * Adds a user of the instance, or changes the password of one; the state folder keeps it. A
+     * fresh instance has one user, named like the instance, with the password {@code "db2sim"}.
+     *
+     * @param user 1 to 8 letters, digits or {@code _$#@}; compared case-insensitively
+     * @param password not empty, no control characters
+     * @throws IllegalArgumentException for a refused name or password
+     */
+    public static void addUser(String user, String password) {
+        if (user == null || password == null || nativeAddUser(user, password) != 0) {
+            throw new IllegalArgumentException("cannot add user " + user);
+        }
+    }
+
+    /**
+     * Stops the database manager: attach and connect then fail with SQL1032N. Attachments and
+     * connections made before stay.
+     */
+    public static void stopInstance() {
+        nativeSetStarted(false);
+    }
+
+    /** Starts the database manager again (a fresh instance is started). */
+    public static void startInstance() {
+        nativeSetStarted(true);
+    }
+
+    /**
+     * Brings the instance back to a fresh state: ends every context of every thread, drops
+     * attachments and CLI handles, starts the database manager, frees handed-out memory, clears
+     * faults and journal, restores the default product signature and reads the state folder
+     * (users, databases) again.
      */
     public static void reset() {
         nativeReset();
@@ -212,4 +258,8 @@ public final class Db2Sim {
     private static native String nativeProduct();
 
     private static native String nativeHome();
+
+    private static native int nativeAddUser(String user, String password);
+
+    private static native void nativeSetStarted(boolean started);
 }

@@ -1,0 +1,37 @@
+// The databases of the instance, by name and alias. A fresh instance holds one, SAMPLE. The list
+// lives in the state folder's file "databases", one line per database of tab-separated
+// "key=value" fields; fields this version does not know are kept, so later areas can add theirs.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "db2sim/statehome.h"
+
+namespace db2sim {
+
+struct Database {
+    std::string name;
+    std::string alias;
+    std::map<std::string, std::string> more;  // fields of other areas, written back as read
+};
+
+class Databases {
+  public:
+    static constexpr const char* kFileName = "databases";
+    static constexpr const char* kDefaultDatabase = "SAMPLE";
+
+    // Reads the list from the state folder; a missing file gives SAMPLE and is written.
+    void load(StateHome& home);
+    bool save(StateHome& home) const;
+
+    // The database with that alias (compared case-insensitively), or null.
+    const Database* findByAlias(const std::string& alias) const;
+    const std::vector<Database>& all() const { return databases_; }
+
+  private:
+    std::vector<Database> databases_;
+};
+
+}  // namespace db2sim

@@ -1,0 +1,48 @@
+// The simulated database manager: whether it runs, its users and databases, the instance
+// attachments and the CLI connections. It joins the instance on first use: reset() reloads users
+// and databases from the state folder, starts the manager and drops attachments and handles; an
+// ended context loses its attachment and its connections.
+//
+// Call get() with the instance lock held (ApiCall holds it), so its first call cannot race a
+// thread that already holds the lock.
+#pragma once
+
+#include "db2sim/attachments.h"
+#include "db2sim/connections.h"
+#include "db2sim/databases.h"
+#include "db2sim/users.h"
+
+namespace db2sim {
+
+class Manager {
+  public:
+    static Manager& get();
+
+    bool started() const { return started_; }
+    void setStarted(bool started) { started_ = started; }
+
+    // A new agent id for an attachment.
+    long nextAgentId() { return ++lastAgentId_; }
+
+    Users& users() { return users_; }
+    Databases& databases() { return databases_; }
+    Attachments& attachments() { return attachments_; }
+    Connections& connections() { return connections_; }
+
+  private:
+    Manager();
+    void reset();
+    void contextEnded(void* ctx);
+
+    bool started_ = true;
+    long lastAgentId_ = 0;
+    Users users_;
+    Databases databases_;
+    Attachments attachments_;
+    Connections connections_;
+
+    template <class T>
+    friend class NoDestructor;
+};
+
+}  // namespace db2sim
