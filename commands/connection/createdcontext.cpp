@@ -1,0 +1,41 @@
+#include "commands/connection/createdcontext.h"
+
+#include <cstring>
+
+#include "db2api/contexthandleregistry.h"
+#include "db2api/db2api.h"
+
+CreatedContext::~CreatedContext() {
+    if (m_pCtx != nullptr) {
+        End(m_pCtx);
+    }
+}
+
+bool CreatedContext::Create() {
+    if (m_pCtx != nullptr) {
+        End(m_pCtx);
+    }
+    sqlca ca;
+    std::memset(&ca, 0, sizeof(ca));
+    void* ctx = nullptr;
+    const int rc = db2::DB2API::Instance().CreateContext(&ctx, SQL_CTX_CREATE_ONLY, nullptr, &ca);
+    m_pCtx = ctx;
+    return rc != db2::kEntryPointMissing && ca.sqlcode >= 0 && ctx != nullptr;
+}
+
+int32_t CreatedContext::HandToJava() {
+    const int32_t id = db2::ContextHandleRegistry::ToHandle(m_pCtx);
+    m_pCtx = nullptr;
+    return id;
+}
+
+void CreatedContext::End(void* ctx) {
+    if (ctx == nullptr) {
+        return;
+    }
+    sqlca ca;
+    std::memset(&ca, 0, sizeof(ca));
+    void* doomed = ctx;
+    db2::DB2API::Instance().DestroyContext(&doomed, SQL_CTX_END_ALL, nullptr, &ca);
+    db2::ContextHandleRegistry::Release(ctx);
+}
