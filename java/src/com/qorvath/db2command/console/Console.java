@@ -1,31 +1,52 @@
 package com.qorvath.db2command.console;
 
+import com.qorvath.db2command.DB2Command;
+import com.qorvath.db2command.DB2CommandRuntimeContext;
+import java.io.BufferedReader;
+import java.io.IOException;
+import java.io.InputStreamReader;
 import java.io.PrintStream;
-import java.util.Arrays;
+import java.io.UncheckedIOException;
+import java.nio.charset.Charset;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Paths;
 import java.util.Collections;
 import java.util.LinkedHashMap;
-import java.util.List;
 import java.util.Map;
+import java.util.TreeMap;
 
 /**
- * The command-line console, the entry point of the jar: {@code java -jar tarvinex.jar <command>
- * [arguments]}.
+ * The console, the entry point of the jar: runs DB2 commands and console commands, one per line,
+ * from a file ({@code -f FILE}), from the arguments (one command line), or typed at a prompt.
  *
- * <p>Commands are kept in a registry by name. Exit status: 0 on success, 1 when a command fails
- * or the native library cannot be loaded, 2 for a usage error.
+ * <p>DB2 commands are the command classes {@link CommandDiscovery} finds; console commands are
+ * registered by name, and {@code help}, {@code context} and {@code quit}/{@code exit} are built
+ * in. One run-time context serves the whole run. Exit status: 0 when every command succeeded, 1
+ * when one failed (or the native library cannot be loaded), 2 for a usage error; with several,
+ * the highest. Reading stops at the first failure unless {@code --keep-going}; at a prompt it
+ * goes on, and the status is 0.
  */
 public final class Console {
     /** Exit status of a usage error. */
     public static final int EXIT_USAGE = 2;
     /** Exit status of a failure, the native library's among them. */
     public static final int EXIT_FAILURE = 1;
+    /** The prompt, shown at a terminal and before each echoed line of a file. */
+    public static final String PROMPT = "db2 => ";
 
     private final Map<String, ConsoleCommand> commands = new LinkedHashMap<>();
+    private final Map<String, Class<? extends DB2Command>> db2Commands = new TreeMap<>();
     private final PrintStream out;
     private final PrintStream err;
+    private DB2CommandRuntimeContext context = new DB2CommandRuntimeContext();
+    private CommandExecutor executor = CommandExecutor.NATIVE;
+    private LineSource standardInput;
+    private boolean standardInputIsTerminal;
 
     /**
-     * Creates a console with no commands.
+     * Creates a console with no commands but the built-in ones, reading standard input (at a
+     * prompt when it is a terminal).
      *
      * @param out where results and the requested usage go
      * @param err where errors go
@@ -33,10 +54,17 @@ public final class Console {
     public Console(PrintStream out, PrintStream err) {
         this.out = out;
         this.err = err;
+        java.io.Console terminal = System.console();
+        standardInputIsTerminal = terminal != null;
+        standardInput = terminal != null
+                ? LineSource.of(terminal)
+                : LineSource.of(new BufferedReader(new InputStreamReader(System.in,
+                                        Charset.defaultCharset())), out);
     }
 
     /**
-     * Creates a console with the standard commands.
+     * Creates a console with the standard commands: {@code version} and every DB2 command class
+     * found on the class path.
      *
      * @param out where results and the requested usage go
      * @param err where errors go
@@ -45,11 +73,16 @@ public final class Console {
     public static Console withStandardCommands(PrintStream out, PrintStream err) {
         Console console = new Console(out, err);
         console.register("version", new VersionCommand());
+        ClassLoader loader = Thread.currentThread().getContextClassLoader();
+        if (loader == null) {
+            loader = Console.class.getClassLoader();
+        }
+        console.db2Commands.putAll(CommandDiscovery.discover(loader));
         return console;
     }
 
     /**
-     * Registers a command, replacing one of the same name.
+     * Registers a console command, replacing one of the same name.
      *
      * @param name the name typed on the command line
      * @param command the command
@@ -59,7 +92,7 @@ public final class Console {
     }
 
     /**
-     * Returns the registered commands by name, in registration order.
+     * Returns the registered console commands by name, in registration order.
      *
      * @return an unmodifiable view
      */
@@ -68,32 +101,167 @@ public final class Console {
     }
 
     /**
+     * Adds a DB2 command class under the name its type gives it.
+     *
+     * @param type the class: public, concrete, with a public constructor without arguments
+     * @return the console name
+     * @throws IllegalArgumentException when the class cannot be run as a command
+     */
+    public String addDB2Command(Class<? extends DB2Command> type) {
+        Map<String, Class<? extends DB2Command>> named =
+                CommandDiscovery.byName(Collections.singletonList(type));
+        if (named.isEmpty()) {
+            throw new IllegalArgumentException(type.getName() + " is not a runnable command class");
+        }
+        db2Commands.putAll(named);
+        return named.keySet().iterator().next();
+    }
+
+    /**
+     * Returns the DB2 command classes by console name.
+     *
+     * @return an unmodifiable view, sorted by name
+     */
+    public Map<String, Class<? extends DB2Command>> db2Commands() {
+        return Collections.unmodifiableMap(db2Commands);
+    }
+
+    /**
+     * Replaces what runs the DB2 commands (the native library by default).
+     *
+     * @param executor the executor
+     */
+    public void setExecutor(CommandExecutor executor) {
+        this.executor = executor;
+    }
+
+    /**
+     * Returns the run-time context the console's commands share.
+     *
+     * @return the context
+     */
+    public DB2CommandRuntimeContext context() {
+        return context;
+    }
+
+    /**
+     * Replaces the run-time context, before a run.
+     *
+     * @param context the context
+     */
+    public void setContext(DB2CommandRuntimeContext context) {
+        this.context = context;
+    }
+
+    /**
+     * Replaces standard input.
+     *
+     * @param input where lines come from
+     * @param terminal true to read at a prompt when no command and no file is given
+     */
+    public void setStandardInput(LineSource input, boolean terminal) {
+        this.standardInput = input;
+        this.standardInputIsTerminal = terminal;
+    }
+
+    /**
      * Runs the console on command-line arguments.
      *
-     * @param args the arguments: {@code --help}, or a command name and its arguments
+     * @param args options, then a command line or nothing
      * @return the exit status
      */
     public int run(String... args) {
-        if (args.length == 1 && (args[0].equals("--help") || args[0].equals("-h"))) {
-            printUsage(out);
-            return 0;
-        }
-        ConsoleCommand command = args.length == 0 ? null : commands.get(args[0]);
-        if (command == null) {
-            return usageError(
-                    args.length == 0 ? "no command given" : "unknown command: " + args[0]);
-        }
-        return runCommand(command, Arrays.asList(args).subList(1, args.length));
-    }
-
-    private int runCommand(ConsoleCommand command, List<String> arguments) {
+        ConsoleOptions options;
         try {
-            return command.run(arguments, out, err);
+            options = ConsoleOptions.parse(args);
         } catch (IllegalArgumentException e) {
             return usageError(e.getMessage());
-        } catch (UnsatisfiedLinkError e) {
-            err.println("tarvinex: " + oneLine(e.getMessage()));
-            return EXIT_FAILURE;
+        }
+        ConsoleSession session = new ConsoleSession(commands, db2Commands, context, executor);
+        if (options.help()) {
+            printUsage(out);
+            out.println();
+            session.execute(Collections.singletonList("help")).output().forEach(out::println);
+            return 0;
+        }
+        ResultWriter writer = new ResultWriter(out, err, options.json());
+        if (options.file() != null) {
+            return runFile(session, writer, options);
+        }
+        if (!options.command().isEmpty()) {
+            return runArguments(session, writer, options);
+        }
+        if (standardInputIsTerminal) {
+            return runLines(session, writer, standardInput, false, PROMPT, true);
+        }
+        return usageError("no command given (-f - reads commands from standard input)");
+    }
+
+    private int runArguments(ConsoleSession session, ResultWriter writer, ConsoleOptions options) {
+        CommandResult result = session.execute(options.command());
+        writer.write(result);
+        if (result.status() == EXIT_USAGE && !writer.isJson()) {
+            err.println("usage: tarvinex COMMAND [Name=value ...]   ('tarvinex help' lists the"
+                    + " commands, 'tarvinex help COMMAND' one command's parameters)");
+        }
+        return result.status();
+    }
+
+    private int runFile(ConsoleSession session, ResultWriter writer, ConsoleOptions options) {
+        String file = options.file();
+        if (file.equals("-")) {
+            return runLines(session, writer, standardInput, !writer.isJson(), null,
+                    options.keepGoing());
+        }
+        try (BufferedReader reader = Files.newBufferedReader(Paths.get(file),
+                     StandardCharsets.UTF_8)) {
+            return runLines(session, writer, LineSource.of(reader, out), !writer.isJson(), null,
+                    options.keepGoing());
+        } catch (IOException | UncheckedIOException | java.nio.file.InvalidPathException e) {
+            err.println("tarvinex: cannot read " + file + ": " + oneLine(e.toString()));
+            return EXIT_USAGE;
+        }
+    }
+
+    /**
+     * Runs lines until the input ends, {@code quit}, or a failure when not keeping going. At a
+     * prompt every line runs and the status is 0: a mistyped line was already answered.
+     *
+     * @return the highest exit status seen, or 0 at a prompt
+     */
+    private int runLines(ConsoleSession session, ResultWriter writer, LineSource source,
+            boolean echo, String prompt, boolean keepGoing) {
+        boolean spaced = echo || (prompt != null && !writer.isJson());
+        int worst = 0;
+        while (true) {
+            String line;
+            try {
+                line = source.readLine(prompt);
+            } catch (IOException | UncheckedIOException e) {
+                err.println("tarvinex: cannot read the commands: " + oneLine(e.toString()));
+                return Math.max(worst, EXIT_FAILURE);
+            }
+            if (line == null && prompt != null) {
+                out.println();
+            }
+            if (line == null) {
+                return prompt != null ? 0 : worst;
+            }
+            if (ConsoleSession.isBlankOrComment(line)) {
+                continue;
+            }
+            if (echo) {
+                out.println(PROMPT + ConsoleSession.echoText(line));
+            }
+            CommandResult result = session.executeLine(line);
+            writer.write(result);
+            if (spaced && !result.isQuit()) {
+                out.println();
+            }
+            worst = Math.max(worst, result.status());
+            if (result.isQuit() || (!result.ok() && !keepGoing)) {
+                return prompt != null ? 0 : worst;
+            }
         }
     }
 
@@ -103,18 +271,22 @@ public final class Console {
         return EXIT_USAGE;
     }
 
-    private void printUsage(PrintStream stream) {
-        stream.println("usage: java -jar tarvinex.jar <command> [arguments]");
-        stream.println("       java -jar tarvinex.jar --help");
-        stream.println("commands:");
-        for (Map.Entry<String, ConsoleCommand> entry : commands.entrySet()) {
-            String synopsis = entry.getValue().synopsis();
-            String left = entry.getKey() + (synopsis.isEmpty() ? "" : " " + synopsis);
-            stream.println(String.format("  %-20s %s", left, entry.getValue().description()));
-        }
+    private static void printUsage(PrintStream stream) {
+        stream.println("usage: tarvinex [--json] [--keep-going] -f FILE   commands from a file"
+                + " (- for standard input)");
+        stream.println("       tarvinex [--json] COMMAND [Name=value ...]  one command");
+        stream.println("       tarvinex                                    commands at a prompt"
+                + " (on a terminal)");
+        stream.println("       tarvinex --help");
     }
 
-    private static String oneLine(String text) {
+    /**
+     * Joins the lines of a message into one.
+     *
+     * @param text the message, may be null
+     * @return the text on one line
+     */
+    static String oneLine(String text) {
         return text == null ? "" : text.replaceAll("\\s*[\\r\\n]+\\s*", " ").trim();
     }
 

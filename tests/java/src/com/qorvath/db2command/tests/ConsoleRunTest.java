@@ -1,0 +1,263 @@
+package com.qorvath.db2command.tests;
+
+import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertFalse;
+import static org.junit.jupiter.api.Assertions.assertTrue;
+
+import com.qorvath.db2command.DB2Command;
+import com.qorvath.db2command.DB2CommandRuntimeContext;
+import com.qorvath.db2command.EnumDB2CommandType;
+import com.qorvath.db2command.console.Console;
+import com.qorvath.db2command.console.Json;
+import com.qorvath.db2command.console.LineSource;
+import com.qorvath.db2command.util.DB2APIDataContainer;
+import java.io.BufferedReader;
+import java.io.ByteArrayOutputStream;
+import java.io.IOException;
+import java.io.PrintStream;
+import java.io.StringReader;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.sql.SQLException;
+import java.util.ArrayList;
+import java.util.List;
+import java.util.Map;
+import org.junit.jupiter.api.BeforeEach;
+import org.junit.jupiter.api.Test;
+import org.junit.jupiter.api.io.TempDir;
+
+/**
+ * The console's lines, output, JSON and exit statuses, with the native library played by the
+ * test: the probe command's parameters tell the played library what to do.
+ */
+class ConsoleRunTest {
+    /** A Java enum parameter, listed by help. */
+    public enum Shape { WIDE, NARROW }
+
+    /** The command the played library serves; its parameters script the outcome. */
+    public static class Probe extends DB2Command {
+        String alias = "";
+        int rows;
+        boolean fail;
+        String error;
+        List<String> warnings = List.of();
+        Map<String, String> settings = Map.of();
+        Shape shape;
+
+        @Override
+        public EnumDB2CommandType getType() {
+            return EnumDB2CommandType.LIST_DB_DIRECTORY;
+        }
+
+        public void setAlias(String value) { alias = value; }
+        public void setRows(int value) { rows = value; }
+        public void setFail(boolean value) { fail = value; }
+        public void setError(String value) { error = value; }
+        public void setWarnings(List<String> value) { warnings = value; }
+        public void setSettings(Map<String, String> value) { settings = value; }
+        public void setShape(Shape value) { shape = value; }
+    }
+
+    /** A command without parameters or columns. */
+    public static class Quiet extends DB2Command {
+        @Override
+        public EnumDB2CommandType getType() {
+            return EnumDB2CommandType.DETACH;
+        }
+    }
+
+    final ByteArrayOutputStream outBytes = new ByteArrayOutputStream();
+    final ByteArrayOutputStream errBytes = new ByteArrayOutputStream();
+    final Console console = new Console(print(outBytes), print(errBytes));
+    final List<String> ran = new ArrayList<>();
+
+    static PrintStream print(ByteArrayOutputStream bytes) {
+        return new PrintStream(bytes, true, StandardCharsets.UTF_8);
+    }
+
+    String out() {
+        return outBytes.toString(StandardCharsets.UTF_8);
+    }
+
+    String err() {
+        return errBytes.toString(StandardCharsets.UTF_8);
+    }
+
+    @BeforeEach
+    void playTheLibrary() {
+        assertEquals("list-db-directory", console.addDB2Command(Probe.class));
+        assertEquals("detach", console.addDB2Command(Quiet.class));
+        console.setExecutor(this::execute);
+    }
+
+    boolean execute(DB2Command command, DB2CommandRuntimeContext context,
+            DB2APIDataContainer box) throws SQLException {
+        ran.add(command.getType().getName() + " node " + context.getAttachNodeId());
+        if (!(command instanceof Probe)) {
+            return true;
+        }
+        Probe probe = (Probe) command;
+        probe.warnings.forEach(context::setWarningMessage);
+        if (probe.error != null) {
+            throw new SQLException(probe.error + "\n");
+        }
+        box.addColumn("ALIAS");
+        box.addColumn("N");
+        for (int i = 0; i < probe.rows; i++) {
+            box.newRow();
+            box.setColumnValue(1, probe.alias);
+            box.setColumnValue(2, Integer.toString(i));
+        }
+        return !probe.fail;
+    }
+
+    Path script(Path dir, String... lines) throws IOException {
+        return Files.write(dir.resolve("script.txt"), List.of(lines), StandardCharsets.UTF_8);
+    }
+
+    @Test
+    void aResultIsATableWithItsCountAndThenItsWarnings() {
+        assertEquals(0, console.run("list-db-directory", "Alias=my db", "Rows=2",
+                "Warnings=SQL1001W  first.,SQL1002W  second."));
+        assertEquals("ALIAS  N\n-----  -\nmy db  0\nmy db  1\n\n2 record(s) selected.\n"
+                + "SQL1001W  first.\nSQL1002W  second.\n", out());
+        assertEquals("", err());
+    }
+
+    @Test
+    void aCommandWithoutColumnsSaysItCompleted() {
+        assertEquals(0, console.run("DETACH"));
+        assertEquals("The detach command completed successfully.\n", out());
+        assertEquals(0, console.run("list-db-directory", "Rows=0"));
+        assertTrue(out().endsWith("\n0 record(s) selected.\n"), out());
+    }
+
+    @Test
+    void failuresGoToStandardErrorWithStatus1() {
+        assertEquals(1, console.run("list-db-directory", "Error=SQL1013N  No such alias."));
+        assertEquals("SQL1013N  No such alias.\n", err());
+        errBytes.reset();
+        assertEquals(1, console.run("list-db-directory", "Fail=true"));
+        assertEquals("The list-db-directory command failed.\n", err());
+        errBytes.reset();
+        console.setExecutor((command, context, box) -> {
+            throw new UnsatisfiedLinkError("cannot load the native library x.so:\n  gone");
+        });
+        assertEquals(1, console.run("detach"));
+        assertEquals("tarvinex: cannot load the native library x.so: gone\n", err());
+    }
+
+    @Test
+    void usageErrorsHaveStatus2AndSuggestions() {
+        assertEquals(2, console.run("list-db-directry"));
+        assertTrue(err().contains(
+                "unknown command list-db-directry; did you mean list-db-directory"), err());
+        errBytes.reset();
+        assertEquals(2, console.run("list-db-directory", "Rows=many"));
+        assertTrue(err().startsWith("tarvinex: bad value for Rows: \"many\""), err());
+        errBytes.reset();
+        assertEquals(2, console.run("list-db-directory", "Shape=round"));
+        assertTrue(err().contains("\"round\" is not one of WIDE, NARROW"), err());
+        assertEquals(List.of(), ran);
+    }
+
+    @Test
+    void aFileEchoesEachCommandAndStopsAtTheFirstFailure(@TempDir Path dir) throws IOException {
+        Path file = script(dir, "# a comment", "", "  detach   # trailing comment",
+                "list-db-directory Fail=true", "detach");
+        assertEquals(1, console.run("-f", file.toString()));
+        assertEquals("db2 => detach   # trailing comment\n"
+                + "The detach command completed successfully.\n\n"
+                + "db2 => list-db-directory Fail=true\n\n", out());
+        assertEquals("The list-db-directory command failed.\n", err());
+        assertEquals(2, ran.size());
+        ran.clear();
+        assertEquals(1, console.run("--keep-going", "-f", file.toString()));
+        assertEquals(3, ran.size());
+    }
+
+    @Test
+    void theWorstStatusWinsAndQuitStopsReading(@TempDir Path dir) throws IOException {
+        Path file = script(dir, "list-db-directory Fail=true", "bogus \"", "detach", "quit",
+                "detach");
+        assertEquals(2, console.run("-k", "-f", file.toString()));
+        assertEquals(2, ran.size());
+        assertTrue(err().contains("unterminated"), err());
+    }
+
+    @Test
+    void oneContextServesTheWholeRun(@TempDir Path dir) throws IOException {
+        Path file = script(dir, "detach", "context AttachNodeId=3 DatabaseConnectionPassword=s3",
+                "detach", "context");
+        assertEquals(0, console.run("-f", file.toString()));
+        assertEquals(List.of("DETACH node -1", "DETACH node 3"), ran);
+        assertTrue(out().contains("AttachNodeId = 3\n"), out());
+        assertTrue(out().matches("(?s).*\nAttachNodeId +3\n.*"), out());
+        assertTrue(out().matches("(?s).*\nDatabaseConnectionPassword +\\*+\n.*"), out());
+        assertTrue(out().contains("db2 => context AttachNodeId=3 DatabaseConnectionPassword=****"),
+                out());
+        assertFalse(out().contains("s3"), out());
+        assertEquals(3, console.context().getAttachNodeId());
+        assertEquals(2, console.run("context", "InstanceConnectionContext=5"));
+        assertTrue(err().contains("unknown parameter InstanceConnectionContext"), err());
+        assertEquals(0, console.context().getInstanceConnectionContext());
+    }
+
+    @Test
+    void jsonGivesOneObjectPerCommandAndNothingElse(@TempDir Path dir) throws IOException {
+        Path file = script(dir, "# c", "list-db-directory Alias='a\"b' Rows=1 Warnings=w",
+                "list-db-directory Error=\"SQL1013N\\tbad\"");
+        assertEquals(1, console.run("--json", "-f", file.toString()));
+        assertEquals("{\"command\":\"list-db-directory\",\"ok\":true,\"columns\":[\"ALIAS\",\"N\"],"
+                + "\"rows\":[[\"a\\\"b\",\"0\"]],\"warnings\":[\"w\"],\"output\":[],"
+                + "\"error\":null}\n"
+                + "{\"command\":\"list-db-directory\",\"ok\":false,\"columns\":[],"
+                + "\"rows\":[],\"warnings\":[],\"output\":[],\"error\":\"SQL1013N\\tbad\"}\n",
+                out());
+        assertEquals("", err());
+    }
+
+    @Test
+    void jsonEscapesEverythingThatCouldBreakALine() {
+        assertEquals("\"q\\\" b\\\\ n\\n r\\r t\\t \\u0001 \\u001f \\u2028 \\ud800 "
+                        + "\uD83D\uDE00 é\"",
+                Json.string("q\" b\\ n\n r\r t\t \u0001 \u001f \u2028 \ud800 \uD83D\uDE00 é"));
+        assertEquals("null", Json.string(null));
+        assertEquals("[\"a\",null]", Json.array(java.util.Arrays.asList("a", null)));
+    }
+
+    @Test
+    void helpListsCommandsAndParametersByReflection() {
+        assertEquals(0, console.run("help"));
+        assertTrue(out().contains("  list-db-directory          Alias Error Fail Rows Settings"
+                + " Shape Warnings\n"), out());
+        assertTrue(out().contains("  detach\n"), out());
+        assertTrue(out().contains("  context [Name=value ...]"), out());
+        outBytes.reset();
+        assertEquals(0, console.run("help", "LIST_DB_DIRECTORY"));
+        String help = out();
+        assertTrue(help.startsWith("list-db-directory: runs Probe with these Name=value"), help);
+        assertTrue(help.contains("\nRows       integer\n"), help);
+        assertTrue(help.contains("\nSettings   map of text to text (K=v,K=v,...)\n"), help);
+        assertTrue(help.contains("\nShape      one of: WIDE, NARROW\n"), help);
+        assertTrue(help.contains("\nWarnings   list of text (a,b,...)\n"), help);
+        outBytes.reset();
+        assertEquals(0, console.run("help", "context"));
+        assertTrue(out().contains("AttachNodeId"), out());
+        assertEquals(2, console.run("help", "lst-db-directory"));
+        assertTrue(err().contains("did you mean list-db-directory"), err());
+    }
+
+    @Test
+    void aTerminalGetsAPromptAndKeepsGoingAfterAFailure() {
+        String typed = "list-db-directory Fail=true\ndetach\nexit\ndetach\n";
+        console.setStandardInput(
+                LineSource.of(new BufferedReader(new StringReader(typed)), print(outBytes)), true);
+        assertEquals(0, console.run());
+        assertEquals(2, ran.size());
+        assertEquals("db2 => \ndb2 => The detach command completed successfully.\n\ndb2 => ",
+                out());
+        assertEquals("The list-db-directory command failed.\n", err());
+    }
+}

@@ -1,0 +1,88 @@
+package com.qorvath.db2command.tests;
+
+import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertTrue;
+
+import com.qorvath.db2command.console.Console;
+import java.io.ByteArrayOutputStream;
+import java.io.IOException;
+import java.io.PrintStream;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.nio.file.Paths;
+import java.util.List;
+import java.util.regex.Pattern;
+import org.junit.jupiter.api.Test;
+import org.junit.jupiter.api.io.TempDir;
+
+/** The console on the real library and the stand-in, as a user runs it. */
+class ConsoleTourTest {
+    final ByteArrayOutputStream outBytes = new ByteArrayOutputStream();
+    final ByteArrayOutputStream errBytes = new ByteArrayOutputStream();
+    final Console console = Console.withStandardCommands(print(outBytes), print(errBytes));
+
+    static PrintStream print(ByteArrayOutputStream bytes) {
+        return new PrintStream(bytes, true, StandardCharsets.UTF_8);
+    }
+
+    String out() {
+        return outBytes.toString(StandardCharsets.UTF_8);
+    }
+
+    String err() {
+        return errBytes.toString(StandardCharsets.UTF_8);
+    }
+
+    static Path tour() {
+        return Paths.get(System.getProperty("tarvinex.source", "."), "examples", "tour.txt");
+    }
+
+    /** The output of one echoed command: from its echo to the next one. */
+    String section(String command) {
+        String all = out();
+        int start = all.indexOf(Console.PROMPT + command + "\n");
+        assertTrue(start >= 0, "no \"" + command + "\" in:\n" + all);
+        int end = all.indexOf(Console.PROMPT, start + 1);
+        return all.substring(start, end < 0 ? all.length() : end);
+    }
+
+    @Test
+    void theTourAttachesConnectsShowsTheContextAndLetsGo() {
+        assertTrue(Files.isRegularFile(tour()), tour().toString());
+        assertEquals(0, console.run("-f", tour().toString()), out() + err());
+        assertEquals("", err());
+        assertTrue(section("version").contains("DB2 client version "), out());
+        String attach = section("attach");
+        Pattern row = Pattern.compile("\nDB2 +LINUXX8664 +\\d\\d\\.\\d\\d\\.\\d\\d ");
+        assertTrue(row.matcher(attach).find(), attach);
+        assertTrue(attach.contains("\n1 record(s) selected.\n"), attach);
+        assertTrue(section("connect Alias=SAMPLE")
+                .contains("The connect command completed successfully."), out());
+        String context = section("context");
+        assertTrue(context.matches("(?s).*\nAttached +true\n.*"), context);
+        assertTrue(context.matches("(?s).*\nConnected +true\n.*"), context);
+        assertTrue(context.matches("(?s).*\nDatabaseAlias +SAMPLE\n.*"), context);
+        assertTrue(section("disconnect").contains("The disconnect command completed successfully."),
+                out());
+        assertTrue(section("detach").contains("The detach command completed successfully."),
+                out());
+        assertTrue(!console.context().isAttached() && !console.context().isConnected());
+    }
+
+    @Test
+    void aDb2ErrorGoesToStandardErrorAndStopsTheFile(@TempDir Path dir) throws IOException {
+        Path file = Files.write(dir.resolve("bad.txt"),
+                List.of("attach UserId=nobody Password=wrong", "detach"));
+        assertEquals(1, console.run("-f", file.toString()));
+        assertTrue(err().startsWith("SQL30082N"), err());
+        assertTrue(out().contains("db2 => attach UserId=nobody Password=********\n"), out());
+        assertTrue(!out().contains("wrong") && !out().contains("db2 => detach"), out());
+        outBytes.reset();
+        errBytes.reset();
+        assertEquals(1, console.run("--json", "detach"));
+        assertEquals("{\"command\":\"detach\",\"ok\":false,\"columns\":[],\"rows\":[],"
+                + "\"warnings\":[],\"output\":[],\"error\":\"The detach command failed.\"}\n",
+                out());
+    }
+}
