@@ -1,0 +1,40 @@
+#include "commands/fixedfield.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+TEST(FixedField, ReadsAtItsWidthStopsAtNulTrimsBlanks) {
+    const char full[8] = {'S', 'A', 'M', 'P', 'L', 'E', 'X', 'Y'};  // no terminator
+    EXPECT_EQ(readFixedField(full), "SAMPLEXY");
+    const char blanks[8] = {'D', 'B', ' ', ' ', ' ', ' ', ' ', ' '};
+    EXPECT_EQ(readFixedField(blanks), "DB");
+    const char inner[8] = {'A', 'B', 0, 'C', 'D', ' ', ' ', ' '};
+    EXPECT_EQ(readFixedField(inner), "AB");
+    const char empty[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    EXPECT_EQ(readFixedField(empty), "");
+    EXPECT_EQ(readFixedField(nullptr, 8), "");
+}
+
+TEST(FixedField, CopiesAtMostNIntoAZeroedField) {
+    char field[9];
+    std::memset(field, 'x', sizeof(field));
+    copyToField(field, "TOOLONGNAME");
+    EXPECT_EQ(std::string(field), "TOOLONGN");
+    copyToField(field, "AB");
+    EXPECT_EQ(std::string(field), "AB");
+    for (std::size_t i = 2; i < sizeof(field); ++i) {
+        EXPECT_EQ(field[i], 0) << i;
+    }
+}
+
+TEST(FixedField, EyeCatcherHasNoTerminator) {
+    struct {
+        char id[8];
+        char next;
+    } block;
+    block.next = 'z';
+    copyEyeCatcher(block.id, "SQLDBD02");
+    EXPECT_EQ(std::string(block.id, 8), "SQLDBD02");
+    EXPECT_EQ(block.next, 'z');
+}
