@@ -1,11 +1,13 @@
 // Instance attachment: sqleatin_api, sqledtin_api, sqlesetc_api. An attachment belongs to the
-// calling thread's application context. Only the local instance can be attached (the node
-// directory does not exist yet), and it has one database partition, 0.
+// calling thread's application context. The node is the local instance or a catalogued node,
+// which leads to an instance the state folder knows (or fails as an unreachable host would). Each
+// instance has one database partition, 0.
 #include <cstddef>
 #include <optional>
 #include <string>
 
 #include "db2sim/apicall.h"
+#include "db2sim/directoriesfields.h"
 #include "db2sim/entrypoints.h"
 #include "db2sim/export.h"
 #include "db2sim/instance.h"
@@ -52,12 +54,22 @@ std::string attachReply(const Attachment& attachment, const std::string& instanc
                        kPartitionCount});
 }
 
-// The refusal of an attach request, or 0 when it may go ahead.
-int attachRefusal(const char* node, const std::string& instance, Manager& manager) {
-    if (!isLocalInstance(node, instance)) {
-        return code::kNodeNotCatalogued;
+// The instance an attach request reaches, or the refusal with its tokens.
+NodeRoute attachRoute(const char* node, const std::string& local, Manager& manager) {
+    NodeRoute route{0, {}, local};
+    if (!isLocalInstance(node, local)) {
+        std::string name = withoutTrailingBlanks(readParameter(node, SQL_NNAME_SZ));
+        const NodeEntry* entry = manager.directories().nodes().find(name);
+        if (entry == nullptr) {
+            return NodeRoute{code::kNodeNotCatalogued, {}, ""};
+        }
+        route = manager.directories().nodes().route(*entry, manager.directories().instances(local),
+                                                    local);
     }
-    return manager.started() ? 0 : code::kManagerNotStarted;
+    if (route.sqlcode == 0 && !manager.started()) {
+        route.sqlcode = code::kManagerNotStarted;
+    }
+    return route;
 }
 
 int attachInstance(char* node, char* user, char* password, sqlca* ca) {
@@ -71,10 +83,11 @@ int attachInstance(char* node, char* user, char* password, sqlca* ca) {
         return call.fail(code::kNoContext);
     }
     Manager& manager = Manager::get();
-    const std::string& instance = call.instance().name();
-    if (int refusal = attachRefusal(node, instance, manager)) {
-        return call.fail(refusal);
+    NodeRoute route = attachRoute(node, call.instance().name(), manager);
+    if (route.sqlcode != 0) {
+        return call.fail(route.sqlcode, route.tokens);
     }
+    const std::string& instance = route.instance;
     std::optional<std::string> authid = manager.users().authenticate(user, password);
     if (!authid) {
         return call.fail(code::kSecurityFailed, {kReasonBadPassword, kReasonBadPasswordText});

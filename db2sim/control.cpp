@@ -162,3 +162,26 @@ extern "C" void db2sim_set_started(int started) {
         // Only building the manager can fail; the state stays as it was.
     }
 }
+
+extern "C" int db2sim_fill_database_directory(long n) {
+    try {
+        Instance& instance = Instance::get();
+        auto lock = db2sim::locked(instance);
+        return db2sim::Manager::get().directories().databases().fill(n, instance.home()) ? 0 : -1;
+    } catch (...) {
+        return -1;
+    }
+}
+
+extern "C" int db2sim_add_instance(const char* name) {
+    try {
+        if (name == nullptr) {
+            return -1;
+        }
+        Instance& instance = Instance::get();
+        auto lock = db2sim::locked(instance);
+        return db2sim::Manager::get().directories().addInstance(instance.home(), name) ? 0 : -1;
+    } catch (...) {
+        return -1;
+    }
+}

@@ -56,6 +56,16 @@ DB2SIM_API void db2sim_set_started(int started);
 /* Copies the state folder's path like db2sim_journal; returns its length. */
 DB2SIM_API size_t db2sim_home(char* buf, size_t size);
 
+/* Catalogs indirect database directory entries D0000001 .. Dnnnnnnn (n at most 9999999), skipping
+ * aliases already there, and saves the directory once. Fast enough for a million entries.
+ * Returns 0, or -1 for a refused n. */
+DB2SIM_API int db2sim_fill_database_directory(long n);
+
+/* Makes an instance known to the state folder, so catalogued nodes can lead to it (a TCP/IP node
+ * on this host whose service name is the instance name, a local or named-pipe node naming it).
+ * Names as for users. Returns 0, or -1 for a refused name. */
+DB2SIM_API int db2sim_add_instance(const char* name);
+
 #ifdef __cplusplus
 }
 #endif

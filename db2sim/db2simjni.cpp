@@ -226,3 +226,19 @@ DB2SIM_JNI(jint, nativeAddUser)(JNIEnv* env, jclass, jstring user, jstring passw
 DB2SIM_JNI(void, nativeSetStarted)(JNIEnv*, jclass, jboolean started) {
     db2sim_set_started(started == JNI_TRUE ? 1 : 0);
 }
+
+DB2SIM_JNI(jint, nativeFillDatabaseDirectory)(JNIEnv*, jclass, jint n) {
+    return db2sim_fill_database_directory(n);
+}
+
+DB2SIM_JNI(jint, nativeAddInstance)(JNIEnv* env, jclass, jstring name) {
+    try {
+        JavaChars text(env, name);
+        if (!text.ok() || text.get() == nullptr) {
+            return -1;
+        }
+        return db2sim_add_instance(text.get());
+    } catch (...) {
+        return -1;
+    }
+}

@@ -15,10 +15,12 @@ Manager::Manager() {
     std::lock_guard<std::recursive_mutex> lock(instance.lock());
     users_.load(instance.home(), instance.name());
     databases_.load(instance.home());
+    directories_.load(instance.home());
     instance.addResetHook([this] { reset(); });
     instance.addCounter("cli_handles", [this] { return connections_.handles(); });
     instance.addCounter("connections", [this] { return connections_.connected(); });
     instance.addCounter("attachments", [this] { return attachments_.count(); });
+    instance.addCounter("scans", [this] { return directories_.openScans(); });
     instance.contexts().onFree([this](void* ctx) { contextEnded(ctx); });
 }
 
@@ -30,6 +32,7 @@ void Manager::reset() {
     connections_.clear();
     users_.load(instance.home(), instance.name());
     databases_.load(instance.home());
+    directories_.load(instance.home());
 }
 
 void Manager::contextEnded(void* ctx) {

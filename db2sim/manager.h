@@ -1,7 +1,7 @@
 // The simulated database manager: whether it runs, its users and databases, the instance
-// attachments and the CLI connections. It joins the instance on first use: reset() reloads users
-// and databases from the state folder, starts the manager and drops attachments and handles; an
-// ended context loses its attachment and its connections.
+// attachments, the CLI connections and the directories. It joins the instance on first use:
+// reset() reloads users, databases and directories from the state folder, starts the manager and
+// drops attachments, handles and scans; an ended context loses its attachment and connections.
 //
 // Call get() with the instance lock held (ApiCall holds it), so its first call cannot race a
 // thread that already holds the lock.
@@ -10,6 +10,7 @@
 #include "db2sim/attachments.h"
 #include "db2sim/connections.h"
 #include "db2sim/databases.h"
+#include "db2sim/directories.h"
 #include "db2sim/users.h"
 
 namespace db2sim {
@@ -28,6 +29,7 @@ class Manager {
     Databases& databases() { return databases_; }
     Attachments& attachments() { return attachments_; }
     Connections& connections() { return connections_; }
+    Directories& directories() { return directories_; }
 
   private:
     Manager();
@@ -40,6 +42,7 @@ class Manager {
     Databases databases_;
     Attachments attachments_;
     Connections connections_;
+    Directories directories_;
 
     template <class T>
     friend class NoDestructor;

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "db2sim/configurationcodes.h"
+#include "db2sim/directoriescodes.h"
 #include "db2sim/sqlcodes.h"
 
 namespace db2sim {
@@ -55,12 +57,56 @@ const MessageText kCatalogue[] = {
     {code::kNoDcsDirectory, "", "The DCS directory does not exist."},
     {code::kDcsDirectoryEmpty, "", "The DCS directory has no entries."},
     {code::kDcsEntryNotFound, "", "The DCS directory has no entry for that database."},
+    {code::kInvalidAlias, "", "\"&1\" is not a valid database alias."},
+    {code::kInvalidPath, "", "The database path given is not valid."},
+    {code::kInvalidEntryType, "", "The directory entry type given is not valid."},
+    {code::kNoNodeForRemote, "", "A remote database entry needs a node name."},
+    {code::kInvalidNodeName, "", "\"&1\" is not a valid node name."},
+    {code::kCannotUncatalogHome, "",
+     "A database of this instance cannot be removed from the database directory."},
+    {code::kTooManyScans, "", "Too many directory scans are open."},
+    {code::kInvalidScanHandle, "", "The directory scan handle is not valid."},
+    {code::kInvalidCountPointer, "", "The pointer to the entry count is not valid."},
+    {code::kInvalidHandlePointer, "", "The pointer to the scan handle is not valid."},
+    {code::kInvalidBufferPointer, "", "The pointer to the output buffer is not valid."},
+    {code::kInvalidDbNamePointer, "", "The pointer to the database name is not valid."},
+    {code::kInvalidAliasPointer, "", "The pointer to the database alias is not valid."},
+    {code::kInvalidNodePointer, "", "The pointer to the node name is not valid."},
+    {code::kInvalidNodeStructPointer, "", "The pointer to the node structure is not valid."},
+    {code::kInvalidProtocolPointer, "", "The pointer to the protocol structure is not valid."},
+    {code::kInvalidProtocol, "", "The communication protocol given is not valid."},
+    {code::kInvalidRemoteName, "", "The remote workstation name is not valid."},
+    {code::kInvalidNetworkId, "", "The network ID is not valid."},
+    {code::kInvalidPartnerLu, "", "An LU name, mode or transaction program name is not valid."},
+    {code::kInvalidComputerName, "", "The computer name is not valid."},
+    {code::kInvalidInstanceName, "", "The instance name is not valid."},
+    {code::kInvalidSymDestName, "", "The symbolic destination name is not valid."},
+    {code::kInvalidSecurityType, "", "The security type is not valid."},
+    {code::kInvalidHostName, "", "The host name is not valid."},
+    {code::kInvalidServiceName, "", "The service name is not valid."},
+    {code::kInvalidFileServer, "", "The file server name is not valid."},
+    {code::kInvalidObjectName, "", "The object name is not valid."},
+    {code::kCommunicationError, "08001",
+     "A communication error was found. Protocol: \"&1\". Interface: \"&2\". Location: "
+     "\"&3\". Function: \"&4\". Protocol error codes: \"&5\", \"&6\", \"&7\"."},
+    {code::kDcsDirectoryFull, "", "The DCS directory is full."},
+    {code::kInvalidDcsEntryPointer, "", "The pointer to the DCS directory entry is not valid."},
+    {code::kInvalidLocalDatabase, "", "\"&1\" is not a valid local database name."},
+    {code::kDuplicateDcsEntry, "", "The DCS directory already has an entry for \"&1\"."},
+    {code::kInvalidLength, "", "A field of the DCS directory entry is too long."},
+    {code::kDcsNotCollected, "", "The DCS directory entries have not been collected."},
+    {code::kInvalidStructId, "", "The structure ID is not valid."},
+    {code::kInvalidArName, "", "The application requester name is not valid."},
 
     // Configuration.
     {code::kInvalidToken, "", "\"&1\" is not a valid configuration parameter token."},
     {code::kInvalidCfgPointer, "", "The pointer to the configuration parameter list is not valid."},
     {code::kInvalidValuePointer, "",
      "The pointer to the value of configuration parameter \"&1\" is not valid."},
+    {code::kCfgValueOutOfRange, "",
+     "The value given for configuration parameter \"&1\" is outside its range, \"&2\" to "
+     "\"&3\"."},
+    {code::kCfgReadOnly, "", "The configuration parameter \"&1\" cannot be changed."},
 
     // Monitoring.
     {code::kSnapshotBufferFull, "",

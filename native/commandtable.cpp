@@ -2,10 +2,31 @@
 // is filled in when that command is built; until then the code answers "unknown command type!".
 #include "native/commanddispatch.h"
 
+#include "commands/config/db2autoconfigurecmd.h"
+#include "commands/config/db2getdbcfgcmdv8.h"
+#include "commands/config/db2getdbmcfgcmdv8.h"
+#include "commands/config/db2resetdbcfgv7.h"
+#include "commands/config/db2resetdbmcfgv7.h"
+#include "commands/config/db2updatedbcfgcmdv8.h"
+#include "commands/config/db2updatedbmcfgcmdv8.h"
 #include "commands/connection/db2attachcmd.h"
 #include "commands/connection/db2connectcmd.h"
 #include "commands/connection/db2detachcmd.h"
 #include "commands/connection/db2disconnectcmd.h"
+#include "commands/directory/db2catalogappcnodecmd.h"
+#include "commands/directory/db2catalogappnnodecmd.h"
+#include "commands/directory/db2cataloglocalnodecmd.h"
+#include "commands/directory/db2catalognamedpipenodecmd.h"
+#include "commands/directory/db2catalognetbiosnodecmd.h"
+#include "commands/directory/db2catalognodecmd.h"
+#include "commands/directory/db2listnodedirectorycmd.h"
+#include "commands/directory/db2uncatalognodecmd.h"
+#include "commands/directory/db2catalogdbcmd.h"
+#include "commands/directory/db2catalogdcsdbcmd.h"
+#include "commands/directory/db2listdbdirectorycmd.h"
+#include "commands/directory/db2listdcsdirectorycmd.h"
+#include "commands/directory/db2uncatalogdbcmd.h"
+#include "commands/directory/db2uncatalogdcsdbcmd.h"
 
 #include <iterator>
 
@@ -86,27 +107,27 @@ constexpr int SET_UTIL_IMPACT_PRIORITY_VALUE = 82;
 const CommandType kCommandTypes[] = {
     {ATTACH_VALUE, "ATTACH", false, makeCommand<CDB2AttachCmd>},
     {DETACH_VALUE, "DETACH", false, makeCommand<CDB2DetachCmd>},
-    {GET_DBM_CFG_VALUE, "GET_DBM_CFG", true, nullptr},
-    {GET_DB_CFG_VALUE, "GET_DB_CFG", true, nullptr},
-    {UPDATE_DBM_CFG_VALUE, "UPDATE_DBM_CFG", true, nullptr},
-    {UPDATE_DB_CFG_VALUE, "UPDATE_DB_CFG", true, nullptr},
+    {GET_DBM_CFG_VALUE, "GET_DBM_CFG", true, makeCommand<CDB2GetDbmCfgCmdV8>},
+    {GET_DB_CFG_VALUE, "GET_DB_CFG", true, makeCommand<CDB2GetDbCfgCmdV8>},
+    {UPDATE_DBM_CFG_VALUE, "UPDATE_DBM_CFG", true, makeCommand<CDB2UpdateDBMCfgCmdV8>},
+    {UPDATE_DB_CFG_VALUE, "UPDATE_DB_CFG", true, makeCommand<CDB2UpdateDBCfgCmdV8>},
     {CONNECT_VALUE, "CONNECT", false, makeCommand<CDB2ConnectCmd>},
     {DISCONNECT_VALUE, "DISCONNECT", false, makeCommand<CDB2DisconnectCmd>},
     {BIND_VALUE, "BIND", false, nullptr},
     {LIST_TABLESPACES_VALUE, "LIST_TABLESPACES", false, nullptr},
     {LIST_TABLESPACE_CONTAINER_VALUE, "LIST_TABLESPACE_CONTAINER", false, nullptr},
-    {AUTO_CONFIGURE_VALUE, "AUTO_CONFIGURE", true, nullptr},
-    {LIST_DB_DIRECTORY_VALUE, "LIST_DB_DIRECTORY", false, nullptr},
-    {RESET_DBM_CFG_VALUE, "RESET_DBM_CFG", false, nullptr},
-    {RESET_DB_CFG_VALUE, "RESET_DB_CFG", false, nullptr},
+    {AUTO_CONFIGURE_VALUE, "AUTO_CONFIGURE", true, makeCommand<CDB2AutoConfigureCmd>},
+    {LIST_DB_DIRECTORY_VALUE, "LIST_DB_DIRECTORY", false, makeCommand<CDB2ListDBDirectoryCmd>},
+    {RESET_DBM_CFG_VALUE, "RESET_DBM_CFG", false, makeCommand<CDB2ResetDBMCfgV7>},
+    {RESET_DB_CFG_VALUE, "RESET_DB_CFG", false, makeCommand<CDB2ResetDBCfgV7>},
     {RESTART_DATABASE_VALUE, "RESTART_DATABASE", false, nullptr},
     {CREATE_DATABASE_VALUE, "CREATE_DATABASE", false, nullptr},
     {DROP_DATABASE_VALUE, "DROP_DATABASE", false, nullptr},
-    {CATALOG_DATABASE_VALUE, "CATALOG_DATABASE", false, nullptr},
-    {UNCATALOG_DATABASE_VALUE, "UNCATALOG_DATABASE", false, nullptr},
-    {LIST_NODE_DIRECTORY_VALUE, "LIST_NODE_DIRECTORY", false, nullptr},
-    {CATALOG_NODE_VALUE, "CATALOG_NODE", false, nullptr},
-    {UNCATALOG_NODE_VALUE, "UNCATALOG_NODE", false, nullptr},
+    {CATALOG_DATABASE_VALUE, "CATALOG_DATABASE", false, makeCommand<CDB2CatalogDBCmd>},
+    {UNCATALOG_DATABASE_VALUE, "UNCATALOG_DATABASE", false, makeCommand<CDB2UnCatalogDBCmd>},
+    {LIST_NODE_DIRECTORY_VALUE, "LIST_NODE_DIRECTORY", false, makeCommand<CDB2ListNodeDirectoryCmd>},
+    {CATALOG_NODE_VALUE, "CATALOG_NODE", false, makeCommand<CDB2CatalogNodeCmd>},
+    {UNCATALOG_NODE_VALUE, "UNCATALOG_NODE", false, makeCommand<CDB2UnCatalogNodeCmd>},
     {ACTIVATE_DATABASE_VALUE, "ACTIVATE_DATABASE", false, nullptr},
     {DEACTIVATE_DATABASE_VALUE, "DEACTIVATE_DATABASE", false, nullptr},
     {QUIESCE_DATABASE_VALUE, "QUIESCE_DATABASE", true, nullptr},
@@ -116,14 +137,14 @@ const CommandType kCommandTypes[] = {
     {START_DBM_VALUE, "START_DBM", false, nullptr},
     {CHANGE_DATABASE_COMMENT_VALUE, "CHANGE_DATABASE_COMMENT", false, nullptr},
     {STOP_DBM_VALUE, "STOP_DBM", false, nullptr},
-    {CATALOG_LOCAL_NODE_VALUE, "CATALOG_LOCAL_NODE", false, nullptr},
-    {CATALOG_NETBIOS_NODE_VALUE, "CATALOG_NETBIOS_NODE", false, nullptr},
-    {CATALOG_NAMEDPIPE_NODE_VALUE, "CATALOG_NAMEDPIPE_NODE", false, nullptr},
-    {CATALOG_APPC_NODE_VALUE, "CATALOG_APPC_NODE", false, nullptr},
-    {CATALOG_APPN_NODE_VALUE, "CATALOG_APPN_NODE", false, nullptr},
-    {LIST_DCS_DIRECTORY_VALUE, "LIST_DCS_DIRECTORY", false, nullptr},
-    {CATALOG_DCS_DB_VALUE, "CATALOG_DCS_DB", false, nullptr},
-    {UNCATALOG_DCS_DB_VALUE, "UNCATALOG_DCS_DB", false, nullptr},
+    {CATALOG_LOCAL_NODE_VALUE, "CATALOG_LOCAL_NODE", false, makeCommand<CDB2CatalogLocalNodeCmd>},
+    {CATALOG_NETBIOS_NODE_VALUE, "CATALOG_NETBIOS_NODE", false, makeCommand<CDB2CatalogNetBiosNodeCmd>},
+    {CATALOG_NAMEDPIPE_NODE_VALUE, "CATALOG_NAMEDPIPE_NODE", false, makeCommand<CDB2CatalogNamedPipeNodeCmd>},
+    {CATALOG_APPC_NODE_VALUE, "CATALOG_APPC_NODE", false, makeCommand<CDB2CatalogAPPCNodeCmd>},
+    {CATALOG_APPN_NODE_VALUE, "CATALOG_APPN_NODE", false, makeCommand<CDB2CatalogAPPNNodeCmd>},
+    {LIST_DCS_DIRECTORY_VALUE, "LIST_DCS_DIRECTORY", false, makeCommand<CDB2ListDCSDirectoryCmd>},
+    {CATALOG_DCS_DB_VALUE, "CATALOG_DCS_DB", false, makeCommand<CDB2CatalogDCSDBCmd>},
+    {UNCATALOG_DCS_DB_VALUE, "UNCATALOG_DCS_DB", false, makeCommand<CDB2UnCatalogDCSDBCmd>},
     {MIGRATE_DATABASE_VALUE, "MIGRATE_DATABASE", false, nullptr},
     {LIST_INDOUBT_TRANSACTIONS_VALUE, "LIST_INDOUBT_TRANSACTIONS", false, nullptr},
     {LIST_DRDA_INDOUBT_TRANSACTIONS_VALUE, "LIST_DRDA_INDOUBT_TRANSACTIONS", false, nullptr},

@@ -20,12 +20,12 @@ void* beginCreateOnly(sqlca& ca) {
 
 TEST_F(Db2SimControl, UnbuiltEntryPointsSaySo) {
     sqlca ca = zeroed();
-    char alias[] = "MYDB";
-    EXPECT_EQ(-9999, sqlfrdb(alias, &ca));
+    char table[] = "T1";
+    EXPECT_EQ(-9999, sqluvqdp(table, 0, nullptr, &ca));
     EXPECT_EQ(-9999, ca.sqlcode);
     EXPECT_EQ("0A000", field(ca.sqlstate, 5));
     EXPECT_EQ(
-        "SQL9999N  The stand-in client does not support entry point \"sqlfrdb\" yet."
+        "SQL9999N  The stand-in client does not support entry point \"sqluvqdp\" yet."
         "  SQLSTATE=0A000\n",
         message(ca));
 
@@ -130,7 +130,7 @@ TEST_F(Db2SimControl, JournalDecodesArguments) {
 TEST_F(Db2SimControl, JournalCopyIsBoundedAndReportsItsLength) {
     sqlca ca = zeroed();
     sqlfrsys(&ca);
-    std::string full = "sqlfrsys() -> -9999 sqlcode=-9999\n";
+    std::string full = "sqlfrsys() -> 0 sqlcode=0\n";
     EXPECT_EQ(full.size(), db2sim_journal(nullptr, 0));
     char small[8];
     EXPECT_EQ(full.size(), db2sim_journal(small, sizeof(small)));
@@ -191,7 +191,7 @@ TEST_F(Db2SimControl, ResetRestoresAFreshInstance) {
     EXPECT_EQ(0u, db2sim_journal(nullptr, 0));
     EXPECT_EQ(0, db2sim_counter("contexts"));
     ca = zeroed();
-    EXPECT_EQ(-9999, sqlfrsys(&ca)) << "faults are cleared";
+    EXPECT_EQ(0, sqlfrsys(&ca)) << "faults are cleared";
     EXPECT_EQ("SQL09074", field(ca.sqlerrp, 8));
 }
 

@@ -186,8 +186,8 @@ public final class Db2Sim {
     /**
      * Brings the instance back to a fresh state: ends every context of every thread, drops
      * attachments and CLI handles, starts the database manager, frees handed-out memory, clears
-     * faults and journal, restores the default product signature and reads the state folder
-     * (users, databases) again.
+     * faults and journal, restores the default product signature, closes directory scans and
+     * reads the state folder (users, databases, directories) again.
      */
     public static void reset() {
         nativeReset();
@@ -223,6 +223,33 @@ public final class Db2Sim {
      */
     public static String home() {
         return nativeHome();
+    }
+
+    /**
+     * Catalogs indirect database directory entries {@code D0000001} to {@code Dnnnnnnn} in one
+     * step (aliases already catalogued are skipped), for listings of many entries.
+     *
+     * @param n how many, 0 to 9,999,999
+     * @throws IllegalArgumentException for any other count
+     */
+    public static void fillDatabaseDirectory(int n) {
+        if (nativeFillDatabaseDirectory(n) != 0) {
+            throw new IllegalArgumentException("cannot fill the database directory with " + n);
+        }
+    }
+
+    /**
+     * Makes another instance known to the state folder, so a catalogued node can lead to it: a
+     * TCP/IP node on this host whose service name is the instance name, or a local or named-pipe
+     * node naming it. Attaching through such a node attaches to that instance.
+     *
+     * @param name 1 to 8 letters, digits or {@code _$#@}
+     * @throws IllegalArgumentException for a refused name
+     */
+    public static void addInstance(String name) {
+        if (name == null || nativeAddInstance(name) != 0) {
+            throw new IllegalArgumentException("cannot add instance " + name);
+        }
     }
 
     private static void inject(String entry, int kind, int sqlcode, String tokens, int times) {
@@ -262,4 +289,8 @@ public final class Db2Sim {
     private static native int nativeAddUser(String user, String password);
 
     private static native void nativeSetStarted(boolean started);
+
+    private static native int nativeFillDatabaseDirectory(int n);
+
+    private static native int nativeAddInstance(String name);
 }

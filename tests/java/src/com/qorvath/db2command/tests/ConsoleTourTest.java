@@ -67,6 +67,16 @@ class ConsoleTourTest {
                 out());
         assertTrue(section("detach").contains("The detach command completed successfully."),
                 out());
+        String nodes = section("list-node-directory ShowDetail=true");
+        assertTrue(Pattern.compile("\nTOURNODE +LOCAL +TCP/IP +localhost +50000 +the tour's node +"
+                + "Unknown platform\n").matcher(nodes).find(), nodes);
+        String databases = section("list-db-directory");
+        assertTrue(Pattern.compile("\nTOURDB +SAMPLE +TOURNODE .* REMOTE ").matcher(databases)
+                .find(), databases);
+        assertTrue(section("attach NodeName=TOURNODE").contains("\n1 record(s) selected.\n"),
+                out());
+        assertTrue(section("uncatalog-node NodeName=TOURNODE")
+                .contains("The uncatalog-node command completed successfully."), out());
         assertTrue(!console.context().isAttached() && !console.context().isConnected());
     }
 

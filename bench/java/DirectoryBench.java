@@ -1,0 +1,126 @@
+import com.qorvath.db2command.DB2CommandListDBDirectory;
+import com.qorvath.db2command.DB2CommandRuntimeContext;
+import com.qorvath.db2command.jniutil.TarvinexUtil;
+import com.qorvath.db2command.util.DB2APIDataContainer;
+import com.qorvath.db2sim.Db2Sim;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.util.Arrays;
+import java.util.List;
+
+/**
+ * Database directory listing figures, printed, never asserted.
+ *
+ * <p>{@code ratio N}: lists an N-entry directory through the library, and has Java fill the same
+ * seven-column rows itself from byte fields held in memory (text made and blanks trimmed per
+ * cell); prints the medians and their ratio. {@code soak N ROUNDS}: lists an N-entry directory
+ * ROUNDS times and prints the stand-in's memory handed out and the process RSS after each round.
+ */
+public final class DirectoryBench {
+    private static final int REPEATS = 31;
+    private static final int WARM_UPS = 30;
+
+    private DirectoryBench() {}
+
+    public static void main(String[] args) throws Exception {
+        int entries = Integer.parseInt(args[1]);
+        Db2Sim.reset();
+        Db2Sim.fillDatabaseDirectory(entries);
+        if (args[0].equals("ratio")) {
+            ratio();
+        } else {
+            soak(Integer.parseInt(args[2]));
+        }
+    }
+
+    private static DB2APIDataContainer listThroughLibrary() throws Exception {
+        DB2APIDataContainer box = new DB2APIDataContainer();
+        if (!TarvinexUtil.executeDB2Command(
+                    new DB2CommandListDBDirectory(), new DB2CommandRuntimeContext(), box)) {
+            throw new IllegalStateException("listing failed");
+        }
+        return box;
+    }
+
+    /** The rows as DB2 would hold them: each cell a blank-padded byte field of its width. */
+    private static byte[][][] asFields(DB2APIDataContainer box) {
+        int[] widths = {8, 8, 215, 20, 30, 8, 6};
+        List<List<String>> rows = box.getRows();
+        byte[][][] fields = new byte[rows.size()][7][];
+        for (int r = 0; r < rows.size(); r++) {
+            for (int c = 0; c < 7; c++) {
+                byte[] field = new byte[widths[c]];
+                Arrays.fill(field, (byte) ' ');
+                byte[] text = rows.get(r).get(c).getBytes(StandardCharsets.US_ASCII);
+                System.arraycopy(text, 0, field, 0, Math.min(text.length, field.length));
+                fields[r][c] = field;
+            }
+        }
+        return fields;
+    }
+
+    private static DB2APIDataContainer fillInJava(byte[][][] fields) {
+        DB2APIDataContainer box = new DB2APIDataContainer();
+        for (String name : List.of("alias name", "database name", "node name", "release level",
+                     "comment", "entry type", "catalog node name")) {
+            box.addColumn(name);
+        }
+        for (byte[][] row : fields) {
+            box.newRow();
+            for (int c = 0; c < row.length; c++) {
+                byte[] field = row[c];
+                int length = field.length;
+                while (length > 0 && field[length - 1] == ' ') {
+                    length--;
+                }
+                box.setColumnValue(c + 1, new String(field, 0, length, StandardCharsets.US_ASCII));
+            }
+        }
+        return box;
+    }
+
+    private static void ratio() throws Exception {
+        byte[][][] fields = asFields(listThroughLibrary());
+        for (int i = 0; i < WARM_UPS; i++) {
+            listThroughLibrary();
+            fillInJava(fields);
+        }
+        long[] library = new long[REPEATS];
+        long[] java = new long[REPEATS];
+        for (int i = 0; i < REPEATS; i++) {
+            long t0 = System.nanoTime();
+            listThroughLibrary();
+            long t1 = System.nanoTime();
+            fillInJava(fields);
+            long t2 = System.nanoTime();
+            library[i] = t1 - t0;
+            java[i] = t2 - t1;
+        }
+        Arrays.sort(library);
+        Arrays.sort(java);
+        double lib = library[REPEATS / 2] / 1e6;
+        double jav = java[REPEATS / 2] / 1e6;
+        System.out.printf("rows=%d library_ms=%.2f java_ms=%.2f ratio=%.2f%n", fields.length, lib,
+                jav, lib / jav);
+    }
+
+    private static void soak(int rounds) throws Exception {
+        long rows = 0;
+        for (int i = 1; i <= rounds; i++) {
+            rows += listThroughLibrary().getRowCount();
+            System.gc();
+            System.out.printf("round=%d rows_total=%d memory_handed_out=%d open_scans=%d rss_kb=%d%n",
+                    i, rows, Db2Sim.memoryHandedOut(), Db2Sim.openScans(), rssKb());
+        }
+    }
+
+    private static long rssKb() throws Exception {
+        for (String line : Files.readAllLines(Path.of("/proc/self/status"))) {
+            if (line.startsWith("VmRSS:")) {
+                return Long.parseLong(line.replaceAll("[^0-9]", ""));
+            }
+        }
+        return -1;
+    }
+}

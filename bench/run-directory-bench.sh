@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Database directory listing figures (read, never asserted):
+#   bench/run-directory-bench.sh BUILD_DIR
+# 1. a 10,000-entry directory listed through the library against Java filling the same rows;
+# 2. a 1,000,000-entry directory listed under -Xcheck:jni: no "exceeds capacity", and the
+#    stand-in's memory handed out and the RSS stay flat from round to round. The scan's entry
+#    count is 16-bit, so one listing holds 65,535 rows; 16 listings pass 1,000,000 rows.
+set -euo pipefail
+build=${1:-build}
+lib=$(cd "$build" && pwd)/lib
+[ -d "$lib" ] || lib=$(cd "$build" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+javac -d "$out" -cp "$lib/tarvinex.jar" "$here/java/DirectoryBench.java"
+run() {
+  DB2SIM_HOME="$out/home-$1" LD_LIBRARY_PATH="$lib" java "${@:2}" \
+    -Djava.library.path="$lib" -cp "$out:$lib/tarvinex.jar" DirectoryBench "$1" "${BENCH_ARGS[@]}"
+}
+mkdir -p "$out/home-ratio" "$out/home-soak"
+BENCH_ARGS=(10000)
+run ratio
+BENCH_ARGS=(1000000 16)
+run soak -Xcheck:jni -Xmx4g 2>&1 | tee "$out/soak.txt"
+if grep -q 'exceeds capacity\|WARNING in native method' "$out/soak.txt"; then
+  echo "run-directory-bench: -Xcheck:jni complained" >&2
+  exit 1
+fi
+echo "run-directory-bench: -Xcheck:jni quiet"

@@ -1,0 +1,44 @@
+// The result rows of auto-configure: diagnostics, database values, database-manager values and
+// buffer pools, in that order, each group only when DB2 returned entries for it. Names, briefs
+// and value texts come from the command's parameter catalogue.
+//
+// Lists are read defensively: a null array counts as empty, and old and new lists are paired
+// only up to the shorter of the two.
+#pragma once
+
+#include "bridge/db2apidatacontainer.h"
+#include "bridge/javaobject.h"
+#include "db2api/db2structs.h"
+#include "native/stdafx.h"
+
+class AutoConfigRows {
+  public:
+    // factory: the command object seen as the parameter factory. version: the client version
+    // with revision. isV8: configuration entries are sqlfupd items rather than db2CfgParam.
+    AutoConfigRows(const tarvinex::JavaObject& factory, const DB2APIDataContainer& container,
+                   double version, bool isV8, int applyMode);
+
+    // The seven columns. False when Java failed while they were added.
+    bool AddColumns() const;
+    void AddAll(const db2AutoConfigOutput& out) const;
+
+  private:
+    struct Item {
+        int token;
+        char* value;
+    };
+
+    void addDiagnostics(const db2AutoConfigDiags& diags) const;
+    void addConfig(const db2ConfigValues& oldValues, const db2ConfigValues& newValues,
+                   bool isDbm) const;
+    void addBufferPools(const db2BpValues& oldValues, const db2BpValues& newValues) const;
+    Item itemAt(const db2ConfigValues& values, db2Uint32 i) const;
+    t_string translate(int token, const t_string& raw) const;
+    const char* applied(bool isDbm) const;
+
+    tarvinex::JavaObject factory;
+    const DB2APIDataContainer& container;
+    double version;
+    bool isV8;
+    int applyMode;
+};

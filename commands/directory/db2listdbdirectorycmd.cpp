@@ -1,0 +1,142 @@
+#include "commands/directory/db2listdbdirectorycmd.h"
+
+#include <cstring>
+
+#include "commands/directory/directorylisting.h"
+#include "commands/directory/directoryscan.h"
+#include "commands/fixedfield.h"
+#include "db2api/db2api.h"
+#include "db2api/db2structs.h"
+#include "native/lexicalcast.h"
+
+namespace {
+
+enum Column { kAlias = 1, kDbName, kNodeName, kRelease, kComment, kEntryType, kCatalogNode };
+
+constexpr long kEndOfScan = 1014;
+// dbtype carries the product before the release: only what follows the ninth character is kept.
+constexpr std::size_t kReleasePrefix = 9;
+
+sqlca zeroedSqlca() {
+    sqlca ca;
+    std::memset(&ca, 0, sizeof(ca));
+    return ca;
+}
+
+const char* entryTypeName(char type) {
+    switch (type) {
+        case SQL_INDIRECT:
+            return "INDIRECT";
+        case SQL_REMOTE:
+            return "REMOTE";
+        case SQL_HOME:
+            return "HOME";
+        case SQL_DCE:
+            return "DCE";
+        case SQL_LDAP:
+            return "LDAP";
+        default:
+            return "unknown";
+    }
+}
+
+std::string releaseLevel(const sqledinfo& entry) {
+    const std::string text = readFixedField(entry.dbtype);
+    return text.size() > kReleasePrefix ? text.substr(kReleasePrefix) : text;
+}
+
+}  // namespace
+
+CDB2ListDBDirectoryCmd::CDB2ListDBDirectoryCmd(const tarvinex::JavaObject& command,
+                                               const tarvinex::JavaObject& context,
+                                               const tarvinex::JavaObject& container)
+    : CDB2CmdBase(command, context, container) {}
+
+bool CDB2ListDBDirectoryCmd::SetupData() {
+    return true;
+}
+
+bool CDB2ListDBDirectoryCmd::SetupContext() {
+    return ctx.Begin();
+}
+
+void CDB2ListDBDirectoryCmd::FreeData(bool) {
+    ctx.End();
+}
+
+bool CDB2ListDBDirectoryCmd::CallDB2API() {
+    const db2::DB2API& api = db2::DB2API::Instance();
+    unsigned short handle = 0;
+    unsigned short count = 0;
+    DirectoryScan scan(
+        [&api, &handle](sqlca* ca) { return api.CloseDatabaseDirectoryScan(handle, ca); });
+    sqlca ca = zeroedSqlca();
+    const int rc = api.OpenDatabaseDirectoryScan(nullptr, &handle, &count, &ca);
+    if (!checkDB2Call(rc, ca)) {
+        return false;
+    }
+    scan.opened();
+    const DirectoryListing listing(containerObj);
+    if (!listing.addColumns({"alias name", "database name", "node name", "release level", "comment",
+                             "entry type", "catalog node name"})) {
+        return false;
+    }
+    return listEntries(handle, count, listing);
+}
+
+bool CDB2ListDBDirectoryCmd::listEntries(unsigned short handle, unsigned short count,
+                                         const DirectoryListing& listing) {
+    const db2::DB2API& api = db2::DB2API::Instance();
+    for (unsigned int i = 0; i < count; ++i) {
+        sqledinfo* entry = nullptr;
+        sqlca ca = zeroedSqlca();
+        const int rc = api.GetNextDatabaseDirectoryEntry(handle, &entry, &ca);
+        if (rc != db2::kEntryPointMissing && ca.sqlcode == kEndOfScan) {
+            return false;  // fewer entries than announced: no message, the rows stay
+        }
+        if (!checkDB2Call(rc, ca)) {
+            return false;
+        }
+        if (entry == nullptr) {
+            return false;  // nothing to read counts as the end of the scan
+        }
+        writeRow(*entry, listing);
+    }
+    return true;
+}
+
+void CDB2ListDBDirectoryCmd::writeRow(const sqledinfo& entry, const DirectoryListing& listing) {
+    listing.newRow();
+    listing.set(kAlias, readFixedField(entry.alias));
+    listing.set(kDbName, readFixedField(entry.dbname));
+    listing.set(kNodeName, nodeColumn(entry));
+    listing.set(kRelease, releaseLevel(entry));
+    listing.set(kComment, readFixedField(entry.comment));
+    listing.set(kEntryType, entryTypeName(entry.type));
+    listing.set(kCatalogNode, lexical_cast<t_string>(entry.cat_nodenum));
+}
+
+std::string CDB2ListDBDirectoryCmd::nodeColumn(const sqledinfo& entry) {
+    switch (entry.type) {
+        case SQL_INDIRECT:
+            return readFixedField(entry.drive);
+        case SQL_HOME:
+            return instanceName();
+        default:
+            return readFixedField(entry.nodename);
+    }
+}
+
+const std::string& CDB2ListDBDirectoryCmd::instanceName() {
+    if (!instanceKnown) {
+        instanceKnown = true;
+        char buffer[SQL_INSTNAME_SZ + 1] = {};
+        sqlca ca = zeroedSqlca();
+        const int rc = db2::DB2API::Instance().GetInstanceName(buffer, &ca);
+        // The outcome is not reported; a failed query lists an empty name.
+        instance = rc == db2::kEntryPointMissing || ca.sqlcode < 0
+                       ? std::string()
+                       : readFixedField(buffer, SQL_INSTNAME_SZ);
+    }
+    return instance;
+}

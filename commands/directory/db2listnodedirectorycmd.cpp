@@ -1,0 +1,176 @@
+#include "commands/directory/db2listnodedirectorycmd.h"
+
+#include <cstring>
+#include <iterator>
+
+#include "commands/directory/directoryscan.h"
+#include "commands/fixedfield.h"
+#include "db2api/db2api.h"
+
+namespace {
+
+constexpr int SQLE_RC_NOMORE = 1014;  // end of scan
+
+enum Column {
+    kNodeName = 1,
+    kEntryType,
+    kProtocol,
+    kHostName,
+    kServiceName,
+    kComment,
+    kRemoteInstance,
+    kSystem,
+    kOsType
+};
+const char* const kColumnNames[] = {
+    "node name", "entry type",           "protocol", "hostname", "service name",
+    "comment",   "Remote instance name", "System",   "os type"};
+constexpr int kPlainColumns = kComment;
+constexpr int kDetailColumns = kOsType;
+static_assert(std::size(kColumnNames) == kDetailColumns, "one name per column");
+
+// Indexed by the protocol byte.
+const char* const kProtocolNames[] = {"APPC",   "NetBios", "APPN",  "TCP/IP", "CPIC",
+                                      "IPXSPX", "LOCAL",   "NPIPE", "SOCKS"};
+
+// Indexed by os_type; 0 and codes past the end are unknown.
+const char* const kOsTypeNames[] = {"Unknown platform",
+                                    "OS/2",
+                                    "DOS",
+                                    "Windows",
+                                    "AIX",
+                                    "NT",
+                                    "HP",
+                                    "Sun",
+                                    "MVS (client via DRDA)",
+                                    "AS400 (client via DRDA)",
+                                    "VM (client via DRDA)",
+                                    "VSE (client via DRDA)",
+                                    "Unknown DRDA Client",
+                                    "Siemens Nixdorf",
+                                    "Macintosh Client",
+                                    "Windows 95",
+                                    "SCO",
+                                    "Silicon Graphic",
+                                    "Linux",
+                                    "DYNIX/ptx",
+                                    "AIX 64 bit",
+                                    "Sun 64 bit",
+                                    "HP 64 bit",
+                                    "NT 64 bit",
+                                    "Linux for S/390",
+                                    "Linux for z900",
+                                    "Linux for IA64",
+                                    "Linux for PPC",
+                                    "Linux for PPC64",
+                                    "OS/390 Tools (CC, DW)"};
+
+sqlca zeroedSqlca() {
+    sqlca ca;
+    std::memset(&ca, 0, sizeof(ca));
+    return ca;
+}
+
+}  // namespace
+
+CDB2ListNodeDirectoryCmd::CDB2ListNodeDirectoryCmd(const tarvinex::JavaObject& command,
+                                                   const tarvinex::JavaObject& context,
+                                                   const tarvinex::JavaObject& container)
+    : CDB2CmdBase(command, context, container) {}
+
+const char* CDB2ListNodeDirectoryCmd::protocolName(unsigned char protocol) {
+    return protocol < std::size(kProtocolNames) ? kProtocolNames[protocol] : "UNKNOWN";
+}
+
+const char* CDB2ListNodeDirectoryCmd::osTypeName(unsigned short osType) {
+    return osType < std::size(kOsTypeNames) ? kOsTypeNames[osType] : kOsTypeNames[0];
+}
+
+bool CDB2ListNodeDirectoryCmd::SetupData() {
+    const tarvinex::JavaObject list(
+        commandObj,
+        tarvinex::JavaObject::getDB2CommandClassName("DB2CommandListNodeDirectory").c_str());
+    admin = list.callboolMethod("isAdmin") == JNI_TRUE;
+    showDetail = list.callboolMethod("isShowDetail") == JNI_TRUE;
+    return true;
+}
+
+bool CDB2ListNodeDirectoryCmd::SetupContext() {
+    return ctx.Begin();
+}
+
+void CDB2ListNodeDirectoryCmd::FreeData(bool) {
+    ctx.End();
+}
+
+bool CDB2ListNodeDirectoryCmd::CallDB2API() {
+    const db2::DB2API& api = db2::DB2API::Instance();
+    unsigned short handle = 0;
+    unsigned short count = 0;
+    DirectoryScan scan(
+        [&api, &handle](sqlca* ca) { return api.CloseNodeDirectoryScan(handle, ca); });
+    sqlca ca = zeroedSqlca();
+    const int rc = api.OpenNodeDirectoryScan(&handle, &count, &ca);
+    if (!checkDB2Call(rc, ca)) {
+        return false;
+    }
+    scan.opened();
+    if (!addColumns() || !listEntries(handle, count)) {
+        return false;
+    }
+    scan.Close();
+    return true;
+}
+
+int CDB2ListNodeDirectoryCmd::columnCount() const {
+    return showDetail ? kDetailColumns : kPlainColumns;
+}
+
+bool CDB2ListNodeDirectoryCmd::addColumns() {
+    JNIEnv* env = getEnv();
+    for (int column = 0; column < columnCount(); ++column) {
+        containerObj.addColumn(kColumnNames[column]);
+        if (env->ExceptionCheck()) {
+            env->ExceptionDescribe();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CDB2ListNodeDirectoryCmd::listEntries(unsigned short handle, unsigned short count) {
+    const db2::DB2API& api = db2::DB2API::Instance();
+    for (unsigned short i = 0; i < count; ++i) {
+        sqleninfo* entry = nullptr;
+        sqlca ca = zeroedSqlca();
+        const int rc = api.GetNextNodeDirectoryEntry(handle, &entry, &ca);
+        if (ca.sqlcode == SQLE_RC_NOMORE) {
+            return false;  // the directory ended before the announced count
+        }
+        if (!checkDB2Call(rc, ca)) {
+            return false;
+        }
+        if (entry == nullptr) {
+            return false;  // no entry handed back: the same early end
+        }
+        addRow(*entry);
+    }
+    return true;
+}
+
+void CDB2ListNodeDirectoryCmd::addRow(const sqleninfo& entry) {
+    containerObj.newRow();
+    containerObj.setColumnValue(kNodeName, readFixedField(entry.nodename));
+    containerObj.setColumnValue(kEntryType, "LOCAL");
+    containerObj.setColumnValue(kProtocol,
+                                protocolName(static_cast<unsigned char>(entry.protocol)));
+    containerObj.setColumnValue(kHostName, readFixedField(entry.hostname));
+    containerObj.setColumnValue(kServiceName, readFixedField(entry.service_name));
+    containerObj.setColumnValue(kComment, readFixedField(entry.comment));
+    if (!showDetail) {
+        return;
+    }
+    containerObj.setColumnValue(kRemoteInstance, readFixedField(entry.remote_instname));
+    containerObj.setColumnValue(kSystem, readFixedField(entry.system_name));
+    containerObj.setColumnValue(kOsType, osTypeName(entry.os_type));
+}

@@ -1,0 +1,35 @@
+#include "commands/directory/db2uncatalognodecmd.h"
+
+#include <cstring>
+
+#include "db2api/db2api.h"
+
+CDB2UnCatalogNodeCmd::CDB2UnCatalogNodeCmd(const tarvinex::JavaObject& command,
+                                           const tarvinex::JavaObject& context,
+                                           const tarvinex::JavaObject& container)
+    : CDB2CmdBase(command, context, container) {}
+
+bool CDB2UnCatalogNodeCmd::SetupData() {
+    const tarvinex::JavaObject uncatalog(
+        commandObj,
+        tarvinex::JavaObject::getDB2CommandClassName("DB2CommandUnCatalogNode").c_str());
+    nodeName = uncatalog.callStringMethod("getNodeName");
+    return true;
+}
+
+bool CDB2UnCatalogNodeCmd::SetupContext() {
+    return ctx.Begin();
+}
+
+bool CDB2UnCatalogNodeCmd::CallDB2API() {
+    // Passed even when empty: DB2 judges the name. A copy, since DB2 takes a char*.
+    t_string node = nodeName;
+    sqlca ca;
+    std::memset(&ca, 0, sizeof(ca));
+    const int rc = db2::DB2API::Instance().UnCatalogNode(node.data(), &ca);
+    return checkDB2Call(rc, ca);
+}
+
+void CDB2UnCatalogNodeCmd::FreeData(bool) {
+    ctx.End();
+}

@@ -1,0 +1,233 @@
+package com.qorvath.db2command.tests;
+
+import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertNull;
+import static org.junit.jupiter.api.Assertions.assertThrows;
+import static org.junit.jupiter.api.Assertions.assertTrue;
+
+import com.qorvath.db2command.DB2Command;
+import com.qorvath.db2command.DB2CommandAttach;
+import com.qorvath.db2command.DB2CommandConnect;
+import com.qorvath.db2command.DB2CommandDetach;
+import com.qorvath.db2command.DB2CommandDisconnect;
+import com.qorvath.db2command.DB2CommandGetDBCfg;
+import com.qorvath.db2command.DB2CommandGetDBMCfg;
+import com.qorvath.db2command.DB2CommandRuntimeContext;
+import com.qorvath.db2command.DB2CommandUpdateDBCfg;
+import com.qorvath.db2command.DB2CommandUpdateDBMCfg;
+import com.qorvath.db2command.jniutil.TarvinexUtil;
+import com.qorvath.db2command.util.DB2APIDataContainer;
+import com.qorvath.db2command.util.ServerVersion;
+import com.qorvath.db2sim.Db2Sim;
+import java.sql.SQLException;
+import java.util.Arrays;
+import java.util.LinkedHashMap;
+import java.util.List;
+import java.util.Map;
+import org.junit.jupiter.api.AfterEach;
+import org.junit.jupiter.api.BeforeEach;
+import org.junit.jupiter.api.Test;
+
+/** GET and UPDATE of database manager and database configuration on the stand-in. */
+class ConfigGetUpdateTest {
+    DB2CommandRuntimeContext context;
+    DB2APIDataContainer box;
+
+    @BeforeEach
+    void fresh() {
+        Db2Sim.reset();
+        context = new DB2CommandRuntimeContext();
+        context.setClientVersion(new ServerVersion(9, 7, 4));
+        context.setAttachNodeId(0);
+        context.setConnectNodeId(0);
+        box = new DB2APIDataContainer();
+    }
+
+    @AfterEach
+    void nothingLeaks() throws SQLException {
+        Db2Sim.clearFaults();
+        if (context.isAttached()) {
+            assertTrue(run(new DB2CommandDetach()));
+        }
+        if (context.isConnected()) {
+            assertTrue(run(new DB2CommandDisconnect()));
+        }
+        assertEquals(0, Db2Sim.liveContexts(), "contexts");
+    }
+
+    boolean run(DB2Command command) throws SQLException {
+        return TarvinexUtil.executeDB2Command(command, context, box);
+    }
+
+    String failure(DB2Command command) {
+        return assertThrows(SQLException.class, () -> run(command)).getMessage();
+    }
+
+    static List<String> journal(String entry) {
+        return Arrays.asList(Db2Sim.journal(entry));
+    }
+
+    void connect() throws SQLException {
+        assertTrue(run(new DB2CommandConnect("SAMPLE", "", "")));
+        context.setDatabaseAlias("SAMPLE");
+        box = new DB2APIDataContainer();
+        Db2Sim.clearJournal();
+    }
+
+    void attach() throws SQLException {
+        assertTrue(run(new DB2CommandAttach()));
+        box = new DB2APIDataContainer();
+        Db2Sim.clearJournal();
+    }
+
+    /** The row of one parameter by name, as column name to value. */
+    Map<String, String> row(String name) {
+        for (int r = 0; r < box.getRowCount(); r++) {
+            if (name.equals(box.getValue(r, "NAME"))) {
+                Map<String, String> cells = new LinkedHashMap<>();
+                for (String column : box.getColumnNames()) {
+                    cells.put(column, box.getValue(r, column));
+                }
+                return cells;
+            }
+        }
+        throw new AssertionError("no row for " + name + " in\n" + box.toTable());
+    }
+
+    static DB2CommandGetDBCfg getDb(boolean detail) {
+        DB2CommandGetDBCfg get = new DB2CommandGetDBCfg();
+        get.setShowDetail(detail);
+        return get;
+    }
+
+    static DB2CommandUpdateDBCfg updateDb(boolean deferred, Map<String, String> values) {
+        DB2CommandUpdateDBCfg update = new DB2CommandUpdateDBCfg();
+        update.setDefered(deferred);
+        update.setKeywordValueMap(values);
+        return update;
+    }
+
+    static DB2CommandUpdateDBMCfg updateDbm(Map<String, String> values) {
+        DB2CommandUpdateDBMCfg update = new DB2CommandUpdateDBMCfg();
+        update.setKeywordValueMap(values);
+        return update;
+    }
+
+    @Test
+    void dbmWithoutAttachmentReadsTheLocalInstanceInOneCall() throws SQLException {
+        Db2Sim.clearJournal();
+        assertTrue(run(new DB2CommandGetDBMCfg()));
+        assertEquals(List.of("NAME", "VALUE", "DELAYED_VALUE", "TOKEN_ID", "VALUE_FLAG",
+                             "DELAYED_VALUE_FLAG"),
+                box.getColumnNames());
+        Map<String, String> diaglevel = row("diaglevel");
+        assertEquals("64", diaglevel.get("TOKEN_ID"));
+        assertEquals("", diaglevel.get("VALUE_FLAG"));
+        assertNull(diaglevel.get("DELAYED_VALUE"), "normal mode leaves the delayed columns unset");
+        List<String> calls = journal("db2CfgGet");
+        assertEquals(1, calls.size(), calls.toString());
+        assertTrue(calls.get(0).contains("flags=2"), calls.get(0));
+    }
+
+    @Test
+    void detailReadsImmediateThenDelayed() throws SQLException {
+        connect();
+        assertTrue(run(getDb(true)));
+        List<String> calls = journal("db2CfgGet");
+        assertEquals(2, calls.size(), calls.toString());
+        assertTrue(calls.get(0).contains("flags=5"), calls.get(0));
+        assertTrue(calls.get(1).contains("flags=9"), calls.get(1));
+        assertEquals(row("logprimary").get("VALUE"), row("logprimary").get("DELAYED_VALUE"));
+    }
+
+    @Test
+    void deferredUpdateShowsInTheDelayedValueOnly() throws SQLException {
+        connect();
+        assertTrue(run(updateDb(false, Map.of("logprimary", "5"))));
+        Db2Sim.clearJournal();
+        assertTrue(run(updateDb(true, Map.of("logprimary", "7"))));
+        List<String> sets = journal("db2CfgSet");
+        assertEquals(1, sets.size(), sets.toString());
+        assertTrue(sets.get(0).contains("flags=9"), sets.get(0));
+        box = new DB2APIDataContainer();
+        assertTrue(run(getDb(true)));
+        assertEquals("5", row("logprimary").get("VALUE"));
+        assertEquals("7", row("logprimary").get("DELAYED_VALUE"));
+    }
+
+    @Test
+    void immediateUpdateChangesBothValues() throws SQLException {
+        attach();
+        assertTrue(run(updateDbm(Map.of("DIAGLEVEL", "4"))));
+        assertTrue(journal("db2CfgSet").get(0).contains("flags=6"));
+        box = new DB2APIDataContainer();
+        DB2CommandGetDBMCfg get = new DB2CommandGetDBMCfg();
+        get.setShowDetail(true);
+        assertTrue(run(get));
+        // The catalogue adds words to coded values ("4 (...)").
+        assertTrue(row("diaglevel").get("VALUE").startsWith("4"), row("diaglevel").toString());
+        assertTrue(row("diaglevel").get("DELAYED_VALUE").startsWith("4"),
+                row("diaglevel").toString());
+    }
+
+    @Test
+    void refusedUpdatesSendNothing() throws SQLException {
+        connect();
+        DB2CommandUpdateDBCfg noMap = new DB2CommandUpdateDBCfg();
+        assertEquals("keymap is null.", failure(noMap));
+        assertEquals("map is empty.", failure(updateDb(false, Map.of())));
+        Map<String, String> unknownSecond = new LinkedHashMap<>();
+        unknownSecond.put("logprimary", "5");
+        unknownSecond.put("nosuchparam", "1");
+        unknownSecond.put("alsonotthere", "1");
+        assertEquals("Unknown parameter: nosuchparam", failure(updateDb(false, unknownSecond)));
+        for (String bad : List.of("abc", "AUTOMATIC", "", "70000")) {
+            String message = failure(updateDb(false, Map.of("logprimary", bad)));
+            assertTrue(message.contains("logprimary"), message);
+        }
+        assertEquals(List.of(), journal("db2CfgSet"));
+    }
+
+    @Test
+    void trailingTextAndIntegersAreTakenAsNumbers() throws SQLException {
+        connect();
+        Map<String, Object> values = new LinkedHashMap<>();
+        values.put("logprimary", 6);
+        values.put("logsecond", "12abc");
+        DB2CommandUpdateDBCfg update = new DB2CommandUpdateDBCfg();
+        update.setKeywordValueMap(rawMap(values));
+        assertTrue(run(update));
+        box = new DB2APIDataContainer();
+        assertTrue(run(getDb(false)));
+        assertEquals("6", row("logprimary").get("VALUE"));
+        assertEquals("12", row("logsecond").get("VALUE"));
+    }
+
+    @SuppressWarnings({"unchecked", "rawtypes"})
+    static Map<String, String> rawMap(Map<String, Object> values) {
+        return (Map) values;
+    }
+
+    @Test
+    void connectionRequirements() throws SQLException {
+        assertEquals("Error: This command requires database connection!", failure(getDb(false)));
+        assertEquals("Error: This command requires instance connection!",
+                failure(updateDbm(Map.of("diaglevel", "3"))));
+        assertEquals("Error: This command requires database connection!",
+                failure(updateDb(false, Map.of("logprimary", "3"))));
+        assertEquals(List.of(), journal("db2CfgGet"));
+        assertEquals(List.of(), journal("db2CfgSet"));
+    }
+
+    @Test
+    void anotherDatabaseIsReadThroughTheAttachmentOnly() throws SQLException {
+        connect();
+        DB2CommandGetDBCfg other = getDb(false);
+        other.setAlias("OTHERDB");
+        assertEquals("Error: This command requires instance connection!", failure(other));
+        assertEquals(List.of(), journal("db2CfgGet"));
+        DB2CommandGetDBCfg same = getDb(false);
+        same.setAlias("sample");
+        assertTrue(run(same));
+    }
+}
