@@ -439,3 +439,321 @@ DB2_PIN_OFFSET(db2AutoConfigOutput, oNewBpValues, 128);
 
 #undef DB2_PIN_SIZE
 #undef DB2_PIN_OFFSET
+
+// =============================================================================================
+// Database state and partition commands: quiesce, restart, add partition. Callers zero each
+// structure before filling it, so fields that later releases append read as "not asked for".
+
+// db2DatabaseQuiesce.
+struct db2DbQuiesceStruct {
+    char* piDatabaseName;
+    db2Uint32 iImmediate;  // 1: now; 0: wait for applications to finish (defer)
+    db2Uint32 iForce;
+    db2Uint32 iTimeout;  // minutes
+};
+
+// db2DatabaseUnquiesce.
+struct db2DbUnquiesceStruct {
+    char* piDatabaseName;
+};
+
+// db2InstanceQuiesce. iQOptions is a later addition; an older client never reads it.
+struct db2InsQuiesceStruct {
+    char* piInstanceName;
+    char* piUserId;
+    char* piGroupId;
+    db2Uint32 iImmediate;
+    db2Uint32 iForce;
+    db2Uint32 iTimeout;
+    db2Uint32 iQOptions;
+};
+
+// db2InstanceUnquiesce.
+struct db2InsUnquiesceStruct {
+    char* piInstanceName;
+};
+
+// db2DatabaseRestart (same layout for version 7010000 and 8010000).
+struct db2RestartDbStruct {
+    char* piDatabaseName;
+    char* piUserId;
+    char* piPassword;
+    char* piTablespaceNames;  // comma list of table spaces to drop at restart, or null
+    db2int32 iOption;
+};
+constexpr db2int32 DB2_DB_SUSPEND_NONE = 0;
+constexpr db2int32 DB2_DB_RESUME_WRITE = 1;
+
+// sqleaddn. sqladdid is 8 characters with no terminator.
+constexpr std::size_t SQLE_ADDN_OPTIONS_ID_SZ = 8;
+constexpr char SQLE_ADDOPTID_V51[] = "SQLADD01";
+struct sqle_addn_options {
+    char sqladdid[SQLE_ADDN_OPTIONS_ID_SZ];
+    sqluint32 tblspace_type;
+    SQL_PDB_NODE_TYPE tblspace_node;  // used with SQLE_TABLESPACES_LIKE_NODE
+};
+constexpr sqluint32 SQLE_TABLESPACES_NONE = 0;
+constexpr sqluint32 SQLE_TABLESPACES_LIKE_NODE = 1;
+constexpr sqluint32 SQLE_TABLESPACES_LIKE_CATALOG = 2;
+
+// sqledrpn action.
+constexpr sqluint16 SQL_DROPNODE_VERIFY = 1;
+
+// sqludrdt redistribution option letters.
+constexpr unsigned char SQLUD_UNIFORM = 'U';
+constexpr unsigned char SQLUD_TARGETMAP = 'T';
+constexpr unsigned char SQLUD_CONTINUE = 'C';
+constexpr unsigned char SQLUD_ROLLBACK = 'R';
+
+static_assert(sizeof(sqle_addn_options) == 16, "sqle_addn_options size");
+static_assert(offsetof(sqle_addn_options, tblspace_type) == 8, "sqle_addn_options.tblspace_type");
+static_assert(offsetof(sqle_addn_options, tblspace_node) == 12, "sqle_addn_options.tblspace_node");
+static_assert(sizeof(SQLE_ADDOPTID_V51) == SQLE_ADDN_OPTIONS_ID_SZ + 1, "SQLADD01 length");
+static_assert(offsetof(db2DbQuiesceStruct, iImmediate) == sizeof(char*), "db2DbQuiesceStruct");
+static_assert(offsetof(db2InsQuiesceStruct, iImmediate) == 3 * sizeof(char*),
+              "db2InsQuiesceStruct.iImmediate");
+static_assert(offsetof(db2RestartDbStruct, iOption) == 4 * sizeof(char*),
+              "db2RestartDbStruct.iOption");
+static_assert(sizeof(db2DbUnquiesceStruct) == sizeof(char*), "db2DbUnquiesceStruct size");
+static_assert(sizeof(db2InsUnquiesceStruct) == sizeof(char*), "db2InsUnquiesceStruct size");
+#if UINTPTR_MAX == 0xFFFFFFFF
+static_assert(sizeof(db2DbQuiesceStruct) == 16, "db2DbQuiesceStruct size");
+static_assert(sizeof(db2InsQuiesceStruct) == 28, "db2InsQuiesceStruct size");
+static_assert(sizeof(db2RestartDbStruct) == 20, "db2RestartDbStruct size");
+#else
+static_assert(sizeof(db2DbQuiesceStruct) == 24, "db2DbQuiesceStruct size");
+static_assert(sizeof(db2InsQuiesceStruct) == 40, "db2InsQuiesceStruct size");
+static_assert(sizeof(db2RestartDbStruct) == 40, "db2RestartDbStruct size");
+#endif
+
+// =============================================================================================
+// Create and drop database, instance start and stop. Callers zero each structure before
+// filling it. Eye-catchers are 8 characters with no terminator; text fields carry one extra
+// byte for the terminating NUL.
+
+constexpr std::size_t SQL_EYECATCHER_SZ = 8;
+constexpr std::size_t SQL_USER_COLLATE_SZ = 256;
+constexpr std::size_t SQLB_MAX_CONTAIN_NAME_SZ = 256;
+constexpr std::size_t SQL_CODESET_SZ = 17;
+constexpr std::size_t SQL_LOCALE_SZ = 33;
+constexpr std::size_t SQL_PROFILE_SZ = 235;
+
+constexpr char SQLE_DBDESC_2[] = "SQLDBD02";
+constexpr char SQLE_DBTSDESC_1[] = "SQLTS001";
+constexpr char SQLE_STARTOPTID_V51[] = "SQLOPT01";
+
+// sqltstyp: system managed, database managed, automatic storage.
+constexpr char SQL_TBS_TYP_SMS = 'S';
+constexpr char SQL_TBS_TYP_DMS = 'D';
+constexpr char SQL_TBS_TYP_AUTO = 'A';
+// sqlctype: directory path, raw device, file.
+constexpr char SQL_TBSC_TYP_PATH = 'P';
+constexpr char SQL_TBSC_TYP_DEV = 'D';
+constexpr char SQL_TBSC_TYP_FILE = 'F';
+
+// sqldbcss: collation by the code set's order (what a caller that names none gets here).
+constexpr sqlint32 SQL_CS_NONE = -2;
+
+// One container of a table space definition.
+struct SQLETSCDESC {
+    char sqlctype;
+    char pad1[3];
+    sqlint32 sqlcsize;  // pages; database-managed containers only
+    sqlint16 sqlclen;
+    char sqlcontr[SQLB_MAX_CONTAIN_NAME_SZ];
+    char pad2[2];
+};
+
+// A table space definition: this header followed by sqlccnt containers in one block. Size a
+// block with offsetof(SQLETSDESC, containr) + n * sizeof(SQLETSCDESC).
+struct SQLETSDESC {
+    char sqltsdid[SQL_EYECATCHER_SZ];
+    sqlint32 sqlextnt;
+    sqlint32 sqlprftc;
+    double sqlpovhd;
+    double sqltrfrt;
+    char sqltstyp;
+    char sqlfscaching;  // a pad byte before release 8.2
+    sqlint16 sqlccnt;
+    SQLETSCDESC containr[1];
+};
+
+// sqlecrea's database descriptor.
+struct sqledbdesc {
+    char sqldbdid[SQL_EYECATCHER_SZ];
+    sqlint32 sqldbccp;
+    sqlint32 sqldbcss;
+    unsigned char sqldbudc[SQL_USER_COLLATE_SZ];
+    char sqldbcmt[SQL_CMT_SZ + 1];
+    char pad[1];
+    sqluint32 sqldbsgp;
+    sqlint16 sqldbnsg;
+    char pad2[2];
+    sqlint32 sqltsext;
+    SQLETSDESC* sqlcatts;
+    SQLETSDESC* sqlusrts;
+    SQLETSDESC* sqltmpts;
+};
+
+// sqlecrea's code set and territory.
+struct sqledbterritoryinfo {
+    char sqldbcodeset[SQL_CODESET_SZ + 1];
+    char sqldblocale[SQL_LOCALE_SZ + 1];
+};
+typedef sqledbterritoryinfo SQLEDBTERRITORYINFO;
+
+// sqlepstart (before version 8).
+struct sqle_start_options {
+    char sqloptid[SQL_EYECATCHER_SZ];
+    sqluint32 isprofile;
+    char profile[SQL_PROFILE_SZ + 1];
+    sqluint32 isnodenum;
+    SQL_PDB_NODE_TYPE nodenum;
+    sqluint32 option;
+    sqluint32 ishostname;
+    char hostname[SQL_HOSTNAME_SZ + 1];
+    sqluint32 isport;
+    SQL_PDB_PORT_TYPE port;
+    sqluint32 isnetname;
+    char netname[SQL_HOSTNAME_SZ + 1];
+    sqluint32 tblspace_type;
+    SQL_PDB_NODE_TYPE tblspace_node;
+    sqluint32 iscomputer;
+    char computer[SQL_COMPUTERNAME_SZ + 1];
+    char* pUserName;
+    char* pPassword;
+};
+
+// sqlepstp (before version 8).
+struct sqledbstopopt {
+    sqluint32 isprofile;
+    char profile[SQL_PROFILE_SZ + 1];
+    sqluint32 isnodenum;
+    SQL_PDB_NODE_TYPE nodenum;
+    sqluint32 option;
+    sqluint32 callerac;
+};
+
+// Remote start and stop through the administration server.
+struct db2DasCommData {
+    db2int8 iCommParam;
+    char* piNodeOrHostName;
+    char* piUserId;
+    char* piUserPw;
+};
+
+struct db2QuiesceStartStruct {
+    db2int8 iIsQRequested;
+    char* piQUsrName;
+    char* piQGrpName;
+    db2int8 iIsQUsrGrpDef;
+};
+
+// db2InstanceStart (version 8 on).
+struct db2StartOptionsStruct {
+    db2Uint32 iIsProfile;
+    char* piProfile;
+    db2Uint32 iIsNodeNum;
+    SQL_PDB_NODE_TYPE iNodeNum;
+    db2Uint32 iOption;
+    db2Uint32 iIsHostName;
+    char* piHostName;
+    db2Uint32 iIsPort;
+    SQL_PDB_PORT_TYPE iPort;
+    db2Uint32 iIsNetName;
+    char* piNetName;
+    db2Uint32 iTblspaceType;
+    SQL_PDB_NODE_TYPE iTblspaceNode;
+    db2Uint32 iIsComputer;
+    char* piComputer;
+    char* piUserName;
+    char* piPassword;
+    db2QuiesceStartStruct iQuiesceOpts;
+};
+
+struct db2InstanceStartStruct {
+    db2int8 iIsRemote;
+    char* piRemoteInstName;
+    db2DasCommData* piCommData;
+    db2StartOptionsStruct* piStartOpts;
+};
+
+// db2InstanceStop (version 8 on).
+struct db2StopOptionsStruct {
+    db2Uint32 iIsProfile;
+    char* piProfile;
+    db2Uint32 iIsNodeNum;
+    SQL_PDB_NODE_TYPE iNodeNum;
+    db2Uint32 iStopOption;
+    db2Uint32 iCallerac;
+};
+
+struct db2InstanceStopStruct {
+    db2int8 iIsRemote;
+    char* piRemoteInstName;
+    db2DasCommData* piCommData;
+    db2StopOptionsStruct* piStopOpts;
+};
+
+static_assert(sizeof(SQLE_DBDESC_2) == SQL_EYECATCHER_SZ + 1, "SQLDBD02 length");
+static_assert(sizeof(SQLE_DBTSDESC_1) == SQL_EYECATCHER_SZ + 1, "SQLTS001 length");
+static_assert(sizeof(SQLE_STARTOPTID_V51) == SQL_EYECATCHER_SZ + 1, "SQLOPT01 length");
+static_assert(sizeof(SQLETSCDESC) == 268, "SQLETSCDESC size");
+static_assert(offsetof(SQLETSCDESC, sqlcsize) == 4, "SQLETSCDESC.sqlcsize");
+static_assert(offsetof(SQLETSCDESC, sqlclen) == 8, "SQLETSCDESC.sqlclen");
+static_assert(offsetof(SQLETSCDESC, sqlcontr) == 10, "SQLETSCDESC.sqlcontr");
+static_assert(offsetof(SQLETSDESC, sqlpovhd) == 16, "SQLETSDESC.sqlpovhd");
+static_assert(offsetof(SQLETSDESC, sqltrfrt) == 24, "SQLETSDESC.sqltrfrt");
+static_assert(offsetof(SQLETSDESC, sqltstyp) == 32, "SQLETSDESC.sqltstyp");
+static_assert(offsetof(SQLETSDESC, sqlccnt) == 34, "SQLETSDESC.sqlccnt");
+static_assert(offsetof(SQLETSDESC, containr) == 36, "SQLETSDESC.containr");
+static_assert(offsetof(sqledbdesc, sqldbcss) == 12, "sqledbdesc.sqldbcss");
+static_assert(offsetof(sqledbdesc, sqldbudc) == 16, "sqledbdesc.sqldbudc");
+static_assert(offsetof(sqledbdesc, sqldbcmt) == 272, "sqledbdesc.sqldbcmt");
+static_assert(offsetof(sqledbdesc, sqldbsgp) == 304, "sqledbdesc.sqldbsgp");
+static_assert(offsetof(sqledbdesc, sqldbnsg) == 308, "sqledbdesc.sqldbnsg");
+static_assert(offsetof(sqledbdesc, sqltsext) == 312, "sqledbdesc.sqltsext");
+static_assert(sizeof(sqledbterritoryinfo) == 52, "sqledbterritoryinfo size");
+static_assert(offsetof(sqledbterritoryinfo, sqldblocale) == 18, "sqledbterritoryinfo.sqldblocale");
+static_assert(offsetof(sqle_start_options, profile) == 12, "sqle_start_options.profile");
+static_assert(offsetof(sqle_start_options, nodenum) == 252, "sqle_start_options.nodenum");
+static_assert(offsetof(sqle_start_options, option) == 256, "sqle_start_options.option");
+static_assert(offsetof(sqle_start_options, hostname) == 264, "sqle_start_options.hostname");
+static_assert(offsetof(sqle_start_options, port) == 524, "sqle_start_options.port");
+static_assert(offsetof(sqle_start_options, netname) == 532, "sqle_start_options.netname");
+static_assert(offsetof(sqle_start_options, tblspace_type) == 788, "tblspace_type");
+static_assert(offsetof(sqle_start_options, tblspace_node) == 792, "tblspace_node");
+static_assert(offsetof(sqle_start_options, computer) == 800, "sqle_start_options.computer");
+static_assert(offsetof(sqle_start_options, pUserName) == 816, "sqle_start_options.pUserName");
+static_assert(sizeof(sqledbstopopt) == 256, "sqledbstopopt size");
+static_assert(offsetof(sqledbstopopt, nodenum) == 244, "sqledbstopopt.nodenum");
+static_assert(offsetof(sqledbstopopt, callerac) == 252, "sqledbstopopt.callerac");
+#if UINTPTR_MAX == 0xFFFFFFFF
+static_assert(sizeof(sqledbdesc) == 328, "sqledbdesc size");
+static_assert(offsetof(sqledbdesc, sqltmpts) == 324, "sqledbdesc.sqltmpts");
+static_assert(sizeof(sqle_start_options) == 824, "sqle_start_options size");
+static_assert(sizeof(db2DasCommData) == 16, "db2DasCommData size");
+static_assert(sizeof(db2StartOptionsStruct) == 84, "db2StartOptionsStruct size");
+static_assert(offsetof(db2StartOptionsStruct, iTblspaceType) == 44, "iTblspaceType");
+static_assert(offsetof(db2StartOptionsStruct, iQuiesceOpts) == 68, "iQuiesceOpts");
+static_assert(sizeof(db2InstanceStartStruct) == 16, "db2InstanceStartStruct size");
+static_assert(sizeof(db2StopOptionsStruct) == 24, "db2StopOptionsStruct size");
+static_assert(sizeof(db2InstanceStopStruct) == 16, "db2InstanceStopStruct size");
+#else
+static_assert(sizeof(sqledbdesc) == 344, "sqledbdesc size");
+static_assert(offsetof(sqledbdesc, sqlcatts) == 320, "sqledbdesc.sqlcatts");
+static_assert(offsetof(sqledbdesc, sqltmpts) == 336, "sqledbdesc.sqltmpts");
+static_assert(sizeof(sqle_start_options) == 832, "sqle_start_options size");
+static_assert(sizeof(db2DasCommData) == 32, "db2DasCommData size");
+static_assert(sizeof(db2StartOptionsStruct) == 136, "db2StartOptionsStruct size");
+static_assert(offsetof(db2StartOptionsStruct, iNodeNum) == 20, "iNodeNum");
+static_assert(offsetof(db2StartOptionsStruct, iPort) == 44, "iPort");
+static_assert(offsetof(db2StartOptionsStruct, iTblspaceType) == 64, "iTblspaceType");
+static_assert(offsetof(db2StartOptionsStruct, iTblspaceNode) == 68, "iTblspaceNode");
+static_assert(offsetof(db2StartOptionsStruct, piComputer) == 80, "piComputer");
+static_assert(offsetof(db2StartOptionsStruct, iQuiesceOpts) == 104, "iQuiesceOpts");
+static_assert(sizeof(db2InstanceStartStruct) == 32, "db2InstanceStartStruct size");
+static_assert(sizeof(db2StopOptionsStruct) == 32, "db2StopOptionsStruct size");
+static_assert(offsetof(db2StopOptionsStruct, iStopOption) == 24, "iStopOption");
+static_assert(sizeof(db2InstanceStopStruct) == 32, "db2InstanceStopStruct size");
+#endif

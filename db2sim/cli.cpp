@@ -12,7 +12,9 @@
 #include "db2sim/apicall.h"
 #include "db2sim/entrypoints.h"
 #include "db2sim/export.h"
+#include "db2sim/dbopscodes.h"
 #include "db2sim/instance.h"
+#include "db2sim/instancestate.h"
 #include "db2sim/manager.h"
 #include "db2sim/sqlcodes.h"
 
@@ -194,6 +196,11 @@ SQLRETURN connect(SQLHDBC hdbc, SQLCHAR* server, SQLSMALLINT serverLength, SQLCH
     if (int refusal = connectRefusal(*dbc, *alias, userName->c_str(), secret->c_str(), opened)) {
         return call.fail(refusal, {*alias});
     }
+    InstanceState& state = InstanceState::get();
+    if (!state.mayConnect(call.instance().name(), opened.database, opened.authid)) {
+        return call.fail(code::kQuiesced, {opened.authid});
+    }
+    state.connectionOpened(hdbc, dbc->ctx, opened.database);
     dbc->connected = true;
     dbc->database = opened.database;
     dbc->authid = opened.authid;
@@ -256,6 +263,7 @@ SQLRETURN disconnect(SQLHDBC hdbc) {
     if (!dbc->connected) {
         return call.fail(code::kNoConnection);
     }
+    InstanceState::get().connectionClosed(hdbc);
     dbc->connected = false;
     dbc->database.clear();
     dbc->authid.clear();

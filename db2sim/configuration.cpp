@@ -131,6 +131,12 @@ void Configuration::resetToDefaults(CfgScope scope, const std::string& database)
     table(scope, database).clear();
 }
 
+void Configuration::forget(const std::string& database) {
+    std::string name = fileName(CfgScope::kDatabase, database);
+    tables_.erase(name);
+    Instance::get().home().removeFile(name);
+}
+
 bool Configuration::save(CfgScope scope, const std::string& database) {
     std::string text;
     for (const auto& [name, value] : table(scope, database)) {

@@ -31,6 +31,8 @@ class Configuration {
     void setValue(const std::string& database, const ConfigParam& param, const CfgValue& value);
     // Back to the defaults of every parameter of the scope.
     void resetToDefaults(CfgScope scope, const std::string& database);
+    // A database was dropped: its values go, in memory and in the state folder.
+    void forget(const std::string& database);
     // Writes one configuration to the state folder.
     bool save(CfgScope scope, const std::string& database);
 

@@ -73,4 +73,18 @@ const Database* Databases::findByAlias(const std::string& alias) const {
     return nullptr;
 }
 
+Database* Databases::findByAlias(const std::string& alias) {
+    const Databases& self = *this;
+    return const_cast<Database*>(self.findByAlias(alias));
+}
+
+bool Databases::removeByAlias(const std::string& alias) {
+    const Database* found = findByAlias(alias);
+    if (found == nullptr) {
+        return false;
+    }
+    databases_.erase(databases_.begin() + (found - databases_.data()));
+    return true;
+}
+
 }  // namespace db2sim

@@ -28,6 +28,11 @@ class Databases {
 
     // The database with that alias (compared case-insensitively), or null.
     const Database* findByAlias(const std::string& alias) const;
+    Database* findByAlias(const std::string& alias);
+    // Adds a database at the end of the list; the caller checked name and alias.
+    void add(Database database) { databases_.push_back(std::move(database)); }
+    // Removes the database with that alias; false when there is none.
+    bool removeByAlias(const std::string& alias);
     const std::vector<Database>& all() const { return databases_; }
 
   private:

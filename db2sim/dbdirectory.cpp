@@ -44,6 +44,11 @@ DbEntry homeEntry(const Database& database) {
     entry.alias = toShortName(database.alias);
     entry.dbname = toShortName(database.name);
     entry.type = SQL_HOME;
+    auto field = [&](const char* key) {
+        auto found = database.more.find(key);
+        return found == database.more.end() ? std::string() : found->second;
+    };
+    entry.text = makeText(field("path"), field("comment"), "");
     return entry;
 }
 
@@ -197,6 +202,25 @@ int DbDirectory::uncatalog(const std::string& alias, const Databases& homes, Sta
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(index));
     save(home);
     return code::kSuccess;
+}
+
+bool DbDirectory::isCatalogued(const std::string& alias) const {
+    ShortName wanted = toShortName(alias);
+    return std::any_of(entries_->begin(), entries_->end(),
+                       [&](const DbEntry& entry) { return entry.alias == wanted; });
+}
+
+bool DbDirectory::setComment(const std::string& alias, const std::string& comment,
+                             StateHome& home) {
+    ShortName wanted = toShortName(alias);
+    for (DbEntry& entry : writable()) {
+        if (entry.alias == wanted) {
+            entry.text = makeText(pathOf(entry), comment.substr(0, SQL_CMT_SZ), principalOf(entry));
+            save(home);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool DbDirectory::fill(long n, StateHome& home) {

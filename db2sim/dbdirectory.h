@@ -61,6 +61,10 @@ class DbDirectory {
     // Each returns the sqlcode (0 on success) and saves the directory when it changed.
     int catalog(const DbCatalogRequest& request, const Databases& homes, StateHome& home);
     int uncatalog(const std::string& alias, const Databases& homes, StateHome& home);
+    // Whether a catalogued entry (not a home entry) has that alias.
+    bool isCatalogued(const std::string& alias) const;
+    // Changes the comment of a catalogued entry (cut to 30); false when the alias is not there.
+    bool setComment(const std::string& alias, const std::string& comment, StateHome& home);
     // Appends indirect entries D0000001.. up to n (those already there are skipped).
     bool fill(long n, StateHome& home);
 

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "db2sim/configurationcodes.h"
+#include "db2sim/dbopscodes.h"
 #include "db2sim/directoriescodes.h"
 #include "db2sim/sqlcodes.h"
 
@@ -107,6 +108,28 @@ const MessageText kCatalogue[] = {
      "The value given for configuration parameter \"&1\" is outside its range, \"&2\" to "
      "\"&3\"."},
     {code::kCfgReadOnly, "", "The configuration parameter \"&1\" cannot be changed."},
+
+    // Databases and the instance.
+    {code::kAlreadyConnected, "",
+     "The application is connected to a database, so it cannot create one."},
+    {code::kPathNotFound, "", "The database path \"&1\" does not exist."},
+    {code::kBadDescriptor, "",
+     "The database description block cannot be used, reason code \"&1\"."},
+    {code::kApplicationsActive, "57019",
+     "The database manager cannot stop: databases are active or applications connected."},
+    {code::kAlreadyCurrent, "", "The database \"&1\" is already at the current release."},
+    {code::kAlreadyActivated, "", "The database was activated already; nothing changed."},
+    {code::kActivatedConnected, "",
+     "The database is activated; applications were connected to it already."},
+    {code::kDeactivatedConnected, "",
+     "The activation ended, but the database stays up until its connections end."},
+    {code::kNotActivated, "", "The database was not activated; nothing changed."},
+    {code::kQuiesced, "08004",
+     "The user \"&1\" cannot connect while the database or instance is quiesced."},
+    {code::kPartitionUnused, "", "The database partition is not used by any database."},
+    {code::kPartitionInUse, "", "The database partition is used by database \"&1\"."},
+    {code::kAddPartitionFailed, "", "The database partition cannot be added, reason \"&1\"."},
+    {code::kUndefinedName, "42704", "\"&1\" is an undefined name."},
 
     // Monitoring.
     {code::kSnapshotBufferFull, "",

@@ -13,6 +13,22 @@
 #include "commands/connection/db2connectcmd.h"
 #include "commands/connection/db2detachcmd.h"
 #include "commands/connection/db2disconnectcmd.h"
+#include "commands/database/db2activatedbcmd.h"
+#include "commands/database/db2adddbpartnumcmd.h"
+#include "commands/database/db2changedbcommentcmd.h"
+#include "commands/database/db2createdbcmd.h"
+#include "commands/database/db2deactivatedbcmd.h"
+#include "commands/database/db2dropdbcmd.h"
+#include "commands/database/db2dropdbpartnumverifycmd.h"
+#include "commands/database/db2migratedatabasecmd.h"
+#include "commands/database/db2quiescedbcmd.h"
+#include "commands/database/db2quiesceinstancecmd.h"
+#include "commands/database/db2redistributedbpartgroupcmd.h"
+#include "commands/database/db2restartdatabasecmd.h"
+#include "commands/database/db2startdbmcmd.h"
+#include "commands/database/db2stopdbmcmd.h"
+#include "commands/database/db2unquiescedbcmd.h"
+#include "commands/database/db2unquiesceinstancecmd.h"
 #include "commands/directory/db2catalogappcnodecmd.h"
 #include "commands/directory/db2catalogappnnodecmd.h"
 #include "commands/directory/db2cataloglocalnodecmd.h"
@@ -120,23 +136,23 @@ const CommandType kCommandTypes[] = {
     {LIST_DB_DIRECTORY_VALUE, "LIST_DB_DIRECTORY", false, makeCommand<CDB2ListDBDirectoryCmd>},
     {RESET_DBM_CFG_VALUE, "RESET_DBM_CFG", false, makeCommand<CDB2ResetDBMCfgV7>},
     {RESET_DB_CFG_VALUE, "RESET_DB_CFG", false, makeCommand<CDB2ResetDBCfgV7>},
-    {RESTART_DATABASE_VALUE, "RESTART_DATABASE", false, nullptr},
-    {CREATE_DATABASE_VALUE, "CREATE_DATABASE", false, nullptr},
-    {DROP_DATABASE_VALUE, "DROP_DATABASE", false, nullptr},
+    {RESTART_DATABASE_VALUE, "RESTART_DATABASE", false, makeCommand<CDB2RestartDatabaseCmd>},
+    {CREATE_DATABASE_VALUE, "CREATE_DATABASE", false, makeCommand<CDB2CreateDBCmd>},
+    {DROP_DATABASE_VALUE, "DROP_DATABASE", false, makeCommand<CDB2DropDBCmd>},
     {CATALOG_DATABASE_VALUE, "CATALOG_DATABASE", false, makeCommand<CDB2CatalogDBCmd>},
     {UNCATALOG_DATABASE_VALUE, "UNCATALOG_DATABASE", false, makeCommand<CDB2UnCatalogDBCmd>},
     {LIST_NODE_DIRECTORY_VALUE, "LIST_NODE_DIRECTORY", false, makeCommand<CDB2ListNodeDirectoryCmd>},
     {CATALOG_NODE_VALUE, "CATALOG_NODE", false, makeCommand<CDB2CatalogNodeCmd>},
     {UNCATALOG_NODE_VALUE, "UNCATALOG_NODE", false, makeCommand<CDB2UnCatalogNodeCmd>},
-    {ACTIVATE_DATABASE_VALUE, "ACTIVATE_DATABASE", false, nullptr},
-    {DEACTIVATE_DATABASE_VALUE, "DEACTIVATE_DATABASE", false, nullptr},
-    {QUIESCE_DATABASE_VALUE, "QUIESCE_DATABASE", true, nullptr},
-    {UNQUIESCE_DATABASE_VALUE, "UNQUIESCE_DATABASE", true, nullptr},
-    {QUIESCE_INSTANCE_VALUE, "QUIESCE_INSTANCE", true, nullptr},
-    {UNQUIESCE_INSTANCE_VALUE, "UNQUIESCE_INSTANCE", true, nullptr},
-    {START_DBM_VALUE, "START_DBM", false, nullptr},
-    {CHANGE_DATABASE_COMMENT_VALUE, "CHANGE_DATABASE_COMMENT", false, nullptr},
-    {STOP_DBM_VALUE, "STOP_DBM", false, nullptr},
+    {ACTIVATE_DATABASE_VALUE, "ACTIVATE_DATABASE", false, makeCommand<CDB2ActivateDBCmd>},
+    {DEACTIVATE_DATABASE_VALUE, "DEACTIVATE_DATABASE", false, makeCommand<CDB2DeActivateDBCmd>},
+    {QUIESCE_DATABASE_VALUE, "QUIESCE_DATABASE", true, makeCommand<CDB2QuiesceDBCmd>},
+    {UNQUIESCE_DATABASE_VALUE, "UNQUIESCE_DATABASE", true, makeCommand<CDB2UnQuiesceDBCmd>},
+    {QUIESCE_INSTANCE_VALUE, "QUIESCE_INSTANCE", true, makeCommand<CDB2QuiesceInstanceCmd>},
+    {UNQUIESCE_INSTANCE_VALUE, "UNQUIESCE_INSTANCE", true, makeCommand<CDB2UnQuiesceInstanceCmd>},
+    {START_DBM_VALUE, "START_DBM", false, makeCommand<CDB2StartDBMCmd>},
+    {CHANGE_DATABASE_COMMENT_VALUE, "CHANGE_DATABASE_COMMENT", false, makeCommand<CDB2ChangeDBCommentCmd>},
+    {STOP_DBM_VALUE, "STOP_DBM", false, makeCommand<CDB2StopDBMCmd>},
     {CATALOG_LOCAL_NODE_VALUE, "CATALOG_LOCAL_NODE", false, makeCommand<CDB2CatalogLocalNodeCmd>},
     {CATALOG_NETBIOS_NODE_VALUE, "CATALOG_NETBIOS_NODE", false, makeCommand<CDB2CatalogNetBiosNodeCmd>},
     {CATALOG_NAMEDPIPE_NODE_VALUE, "CATALOG_NAMEDPIPE_NODE", false, makeCommand<CDB2CatalogNamedPipeNodeCmd>},
@@ -145,7 +161,7 @@ const CommandType kCommandTypes[] = {
     {LIST_DCS_DIRECTORY_VALUE, "LIST_DCS_DIRECTORY", false, makeCommand<CDB2ListDCSDirectoryCmd>},
     {CATALOG_DCS_DB_VALUE, "CATALOG_DCS_DB", false, makeCommand<CDB2CatalogDCSDBCmd>},
     {UNCATALOG_DCS_DB_VALUE, "UNCATALOG_DCS_DB", false, makeCommand<CDB2UnCatalogDCSDBCmd>},
-    {MIGRATE_DATABASE_VALUE, "MIGRATE_DATABASE", false, nullptr},
+    {MIGRATE_DATABASE_VALUE, "MIGRATE_DATABASE", false, makeCommand<CDB2MigrateDatabaseCmd>},
     {LIST_INDOUBT_TRANSACTIONS_VALUE, "LIST_INDOUBT_TRANSACTIONS", false, nullptr},
     {LIST_DRDA_INDOUBT_TRANSACTIONS_VALUE, "LIST_DRDA_INDOUBT_TRANSACTIONS", false, nullptr},
     {IMPORT_VALUE, "IMPORT", false, nullptr},
@@ -168,9 +184,9 @@ const CommandType kCommandTypes[] = {
     {PRUNE_VALUE, "PRUNE", false, nullptr},
     {UPDATEHISTORYFILE_VALUE, "UPDATEHISTORYFILE", false, nullptr},
     {LOADQUERY_VALUE, "LOADQUERY", false, nullptr},
-    {ADD_DB_PART_NUM_VALUE, "ADD_DB_PART_NUM", false, nullptr},
-    {DROP_DB_PART_NUM_VERIFY_VALUE, "DROP_DB_PART_NUM_VERIFY", false, nullptr},
-    {REDISTRIBUTE_DB_PART_GROUP_VALUE, "REDISTRIBUTE_DB_PART_GROUP", false, nullptr},
+    {ADD_DB_PART_NUM_VALUE, "ADD_DB_PART_NUM", false, makeCommand<CDB2AddDBPartNumCmd>},
+    {DROP_DB_PART_NUM_VERIFY_VALUE, "DROP_DB_PART_NUM_VERIFY", false, makeCommand<CDB2DropDBPartNumVerifyCmd>},
+    {REDISTRIBUTE_DB_PART_GROUP_VALUE, "REDISTRIBUTE_DB_PART_GROUP", false, makeCommand<CDB2RedistributeDBPartGroupCmd>},
     {PRECOMPILE_VALUE, "PRECOMPILE", false, nullptr},
     {REBIND_VALUE, "REBIND", false, nullptr},
     {SET_UTIL_IMPACT_PRIORITY_VALUE, "SET_UTIL_IMPACT_PRIORITY", false, nullptr},

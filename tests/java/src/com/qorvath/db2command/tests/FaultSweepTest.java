@@ -6,26 +6,44 @@ import static org.junit.jupiter.api.Assertions.assertNotNull;
 import static org.junit.jupiter.api.DynamicTest.dynamicTest;
 
 import com.qorvath.db2command.DB2Command;
+import com.qorvath.db2command.DB2CommandActivateDatabase;
+import com.qorvath.db2command.DB2CommandAddDBPartNum;
 import com.qorvath.db2command.DB2CommandAttach;
+import com.qorvath.db2command.DB2CommandAutoConfigure;
 import com.qorvath.db2command.DB2CommandCatalogAPPNNode;
-import com.qorvath.db2command.DB2CommandCatalogNode;
 import com.qorvath.db2command.DB2CommandCatalogDCSDB;
 import com.qorvath.db2command.DB2CommandCatalogDatabase;
-import com.qorvath.db2command.DB2CommandAutoConfigure;
+import com.qorvath.db2command.DB2CommandCatalogNode;
+import com.qorvath.db2command.DB2CommandChangeDBComment;
 import com.qorvath.db2command.DB2CommandConnect;
+import com.qorvath.db2command.DB2CommandCreateDatabase.ContainerDefinition;
+import com.qorvath.db2command.DB2CommandCreateDatabase.TablespaceDefinition;
+import com.qorvath.db2command.DB2CommandCreateDatabase;
+import com.qorvath.db2command.DB2CommandDeActivateDatabase;
 import com.qorvath.db2command.DB2CommandDetach;
 import com.qorvath.db2command.DB2CommandDisconnect;
+import com.qorvath.db2command.DB2CommandDropDBPartNumVerify;
+import com.qorvath.db2command.DB2CommandDropDatabase;
 import com.qorvath.db2command.DB2CommandGetDBCfg;
 import com.qorvath.db2command.DB2CommandGetDBMCfg;
-import com.qorvath.db2command.DB2CommandListNodeDirectory;
 import com.qorvath.db2command.DB2CommandListDBDirectory;
 import com.qorvath.db2command.DB2CommandListDCSDirectory;
+import com.qorvath.db2command.DB2CommandListNodeDirectory;
+import com.qorvath.db2command.DB2CommandMigrateDatabase;
+import com.qorvath.db2command.DB2CommandQuiesceDatabase;
+import com.qorvath.db2command.DB2CommandQuiesceInstance;
+import com.qorvath.db2command.DB2CommandRedistributeDBPartGroup;
 import com.qorvath.db2command.DB2CommandResetDBConfigure;
 import com.qorvath.db2command.DB2CommandResetDBMConfigure;
+import com.qorvath.db2command.DB2CommandRestartDatabase;
 import com.qorvath.db2command.DB2CommandRuntimeContext;
-import com.qorvath.db2command.DB2CommandUnCatalogNode;
+import com.qorvath.db2command.DB2CommandStartDBM;
+import com.qorvath.db2command.DB2CommandStopDBM;
 import com.qorvath.db2command.DB2CommandUnCatalogDCSDB;
 import com.qorvath.db2command.DB2CommandUnCatalogDatabase;
+import com.qorvath.db2command.DB2CommandUnCatalogNode;
+import com.qorvath.db2command.DB2CommandUnQuiesceDatabase;
+import com.qorvath.db2command.DB2CommandUnQuiesceInstance;
 import com.qorvath.db2command.DB2CommandUpdateDBCfg;
 import com.qorvath.db2command.DB2CommandUpdateDBMCfg;
 import com.qorvath.db2command.jniutil.TarvinexUtil;
@@ -160,7 +178,97 @@ class FaultSweepTest {
             new Row("autoconfigure",
                     List.of("sqleAttachToCtx", "db2AutoConfig", "db2AutoConfigFreeMemory"),
                     List.of("db2AutoConfigFreeMemory"), Session::connected,
-                    () -> Session.run(Session.autoConfigure()), Session::close));
+                    () -> Session.run(Session.autoConfigure()), Session::close),
+            new Row("activate database", Session.privateCall("sqle_activate_db_api"),
+                    List.of("sqleEndCtx"), Session::open,
+                    () -> Session.run(Session.activation(new DB2CommandActivateDatabase())),
+                    Session::close),
+            new Row("deactivate database", Session.privateCall("sqle_deactivate_db_api"),
+                    List.of("sqleEndCtx"), Session::open,
+                    () -> Session.run(Session.activation(new DB2CommandDeActivateDatabase())),
+                    Session::close),
+            new Row("quiesce database", List.of("sqleAttachToCtx", "db2DatabaseQuiesce"),
+                    List.of(), Session::connectedToSample,
+                    () -> Session.run(new DB2CommandQuiesceDatabase()), Session::close),
+            new Row("unquiesce database", List.of("sqleAttachToCtx", "db2DatabaseUnquiesce"),
+                    List.of(), Session::connectedToSample,
+                    () -> Session.run(new DB2CommandUnQuiesceDatabase()), Session::close),
+            new Row("quiesce instance", List.of("sqleAttachToCtx", "db2InstanceQuiesce"),
+                    List.of(), Session::attached,
+                    () -> Session.run(new DB2CommandQuiesceInstance()), Session::close),
+            new Row("unquiesce instance", List.of("sqleAttachToCtx", "db2InstanceUnquiesce"),
+                    List.of(), Session::attached,
+                    () -> Session.run(new DB2CommandUnQuiesceInstance()), Session::close),
+            new Row("restart database", Session.privateCall("db2DatabaseRestart"),
+                    List.of("sqleEndCtx"), Session::open,
+                    () -> Session.run(Session.restart()), Session::close),
+            new Row("migrate database", Session.privateCall("sqlemgdb_api"),
+                    List.of("sqleEndCtx"), Session::open,
+                    () -> Session.run(Session.migrate()), Session::close),
+            new Row("change db comment", Session.privateCall("sqledcgd_api"),
+                    List.of("sqleEndCtx"), Session::open,
+                    () -> Session.run(Session.changeComment()), Session::close),
+            new Row("add db partition", Session.privateCall("sqleaddn_api"),
+                    List.of("sqleEndCtx"), Session::open,
+                    () -> Session.run(new DB2CommandAddDBPartNum()), Session::close),
+            new Row("drop db partition verify", Session.privateCall("sqledrpn_api"),
+                    List.of("sqleEndCtx"), Session::open,
+                    () -> Session.run(new DB2CommandDropDBPartNumVerify()), Session::close),
+            new Row("redistribute", List.of("sqleAttachToCtx", "sqludrdt_api"), List.of(),
+                    Session::connected, () -> Session.run(Session.redistribute()),
+                    Session::close),
+            new Row("create database", List.of("sqleAttachToCtx", "sqlecrea_api"), List.of(),
+                    () -> Databases.attachedWithout("SWEEPCR"),
+                    () -> Session.run(Databases.createWithTablespaces("SWEEPCR")),
+                    () -> Databases.dropAndClose("SWEEPCR")),
+            new Row("drop database", List.of("sqleAttachToCtx", "sqledrpd_api"), List.of(),
+                    () -> Databases.attachedWith("SWEEPDR"),
+                    () -> Session.run(new DB2CommandDropDatabase("SWEEPDR")),
+                    () -> Databases.dropAndClose("SWEEPDR")),
+            new Row("start dbm", Session.privateCall("db2InstanceStart"), List.of("sqleEndCtx"),
+                    Session::open, () -> Session.run(new DB2CommandStartDBM()), Session::close),
+            new Row("stop dbm", Session.privateCall("db2InstanceStop"), List.of("sqleEndCtx"),
+                    Session::open, () -> Session.run(new DB2CommandStopDBM()),
+                    Databases::startedAndClosed));
+
+    /** Steps of the create, drop, start and stop rows. */
+    static final class Databases {
+        static void attachedWithout(String name) throws SQLException {
+            Session.attached();
+            dropIfThere(name);
+        }
+
+        static void dropIfThere(String name) {
+            try {
+                Session.run(new DB2CommandDropDatabase(name));
+            } catch (SQLException e) {
+                // not there
+            }
+        }
+
+        static void attachedWith(String name) throws SQLException {
+            attachedWithout(name);
+            Session.run(new DB2CommandCreateDatabase(name));
+        }
+
+        static DB2Command createWithTablespaces(String name) {
+            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase(name);
+            create.setUserTablespaceDefinition(new TablespaceDefinition()
+                    .addContainer(new ContainerDefinition("/sweep/u1"))
+                    .addContainer(new ContainerDefinition("/sweep/u2")));
+            return create;
+        }
+
+        static void dropAndClose(String name) throws SQLException {
+            dropIfThere(name);
+            Session.close();
+        }
+
+        static void startedAndClosed() throws SQLException {
+            Db2Sim.startInstance();
+            Session.close();
+        }
+    }
 
     /** The run-time context the connection rows share while one case runs. */
     static final class Session {
@@ -285,6 +393,49 @@ class FaultSweepTest {
             auto.setRemoteDatabaseName("SAMPLE");
             auto.setApplyType(DB2CommandAutoConfigure.EnumApplyType.DB_ONLY);
             return auto;
+        }
+
+        /** The calls of a command on a private context around its one DB2 call. */
+        static List<String> privateCall(String entry) {
+            return List.of("sqleBeginCtx", "sqleAttachToCtx", entry, "sqleEndCtx");
+        }
+
+        static void connectedToSample() throws SQLException {
+            connected();
+            context.setDatabaseAlias("SAMPLE");
+        }
+
+        static DB2Command activation(DB2CommandActivateDatabase command) {
+            command.setAlias("SAMPLE");
+            return command;
+        }
+
+        static DB2Command restart() {
+            DB2CommandRestartDatabase restart = new DB2CommandRestartDatabase();
+            restart.setAlias("SAMPLE");
+            return restart;
+        }
+
+        static DB2Command migrate() {
+            DB2CommandMigrateDatabase migrate = new DB2CommandMigrateDatabase();
+            migrate.setAlias("SAMPLE");
+            return migrate;
+        }
+
+        static DB2Command changeComment() {
+            DB2CommandChangeDBComment change = new DB2CommandChangeDBComment();
+            change.setAlias("SAMPLE");
+            change.setComment("sweep");
+            return change;
+        }
+
+        static DB2Command redistribute() {
+            DB2CommandRedistributeDBPartGroup redistribute =
+                    new DB2CommandRedistributeDBPartGroup();
+            redistribute.setDbPartitionGroup("IBMDEFAULTGROUP");
+            redistribute.setRedistributeOption(
+                    DB2CommandRedistributeDBPartGroup.EnumRedistributeOption.UNIFORM);
+            return redistribute;
         }
 
         static Boolean run(DB2Command command) throws SQLException {

@@ -1,0 +1,335 @@
+// Database state: activation (sqle_activate_db_api, sqle_deactivate_db_api), quiesce of a
+// database or an instance (db2DatabaseQuiesce/Unquiesce, db2InstanceQuiesce/Unquiesce), restart
+// (db2DatabaseRestart), migrate (sqlemgdb_api) and the directory comment (sqledcgd_api).
+// Activation and quiesce live in InstanceState; release and comment persist with the database.
+#include <string>
+#include <vector>
+
+#include "db2api/db2structs.h"
+#include "db2sim/apicall.h"
+#include "db2sim/dbopscodes.h"
+#include "db2sim/dbopsdatabases.h"
+#include "db2sim/directoriescodes.h"
+#include "db2sim/directoriesfields.h"
+#include "db2sim/entrypoints.h"
+#include "db2sim/export.h"
+#include "db2sim/instance.h"
+#include "db2sim/instancestate.h"
+#include "db2sim/manager.h"
+#include "db2sim/sqlcodes.h"
+#include "db2sim/users.h"
+#include "db2sim/versionedregistry.h"
+
+DB2SIM_CHECK_TYPE(sqle_activate_db_api);
+DB2SIM_CHECK_TYPE(sqle_deactivate_db_api);
+DB2SIM_CHECK_TYPE(sqlemgdb_api);
+DB2SIM_CHECK_TYPE(sqledcgd_api);
+
+namespace db2sim {
+namespace {
+
+constexpr size_t kMaxComment = SQL_CMT_SZ;
+constexpr size_t kMaxCommentRead = 255;
+constexpr size_t kMaxUserRead = 128;
+
+struct Refusal {
+    int sqlcode = 0;
+    std::vector<std::string> tokens;
+};
+
+// The database of the instance a call names, after the checks every such call makes: a named
+// alias, a running manager, known credentials. Null with `refusal` set otherwise.
+Database* targetDatabase(const char* alias, const char* user, const char* password,
+                         Refusal& refusal) {
+    if (alias == nullptr) {
+        refusal = {code::kInvalidAliasPointer, {}};
+        return nullptr;
+    }
+    Manager& manager = Manager::get();
+    if (!manager.started()) {
+        refusal = {code::kManagerNotStarted, {}};
+        return nullptr;
+    }
+    std::string name = aliasParameter(alias);
+    Database* database = name.empty() ? nullptr : manager.databases().findByAlias(name);
+    if (database == nullptr) {
+        refusal = {code::kDatabaseNotFound, {name}};
+        return nullptr;
+    }
+    bool named = user != nullptr && *user != '\0';
+    if (!manager.users().authenticate(named ? user : nullptr, named ? password : nullptr)) {
+        refusal = {code::kSecurityFailed, {"24", "USERNAME AND/OR PASSWORD INVALID"}};
+        return nullptr;
+    }
+    return database;
+}
+
+void journalActivation(ApiCall& call, char* alias, char* user, char* password, void* reserved) {
+    call.text("pDbAlias", alias).text("pUserName", user).secret("pPassword", password);
+    call.ptr("pReserved", reserved);
+}
+
+int activate(char* alias, char* user, char* password, void* reserved, sqlca* ca) {
+    ApiCall call("sqle_activate_db_api", ca);
+    journalActivation(call, alias, user, password, reserved);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    Refusal refusal;
+    Database* database = targetDatabase(alias, user, password, refusal);
+    if (database == nullptr) {
+        return call.fail(refusal.sqlcode, refusal.tokens);
+    }
+    InstanceState& state = InstanceState::get();
+    if (state.isActive(database->name)) {
+        return warn(call, code::kAlreadyActivated);
+    }
+    state.setActive(database->name, true);
+    return state.connectionsTo(database->name) > 0 ? warn(call, code::kActivatedConnected)
+                                                   : call.succeed();
+}
+
+int deactivate(char* alias, char* user, char* password, void* reserved, sqlca* ca) {
+    ApiCall call("sqle_deactivate_db_api", ca);
+    journalActivation(call, alias, user, password, reserved);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    Refusal refusal;
+    Database* database = targetDatabase(alias, user, password, refusal);
+    if (database == nullptr) {
+        return call.fail(refusal.sqlcode, refusal.tokens);
+    }
+    InstanceState& state = InstanceState::get();
+    if (!state.isActive(database->name)) {
+        return warn(call, code::kNotActivated);
+    }
+    state.setActive(database->name, false);
+    return state.connectionsTo(database->name) > 0 ? warn(call, code::kDeactivatedConnected)
+                                                   : call.succeed();
+}
+
+// The calling context's connection, for the database quiesce calls.
+const Connection* callerConnection(ApiCall& call) {
+    void* ctx = call.instance().contexts().current();
+    return ctx == nullptr ? nullptr : Manager::get().connections().connectionOf(ctx);
+}
+
+// The database a quiesce call names, checked against the caller's connection.
+const Database* quiesceTarget(ApiCall& call, const char* name, Refusal& refusal) {
+    if (callerConnection(call) == nullptr) {
+        refusal = {code::kNoConnection, {}};
+        return nullptr;
+    }
+    std::string alias = aliasParameter(name);
+    const Database* database = Manager::get().databases().findByAlias(alias);
+    if (database == nullptr) {
+        refusal = {code::kDatabaseNotFound, {alias}};
+    }
+    return database;
+}
+
+bool versionOk(ApiCall& call, db2Uint32 version, db2Uint32 lowest, void* parms, int& rc) {
+    if (version < lowest || parms == nullptr) {
+        rc = call.fail(code::kInvalidParameter, {parms ? "versionNumber" : "pParmStruct"});
+        return false;
+    }
+    return true;
+}
+
+int databaseQuiesce(ApiCall& call, db2Uint32 version, void* parms) {
+    int rc = 0;
+    if (!versionOk(call, version, db2Version810, parms, rc)) {
+        return rc;
+    }
+    const auto* in = static_cast<const db2DbQuiesceStruct*>(parms);
+    call.text("piDatabaseName", in->piDatabaseName).num("iImmediate", in->iImmediate);
+    call.num("iForce", in->iForce).num("iTimeout", in->iTimeout);
+    Refusal refusal;
+    const Database* database = quiesceTarget(call, in->piDatabaseName, refusal);
+    if (database == nullptr) {
+        return call.fail(refusal.sqlcode, refusal.tokens);
+    }
+    InstanceState::get().quiesceDatabase(database->name, callerConnection(call)->authid);
+    return call.succeed();
+}
+
+int databaseUnquiesce(ApiCall& call, db2Uint32 version, void* parms) {
+    int rc = 0;
+    if (!versionOk(call, version, db2Version810, parms, rc)) {
+        return rc;
+    }
+    const auto* in = static_cast<const db2DbUnquiesceStruct*>(parms);
+    call.text("piDatabaseName", in->piDatabaseName);
+    Refusal refusal;
+    const Database* database = quiesceTarget(call, in->piDatabaseName, refusal);
+    if (database == nullptr) {
+        return call.fail(refusal.sqlcode, refusal.tokens);
+    }
+    InstanceState::get().unquiesceDatabase(database->name);
+    return call.succeed();
+}
+
+// The instance an instance quiesce call names (empty: the local one), or a refusal.
+bool instanceTarget(ApiCall& call, const char* name, std::string& instance, Refusal& refusal) {
+    void* ctx = call.instance().contexts().current();
+    if (ctx == nullptr || Manager::get().attachments().find(ctx) == nullptr) {
+        refusal = {code::kNoAttachment, {}};
+        return false;
+    }
+    std::string local = call.instance().name();
+    instance = withoutTrailingBlanks(readParameter(name, SQL_INSTNAME_SZ));
+    if (instance.empty()) {
+        instance = local;
+    }
+    for (const std::string& known : Manager::get().directories().instances(local)) {
+        if (upperCase(known) == upperCase(instance)) {
+            return true;
+        }
+    }
+    refusal = {code::kInvalidInstanceName, {instance}};
+    return false;
+}
+
+int instanceQuiesce(ApiCall& call, db2Uint32 version, void* parms) {
+    int rc = 0;
+    if (!versionOk(call, version, db2Version810, parms, rc)) {
+        return rc;
+    }
+    const auto* in = static_cast<const db2InsQuiesceStruct*>(parms);
+    call.text("piInstanceName", in->piInstanceName).text("piUserId", in->piUserId);
+    call.text("piGroupId", in->piGroupId).num("iImmediate", in->iImmediate);
+    call.num("iForce", in->iForce).num("iTimeout", in->iTimeout);
+    if (version >= db2Version910) {
+        call.num("iQOptions", in->iQOptions);  // read only by clients that have it
+    }
+    std::string instance;
+    Refusal refusal;
+    if (!instanceTarget(call, in->piInstanceName, instance, refusal)) {
+        return call.fail(refusal.sqlcode, refusal.tokens);
+    }
+    Quiescer quiescer{readParameter(in->piUserId, kMaxUserRead),
+                      readParameter(in->piGroupId, kMaxUserRead)};
+    InstanceState::get().quiesceInstance(instance, quiescer);
+    return call.succeed();
+}
+
+int instanceUnquiesce(ApiCall& call, db2Uint32 version, void* parms) {
+    int rc = 0;
+    if (!versionOk(call, version, db2Version810, parms, rc)) {
+        return rc;
+    }
+    const auto* in = static_cast<const db2InsUnquiesceStruct*>(parms);
+    call.text("piInstanceName", in->piInstanceName);
+    std::string instance;
+    Refusal refusal;
+    if (!instanceTarget(call, in->piInstanceName, instance, refusal)) {
+        return call.fail(refusal.sqlcode, refusal.tokens);
+    }
+    InstanceState::get().unquiesceInstance(instance);
+    return call.succeed();
+}
+
+int databaseRestart(ApiCall& call, db2Uint32 version, void* parms) {
+    int rc = 0;
+    if (!versionOk(call, version, db2Version710, parms, rc)) {
+        return rc;
+    }
+    const auto* in = static_cast<const db2RestartDbStruct*>(parms);
+    call.text("piDatabaseName", in->piDatabaseName).text("piUserId", in->piUserId);
+    call.secret("piPassword", in->piPassword);
+    call.text("piTablespaceNames", in->piTablespaceNames).num("iOption", in->iOption);
+    if (in->iOption != DB2_DB_SUSPEND_NONE && in->iOption != DB2_DB_RESUME_WRITE) {
+        return call.fail(code::kInvalidParameter, {"iOption"});
+    }
+    Refusal refusal;
+    if (targetDatabase(in->piDatabaseName, in->piUserId, in->piPassword, refusal) == nullptr) {
+        return call.fail(refusal.sqlcode, refusal.tokens);
+    }
+    return call.succeed();
+}
+
+const VersionedRegistration kDbQuiesce("db2DatabaseQuiesce", &databaseQuiesce);
+const VersionedRegistration kDbUnquiesce("db2DatabaseUnquiesce", &databaseUnquiesce);
+const VersionedRegistration kInsQuiesce("db2InstanceQuiesce", &instanceQuiesce);
+const VersionedRegistration kInsUnquiesce("db2InstanceUnquiesce", &instanceUnquiesce);
+const VersionedRegistration kRestart("db2DatabaseRestart", &databaseRestart);
+
+int migrate(char* alias, char* user, char* password, sqlca* ca) {
+    ApiCall call("sqlemgdb_api", ca);
+    call.text("pDbAlias", alias).text("pUserName", user).secret("pPassword", password);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    Refusal refusal;
+    Database* database = targetDatabase(alias, user, password, refusal);
+    if (database == nullptr) {
+        return call.fail(refusal.sqlcode, refusal.tokens);
+    }
+    if (InstanceState::get().connectionsTo(database->name) > 0) {
+        return call.fail(code::kDatabaseInUse, {database->name});
+    }
+    std::string current = releaseOf(call.instance().product());
+    std::string& release = database->more["release"];
+    if (!release.empty() && release >= current) {
+        return warn(call, code::kAlreadyCurrent, {database->alias});
+    }
+    release = current;
+    Manager::get().databases().save(call.instance().home());
+    return call.succeed();
+}
+
+int changeComment(char* alias, char* path, char* comment, sqlca* ca) {
+    ApiCall call("sqledcgd_api", ca);
+    call.text("pDbAlias", alias).text("pPath", path).text("pComment", comment);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    if (alias == nullptr) {
+        return call.fail(code::kInvalidAliasPointer);
+    }
+    if (comment == nullptr) {
+        return call.fail(code::kInvalidParameter, {"pComment"});
+    }
+    if (path != nullptr && *path != '\0') {
+        return call.fail(code::kNoDatabaseDirectory);  // no local directory on a path
+    }
+    std::string name = aliasParameter(alias);
+    std::string text = readParameter(comment, kMaxCommentRead).substr(0, kMaxComment);
+    Manager& manager = Manager::get();
+    StateHome& home = call.instance().home();
+    if (Database* database = name.empty() ? nullptr : manager.databases().findByAlias(name)) {
+        database->more["comment"] = text;
+        manager.databases().save(home);
+        return call.succeed();
+    }
+    if (name.empty() || !manager.directories().databases().setComment(name, text, home)) {
+        return call.fail(code::kDatabaseNotFound, {name});
+    }
+    return call.succeed();
+}
+
+}  // namespace
+}  // namespace db2sim
+
+using db2sim::guarded;
+
+DB2SIM_EXPORT int sqle_activate_db_api(char* pDbAlias, char* pUserName, char* pPassword,
+                                       void* pReserved, sqlca* pSqlca) {
+    return guarded(
+        [&] { return db2sim::activate(pDbAlias, pUserName, pPassword, pReserved, pSqlca); });
+}
+
+DB2SIM_EXPORT int sqle_deactivate_db_api(char* pDbAlias, char* pUserName, char* pPassword,
+                                         void* pReserved, sqlca* pSqlca) {
+    return guarded(
+        [&] { return db2sim::deactivate(pDbAlias, pUserName, pPassword, pReserved, pSqlca); });
+}
+
+DB2SIM_EXPORT int sqlemgdb_api(char* pDbAlias, char* pUserName, char* pPassword, sqlca* pSqlca) {
+    return guarded([&] { return db2sim::migrate(pDbAlias, pUserName, pPassword, pSqlca); });
+}
+
+DB2SIM_EXPORT int sqledcgd_api(char* pDbAlias, char* pPath, char* pComment, sqlca* pSqlca) {
+    return guarded([&] { return db2sim::changeComment(pDbAlias, pPath, pComment, pSqlca); });
+}

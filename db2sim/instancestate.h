@@ -1,0 +1,78 @@
+// What the instance's databases are doing right now: which are activated, which are quiesced
+// (and by whom), which instances are quiesced, and which CLI connections are open on which
+// database. Lives in memory only; a reset forgets it all, an ended context closes its
+// connections here too.
+//
+// Call get() with the instance lock held (ApiCall holds it).
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "db2api/db2types.h"
+
+namespace db2sim {
+
+struct Quiescer {
+    std::string user;   // authid allowed to connect besides the owner, may be empty
+    std::string group;  // kept for the journal of a later area; not checked
+};
+
+class InstanceState {
+  public:
+    static InstanceState& get();
+
+    // Connections are known by CLI handle; database names are kept in upper case.
+    void connectionOpened(SQLHDBC dbc, void* ctx, const std::string& database);
+    void connectionClosed(SQLHDBC dbc);
+    long connectionsTo(const std::string& database) const;
+    long connectionCount() const { return static_cast<long>(connections_.size()); }
+    // Contexts holding an open connection (a forced stop closes them).
+    std::vector<void*> connectedContexts() const;
+
+    bool isActive(const std::string& database) const;
+    void setActive(const std::string& database, bool active);
+    size_t activeCount() const { return active_.size(); }
+
+    bool isQuiesced(const std::string& database) const;
+    void quiesceDatabase(const std::string& database, const std::string& by);
+    void unquiesceDatabase(const std::string& database);
+    void quiesceInstance(const std::string& instance, const Quiescer& quiescer);
+    void unquiesceInstance(const std::string& instance);
+    bool isInstanceQuiesced(const std::string& instance) const;
+
+    // Whether `authid` may connect to `database` of `instance` while either is quiesced: the
+    // instance owner may, and so may the user who quiesced or was named by the quiesce.
+    bool mayConnect(const std::string& instance, const std::string& database,
+                    const std::string& authid) const;
+
+    // A database went away: its activation, quiesce and (closed) connections are forgotten.
+    void forgetDatabase(const std::string& database);
+    // The manager stopped: no database stays activated, no connection stays open.
+    void stopped() {
+        active_.clear();
+        connections_.clear();
+    }
+
+  private:
+    struct Open {
+        void* ctx;
+        std::string database;
+    };
+
+    InstanceState();
+    void contextEnded(const void* ctx);
+    void clear();
+
+    std::map<SQLHDBC, Open> connections_;
+    std::set<std::string> active_;
+    std::map<std::string, std::string> quiescedDatabases_;  // database -> quiescing authid
+    std::map<std::string, Quiescer> quiescedInstances_;     // instance name -> quiescer
+
+    template <class T>
+    friend class NoDestructor;
+};
+
+}  // namespace db2sim

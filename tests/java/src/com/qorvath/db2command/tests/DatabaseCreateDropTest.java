@@ -1,0 +1,300 @@
+package com.qorvath.db2command.tests;
+
+import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertFalse;
+import static org.junit.jupiter.api.Assertions.assertThrows;
+import static org.junit.jupiter.api.Assertions.assertTrue;
+
+import com.qorvath.db2command.DB2Command;
+import com.qorvath.db2command.DB2CommandAttach;
+import com.qorvath.db2command.DB2CommandConnect;
+import com.qorvath.db2command.DB2CommandCreateDatabase;
+import com.qorvath.db2command.DB2CommandCreateDatabase.ContainerDefinition;
+import com.qorvath.db2command.DB2CommandCreateDatabase.EnumCollate;
+import com.qorvath.db2command.DB2CommandCreateDatabase.EnumContainerType;
+import com.qorvath.db2command.DB2CommandCreateDatabase.EnumTablespaceType;
+import com.qorvath.db2command.DB2CommandCreateDatabase.TablespaceDefinition;
+import com.qorvath.db2command.DB2CommandDetach;
+import com.qorvath.db2command.DB2CommandDisconnect;
+import com.qorvath.db2command.DB2CommandDropDatabase;
+import com.qorvath.db2command.DB2CommandRuntimeContext;
+import com.qorvath.db2command.jniutil.TarvinexUtil;
+import com.qorvath.db2command.util.DB2APIDataContainer;
+import com.qorvath.db2command.util.ServerVersion;
+import com.qorvath.db2sim.Db2Sim;
+import java.io.IOException;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.nio.file.Paths;
+import java.sql.SQLException;
+import java.util.ArrayList;
+import java.util.List;
+import java.util.stream.Collectors;
+import java.util.stream.Stream;
+import org.junit.jupiter.api.AfterEach;
+import org.junit.jupiter.api.BeforeEach;
+import org.junit.jupiter.api.Nested;
+import org.junit.jupiter.api.Test;
+
+/** CREATE DATABASE and DROP DATABASE on the stand-in, read back through its journal and state. */
+class DatabaseCreateDropTest {
+    DB2CommandRuntimeContext context;
+
+    @BeforeEach
+    void attached() throws SQLException {
+        Db2Sim.reset();
+        context = new DB2CommandRuntimeContext();
+        context.setClientVersion(new ServerVersion(9, 7, 4));
+        assertTrue(run(new DB2CommandAttach()));
+        Db2Sim.clearJournal();
+    }
+
+    @AfterEach
+    void nothingLeaks() throws SQLException {
+        Db2Sim.clearFaults();
+        if (context.isConnected()) {
+            run(new DB2CommandDisconnect());
+        }
+        if (context.isAttached()) {
+            run(new DB2CommandDetach());
+        }
+        assertEquals(0, Db2Sim.liveContexts(), "contexts");
+    }
+
+    boolean run(DB2Command command) throws SQLException {
+        return TarvinexUtil.executeDB2Command(command, context, new DB2APIDataContainer());
+    }
+
+    String failure(DB2Command command) {
+        return assertThrows(SQLException.class, () -> run(command)).getMessage();
+    }
+
+    /** Runs a create that may fail on the stand-in's checks; only what DB2 was handed matters. */
+    String handed(DB2CommandCreateDatabase create) {
+        try {
+            run(create);
+        } catch (SQLException e) {
+            // the journal line is written before the stand-in judges the descriptor
+        }
+        String[] calls = Db2Sim.journal("sqlecrea_api");
+        assertEquals(1, calls.length, "one sqlecrea call");
+        return calls[0];
+    }
+
+    /** Creates a database, dropping one of that name first. */
+    void createFresh(DB2CommandCreateDatabase create) throws SQLException {
+        try {
+            run(new DB2CommandDropDatabase(create.getDbName()));
+        } catch (SQLException e) {
+            // not there yet
+        }
+        Db2Sim.clearJournal();
+        assertTrue(run(create));
+    }
+
+    /** The stand-in's record of a database's table spaces: name, type, container type, pages,
+            name. */
+    static List<List<String>> tablespaces(String db) throws IOException {
+        try (Stream<Path> files = Files.walk(Paths.get(Db2Sim.home()))) {
+            Path file = files.filter(p -> p.getFileName().toString().equals(db)
+                                    && p.getParent().getFileName().toString().equals("tablespaces"))
+                                .findFirst()
+                                .orElseThrow();
+            List<List<String>> rows = new ArrayList<>();
+            for (String line : Files.readAllLines(file)) {
+                rows.add(List.of(line.split("\t", -1)));
+            }
+            return rows;
+        }
+    }
+
+    static List<List<String>> containersOf(List<List<String>> rows, String tablespace) {
+        return rows.stream()
+                .filter(r -> r.get(0).equals(tablespace) && !r.get(2).isEmpty())
+                .map(r -> r.subList(1, 5))
+                .collect(Collectors.toList());
+    }
+
+    static String field(String call, String name) {
+        int at = call.indexOf(" " + name + "=");
+        if (at < 0) {
+            at = call.indexOf("(" + name + "=");
+        }
+        assertTrue(at >= 0, name + " in " + call);
+        int start = at + name.length() + 2;
+        int end = call.indexOf(", ", start);
+        int close = call.indexOf(") -> ", start);
+        if (end < 0 || (close >= 0 && close < end)) {
+            end = close;
+        }
+        return call.substring(start, end);
+    }
+
+    @Nested
+    class Descriptor {
+        @Test
+        void nullParametersGiveTheFixedDefaultsAndNullTablespaces() {
+            String call = handed(new DB2CommandCreateDatabase("DEFDB"));
+            assertEquals("\"sqldbdid='SQLDBD02',sqldbccp=0,sqldbcss=-2,sqldbudc=zero,sqldbcmt='',"
+                            + "sqldbsgp=0,sqldbnsg=1,sqltsext=-1\"",
+                    field(call, "descriptor"));
+            for (String ts : List.of("sqlcatts", "sqlusrts", "sqltmpts")) {
+                assertEquals("\"null\"", field(call, ts), ts);
+            }
+            assertEquals("\"sqldbcodeset='',sqldblocale=''\"", field(call, "territory"));
+            assertEquals("\"DEFDB\"", field(call, "pDbName"));
+            assertEquals("\"\"", field(call, "pLocalDbAlias"),
+                    "empty texts are passed as they are");
+            assertEquals("\"\"", field(call, "pPath"));
+        }
+
+        @Test
+        void textsAreCutToTheirFieldsAndCodesPassUnchanged() {
+            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("CUTDB");
+            create.setComment("C".repeat(45));
+            create.setCodeset("S".repeat(25));
+            create.setLocale("L".repeat(40));
+            create.setCollate(EnumCollate.UCA400_LTH);
+            create.setNumSegs(4);
+            create.setDefaultExtentSize(16);
+            String call = handed(create);
+            String descriptor = field(call, "descriptor");
+            assertTrue(descriptor.contains("sqldbcmt='" + "C".repeat(30) + "'"), descriptor);
+            assertTrue(descriptor.contains("sqldbcss=-24,"), descriptor);
+            assertTrue(descriptor.contains("sqldbnsg=4,sqltsext=16"), descriptor);
+            assertEquals("\"sqldbcodeset='" + "S".repeat(17) + "',sqldblocale='" + "L".repeat(33)
+                            + "'\"",
+                    field(call, "territory"));
+        }
+    }
+
+    @Nested
+    class Tablespaces {
+        @Test
+        void systemManagedContainersAreAllPathsOfSizeZero() throws Exception {
+            TablespaceDefinition user = new TablespaceDefinition(EnumTablespaceType.SYSTEM_MANAGED)
+                    .addContainer(new ContainerDefinition("/data/u1", 500, EnumContainerType.FILE))
+                    .addContainer(new ContainerDefinition("/data/u2", 9, EnumContainerType.DEVICE));
+            user.setExtentSize(8);
+            user.setPrefetchSize(32);
+            user.setIoOverhead(7.5);
+            user.setTransferRate(0.25);
+            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("SMSDB");
+            create.setUserTablespaceDefinition(user);
+            createFresh(create);
+
+            String block = field(Db2Sim.journal("sqlecrea_api")[0], "sqlusrts");
+            assertTrue(block.startsWith("\"sqltsdid='SQLTS001',sqlextnt=8,sqlprftc=32,"
+                               + "sqlpovhd=7.500000,sqltrfrt=0.250000,sqltstyp=S,sqlccnt=2;"),
+                    block);
+            assertEquals(List.of(List.of("S", "P", "0", "/data/u1"),
+                                 List.of("S", "P", "0", "/data/u2")),
+                    containersOf(tablespaces("SMSDB"), "USERSPACE1"));
+            assertEquals("\"null\"", field(Db2Sim.journal("sqlecrea_api")[0], "sqlcatts"));
+            assertTrue(run(new DB2CommandDropDatabase("SMSDB")));
+        }
+
+        @Test
+        void databaseManagedContainersKeepTypeAndSize() throws Exception {
+            TablespaceDefinition temp =
+                    new TablespaceDefinition(EnumTablespaceType.DATABASE_MANAGED)
+                    .addContainer(new ContainerDefinition("/data/f", 100, EnumContainerType.FILE))
+                    .addContainer(new ContainerDefinition("/dev/d", 200, EnumContainerType.DEVICE))
+                    .addContainer(new ContainerDefinition("/data/p", 300, EnumContainerType.PATH))
+                    .addContainer(new ContainerDefinition("/data/n", null, null));
+            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("DMSDB");
+            create.setTempTablespaceDefinition(temp);
+            createFresh(create);
+            assertEquals(List.of(List.of("D", "F", "100", "/data/f"),
+                                 List.of("D", "D", "200", "/dev/d"),
+                                 List.of("D", "P", "300", "/data/p"),
+                                 List.of("D", "F", "0", "/data/n")),
+                    containersOf(tablespaces("DMSDB"), "TEMPSPACE1"));
+            assertTrue(run(new DB2CommandDropDatabase("DMSDB")));
+        }
+
+        @Test
+        void automaticStorageWithNoContainersIsAHeaderAlone() throws Exception {
+            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("AUTODB");
+            create.setCatalogTablespaceDefinition(
+                    new TablespaceDefinition(EnumTablespaceType.AUTOMATIC_STORAGE));
+            createFresh(create);
+            String block = field(Db2Sim.journal("sqlecrea_api")[0], "sqlcatts");
+            assertTrue(block.endsWith("sqltstyp=A,sqlccnt=0\""), block);
+            assertTrue(containersOf(tablespaces("AUTODB"), "SYSCATSPACE").isEmpty());
+            assertTrue(run(new DB2CommandDropDatabase("AUTODB")));
+        }
+
+        @Test
+        void aLongContainerNameIsCutTo255() throws Exception {
+            String name = "/" + "n".repeat(299);
+            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("LONGDB");
+            create.setUserTablespaceDefinition(
+                    new TablespaceDefinition().addContainer(new ContainerDefinition(name)));
+            createFresh(create);
+            List<List<String>> containers = containersOf(tablespaces("LONGDB"), "USERSPACE1");
+            assertEquals(name.substring(0, 255), containers.get(0).get(3),
+                    "the stand-in reads sqlclen characters");
+            assertTrue(run(new DB2CommandDropDatabase("LONGDB")));
+        }
+
+        @Test
+        void aNullContainerCollectionFailsBeforeDb2IsCalled() {
+            TablespaceDefinition broken = new TablespaceDefinition();
+            broken.setContainers(null);
+            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("NOCDB");
+            create.setUserTablespaceDefinition(broken);
+            assertFalse(failure(create).isBlank());
+            assertEquals(0, Db2Sim.journal("sqlecrea_api").length);
+        }
+    }
+
+    @Nested
+    class Requirements {
+        @Test
+        void createWhileConnectedIsRefusedWithoutCallingDb2() throws SQLException {
+            assertTrue(run(new DB2CommandConnect("SAMPLE", "", "")));
+            Db2Sim.clearJournal();
+            assertEquals("SQL1047N  The application is already connected to another database.",
+                    failure(new DB2CommandCreateDatabase("CONNDB")));
+            assertEquals(0, Db2Sim.journal("sqlecrea_api").length);
+        }
+
+        @Test
+        void bothNeedTheInstanceAttachment() throws SQLException {
+            assertTrue(run(new DB2CommandDetach()));
+            Db2Sim.clearJournal();
+            assertEquals("Error: This command requires instance connection!",
+                    failure(new DB2CommandCreateDatabase("NOATTDB")));
+            assertEquals("Error: This command requires instance connection!",
+                    failure(new DB2CommandDropDatabase("NOATTDB")));
+            assertEquals(0, Db2Sim.journal("sqlecrea_api").length);
+            assertEquals(0, Db2Sim.journal("sqledrpd_api").length);
+        }
+    }
+
+    @Nested
+    class Drop {
+        @Test
+        void createdDatabaseIsDroppedAndThenMissing() throws Exception {
+            createFresh(new DB2CommandCreateDatabase("GONEDB"));
+            assertTrue(run(new DB2CommandDropDatabase("GONEDB")));
+            assertTrue(failure(new DB2CommandDropDatabase("GONEDB")).startsWith("SQL1013N"));
+        }
+
+        @Test
+        void anEmptyAliasIsStillPassed() {
+            failure(new DB2CommandDropDatabase(""));
+            assertEquals("\"\"", field(Db2Sim.journal("sqledrpd_api")[0], "pDbAlias"));
+        }
+
+        @Test
+        void aWarningIsStoredAndTheCommandSucceeds() throws Exception {
+            createFresh(new DB2CommandCreateDatabase("WARNDB"));
+            Db2Sim.injectWarning("sqledrpd_api", 1014, "", 1);
+            assertTrue(run(new DB2CommandDropDatabase("WARNDB")));
+            assertTrue(context.getWarningMessage().startsWith("SQL1014W"),
+                    context.getWarningMessage());
+        }
+    }
+}

@@ -1,0 +1,132 @@
+package com.qorvath.db2command.tests;
+
+import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertThrows;
+import static org.junit.jupiter.api.Assertions.assertTrue;
+
+import com.qorvath.db2command.DB2Command;
+import com.qorvath.db2command.DB2CommandAddDBPartNum;
+import com.qorvath.db2command.DB2CommandConnect;
+import com.qorvath.db2command.DB2CommandDisconnect;
+import com.qorvath.db2command.DB2CommandDropDBPartNumVerify;
+import com.qorvath.db2command.DB2CommandRedistributeDBPartGroup;
+import com.qorvath.db2command.DB2CommandRedistributeDBPartGroup.EnumRedistributeOption;
+import com.qorvath.db2command.DB2CommandRuntimeContext;
+import com.qorvath.db2command.jniutil.TarvinexUtil;
+import com.qorvath.db2command.util.DB2APIDataContainer;
+import com.qorvath.db2command.util.ServerVersion;
+import com.qorvath.db2sim.Db2Sim;
+import java.sql.SQLException;
+import org.junit.jupiter.api.AfterEach;
+import org.junit.jupiter.api.BeforeEach;
+import org.junit.jupiter.api.Test;
+
+/**
+ * Add partition, drop-partition verify and redistribute. The stand-in is a single-partition
+ * instance, so DB2's answer may be a refusal; what these tests pin is what DB2 was handed.
+ */
+class DatabasePartitionTest {
+    DB2CommandRuntimeContext context;
+
+    @BeforeEach
+    void fresh() {
+        Db2Sim.reset();
+        context = new DB2CommandRuntimeContext();
+        context.setClientVersion(new ServerVersion(9, 7, 4));
+    }
+
+    @AfterEach
+    void nothingLeaks() throws SQLException {
+        Db2Sim.clearFaults();
+        if (context.isConnected()) {
+            assertTrue(run(new DB2CommandDisconnect()));
+        }
+        assertEquals(0, Db2Sim.liveContexts(), "contexts");
+    }
+
+    boolean run(DB2Command command) throws SQLException {
+        return TarvinexUtil.executeDB2Command(command, context, new DB2APIDataContainer());
+    }
+
+    /** Runs the command, success or DB2 refusal alike, and returns the entry point's line. */
+    String handed(DB2Command command, String entry) {
+        Db2Sim.clearJournal();
+        try {
+            run(command);
+        } catch (SQLException refusedByDb2) {
+            // the single-partition instance may say no
+        }
+        String[] lines = Db2Sim.journal(entry);
+        assertEquals(1, lines.length, entry + " called once");
+        return lines[0];
+    }
+
+    static void assertContains(String line, String... parts) {
+        for (String part : parts) {
+            assertTrue(line.contains(part), () -> "'" + part + "' in " + line);
+        }
+    }
+
+    static DB2CommandAddDBPartNum add(Integer partition, boolean withoutTablespaces) {
+        DB2CommandAddDBPartNum command = new DB2CommandAddDBPartNum();
+        command.setDbPartitionNum(partition);
+        command.setWithoutTablespaces(withoutTablespaces);
+        return command;
+    }
+
+    @Test
+    void addWithAPartitionCopiesItsTableSpaces() {
+        // The flag is set but not read when a partition is given.
+        assertContains(handed(add(4, true), "sqleaddn_api"), "sqladdid=\"SQLADD01\"",
+                "tblspace_type=1", "tblspace_node=4");
+    }
+
+    @Test
+    void addWithoutAPartitionUsesTheCatalogOrNoTableSpaces() {
+        assertContains(handed(add(null, false), "sqleaddn_api"), "tblspace_type=2",
+                "tblspace_node=-1");
+        assertContains(handed(add(null, true), "sqleaddn_api"), "tblspace_type=0");
+        assertEquals(0, Db2Sim.liveContexts(), "the private context is ended");
+    }
+
+    @Test
+    void dropVerifyAsksWithAction1AndNoParameter() {
+        assertContains(handed(new DB2CommandDropDBPartNumVerify(), "sqledrpn_api"), "Action=1",
+                "pReserved=null");
+    }
+
+    @Test
+    void aMissingEntryPointIsNoSuchFunction() {
+        Db2Sim.injectMissing("sqledrpn_api", 0);
+        SQLException e = assertThrows(SQLException.class,
+                () -> run(new DB2CommandDropDBPartNumVerify()));
+        assertEquals("Call DB2 API fail, no such function", e.getMessage());
+    }
+
+    static DB2CommandRedistributeDBPartGroup redistribute(EnumRedistributeOption option) {
+        DB2CommandRedistributeDBPartGroup command = new DB2CommandRedistributeDBPartGroup();
+        command.setDbPartitionGroup("IBMDEFAULTGROUP");
+        command.setTargetMap("");
+        command.setDistFile("");
+        command.setRedistributeOption(option);
+        return command;
+    }
+
+    @Test
+    void redistributeSendsTheOptionLetterAndNullsForEmptyFiles() throws SQLException {
+        assertTrue(run(new DB2CommandConnect("SAMPLE", "", "")));
+        assertContains(handed(redistribute(EnumRedistributeOption.UNIFORM), "sqludrdt_api"),
+                "pNodeGroupName=\"IBMDEFAULTGROUP\"", "pTargetPMapFileName=null",
+                "pDataDistFileName=null", "AddCount=0", "DropCount=0", "DataRedistOption=85");
+        assertContains(handed(redistribute(null), "sqludrdt_api"), "DataRedistOption=0");
+    }
+
+    @Test
+    void redistributeWithoutAConnectionNeverReachesDb2() {
+        Db2Sim.clearJournal();
+        SQLException e = assertThrows(SQLException.class,
+                () -> run(redistribute(EnumRedistributeOption.UNIFORM)));
+        assertEquals("Error: This command requires database connection!", e.getMessage());
+        assertEquals(0, Db2Sim.journal("sqludrdt_api").length);
+    }
+}
