@@ -4,7 +4,8 @@
 
 #include "native/stdafx.h"
 
-enum DBConfigInfoDataType {
+// Stored as an int in descriptors, so any value read back is a valid object of the type.
+enum DBConfigInfoDataType : int {
     CharString = 0,    // characters ending in NUL
     Uint16 = 1,        // unsigned 16-bit
     Uint16_YesNo = 2,  // unsigned 16-bit shown as "Yes"/"No"; no catalogue type name maps to it
