@@ -5,10 +5,8 @@ package com.qorvath.db2command;
  *
  * <p>An empty user and password mean the caller's own authority.
  */
-public class DB2CommandActivateDatabase extends DB2Command {
+public class DB2CommandActivateDatabase extends CredentialsCommand {
     private String alias;
-    private String userId;
-    private String password;
 
     /** Creates the command with no parameters yet. */
     public DB2CommandActivateDatabase() {}
@@ -39,41 +37,5 @@ public class DB2CommandActivateDatabase extends DB2Command {
      */
     public void setAlias(String alias) {
         this.alias = alias;
-    }
-
-    /**
-     * Returns the user to activate as, or empty.
-     *
-     * @return the value
-     */
-    public String getUserId() {
-        return userId;
-    }
-
-    /**
-     * Sets the user to activate as, or empty.
-     *
-     * @param userId the value
-     */
-    public void setUserId(String userId) {
-        this.userId = userId;
-    }
-
-    /**
-     * Returns the password of that user, or empty.
-     *
-     * @return the value
-     */
-    public String getPassword() {
-        return password;
-    }
-
-    /**
-     * Sets the password of that user, or empty.
-     *
-     * @param password the value
-     */
-    public void setPassword(String password) {
-        this.password = password;
     }
 }

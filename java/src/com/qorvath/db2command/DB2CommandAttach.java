@@ -9,10 +9,8 @@ package com.qorvath.db2command;
  * attach node id. When the run-time context already holds an attachment, that attachment is
  * attached again and kept.
  */
-public class DB2CommandAttach extends DB2Command {
+public class DB2CommandAttach extends CredentialsCommand {
     private String nodeName;
-    private String userId;
-    private String password;
 
     /** Creates an attach to the local instance as the current user. */
     public DB2CommandAttach() {}
@@ -26,8 +24,8 @@ public class DB2CommandAttach extends DB2Command {
      */
     public DB2CommandAttach(String nodeName, String userId, String password) {
         this.nodeName = nodeName;
-        this.userId = userId;
-        this.password = password;
+        setUserId(userId);
+        setPassword(password);
     }
 
     /**
@@ -56,41 +54,5 @@ public class DB2CommandAttach extends DB2Command {
      */
     public void setNodeName(String nodeName) {
         this.nodeName = nodeName;
-    }
-
-    /**
-     * Returns the user to attach as.
-     *
-     * @return the user, or null for the current user
-     */
-    public String getUserId() {
-        return userId;
-    }
-
-    /**
-     * Sets the user to attach as.
-     *
-     * @param userId the user; null or empty for the current user
-     */
-    public void setUserId(String userId) {
-        this.userId = userId;
-    }
-
-    /**
-     * Returns the password of the user.
-     *
-     * @return the password, or null
-     */
-    public String getPassword() {
-        return password;
-    }
-
-    /**
-     * Sets the password of the user.
-     *
-     * @param password the password; null or empty when no user is given
-     */
-    public void setPassword(String password) {
-        this.password = password;
     }
 }

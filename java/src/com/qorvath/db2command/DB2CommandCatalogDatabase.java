@@ -9,9 +9,7 @@ import com.qorvath.db2command.util.EnumTypeBase;
  * case it is indirect (a database of this instance, at the path when one is given). Empty texts
  * are left to DB2's defaults; the alias defaults to the database name.
  */
-public class DB2CommandCatalogDatabase extends DB2Command {
-    private String dbName;
-    private String alias;
+public class DB2CommandCatalogDatabase extends DatabaseNameCommand {
     private String nodeName;
     private String path;
     private String comment;
@@ -61,8 +59,8 @@ public class DB2CommandCatalogDatabase extends DB2Command {
      * @param alias the alias; null or empty for the database name
      */
     public DB2CommandCatalogDatabase(String dbName, String alias) {
-        this.dbName = dbName;
-        this.alias = alias;
+        setDbName(dbName);
+        setAlias(alias);
     }
 
     /**
@@ -73,42 +71,6 @@ public class DB2CommandCatalogDatabase extends DB2Command {
     @Override
     public EnumDB2CommandType getType() {
         return EnumDB2CommandType.CATALOG_DATABASE;
-    }
-
-    /**
-     * Returns the database name.
-     *
-     * @return the value, or null when not set
-     */
-    public String getDbName() {
-        return dbName;
-    }
-
-    /**
-     * Sets the database name.
-     *
-     * @param dbName the value; null or empty for none
-     */
-    public void setDbName(String dbName) {
-        this.dbName = dbName;
-    }
-
-    /**
-     * Returns the alias (empty: the database name).
-     *
-     * @return the value, or null when not set
-     */
-    public String getAlias() {
-        return alias;
-    }
-
-    /**
-     * Sets the alias (empty: the database name).
-     *
-     * @param alias the value; null or empty for none
-     */
-    public void setAlias(String alias) {
-        this.alias = alias;
     }
 
     /**

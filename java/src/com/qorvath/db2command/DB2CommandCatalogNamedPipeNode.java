@@ -3,13 +3,9 @@ package com.qorvath.db2command;
 /**
  * Catalogs a named-pipe node.
  */
-public class DB2CommandCatalogNamedPipeNode extends DB2Command {
-    private Boolean admin;
-    private String nodeName;
+public class DB2CommandCatalogNamedPipeNode extends NamedNodeCatalogCommand {
     private String computerName;
     private String instanceName;
-    private DB2CommandCatalogNode.EnumOSType osType;
-    private String comment;
 
     /** Creates the command with every parameter unset. */
     public DB2CommandCatalogNamedPipeNode() {}
@@ -22,42 +18,6 @@ public class DB2CommandCatalogNamedPipeNode extends DB2Command {
     @Override
     public EnumDB2CommandType getType() {
         return EnumDB2CommandType.CATALOG_NAMEDPIPE_NODE;
-    }
-
-    /**
-     * Returns whether this is an administration server node (kept, not sent to DB2).
-     *
-     * @return the value, or null when not set
-     */
-    public Boolean getAdmin() {
-        return admin;
-    }
-
-    /**
-     * Sets whether this is an administration server node (kept, not sent to DB2).
-     *
-     * @param admin the value
-     */
-    public void setAdmin(Boolean admin) {
-        this.admin = admin;
-    }
-
-    /**
-     * Returns the node name (at most 8 characters reach DB2).
-     *
-     * @return the value, or null when not set
-     */
-    public String getNodeName() {
-        return nodeName;
-    }
-
-    /**
-     * Sets the node name (at most 8 characters reach DB2).
-     *
-     * @param nodeName the value
-     */
-    public void setNodeName(String nodeName) {
-        this.nodeName = nodeName;
     }
 
     /**
@@ -94,41 +54,5 @@ public class DB2CommandCatalogNamedPipeNode extends DB2Command {
      */
     public void setInstanceName(String instanceName) {
         this.instanceName = instanceName;
-    }
-
-    /**
-     * Returns the operating system of the node (kept, not sent to DB2).
-     *
-     * @return the value, or null when not set
-     */
-    public DB2CommandCatalogNode.EnumOSType getOsType() {
-        return osType;
-    }
-
-    /**
-     * Sets the operating system of the node (kept, not sent to DB2).
-     *
-     * @param osType the value
-     */
-    public void setOsType(DB2CommandCatalogNode.EnumOSType osType) {
-        this.osType = osType;
-    }
-
-    /**
-     * Returns the comment (at most 30 characters reach DB2).
-     *
-     * @return the value, or null when not set
-     */
-    public String getComment() {
-        return comment;
-    }
-
-    /**
-     * Sets the comment (at most 30 characters reach DB2).
-     *
-     * @param comment the value
-     */
-    public void setComment(String comment) {
-        this.comment = comment;
     }
 }

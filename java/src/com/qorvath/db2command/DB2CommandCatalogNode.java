@@ -6,7 +6,7 @@ import com.qorvath.db2command.util.EnumTypeBase;
  * Catalogs a TCP/IP node, or a node of a protocol that shares the TCP/IP structure (chosen by
  * {@link #setNodeType(EnumNodeType)}; TCP/IP when unset).
  */
-public class DB2CommandCatalogNode extends DB2Command {
+public class DB2CommandCatalogNode extends NodeCatalogCommand {
     private EnumNodeType nodeType;
     private Boolean admin;
     private String name;
@@ -16,7 +16,6 @@ public class DB2CommandCatalogNode extends DB2Command {
     private String remoteInstanceName;
     private String systemName;
     private EnumOSType osType;
-    private String comment;
 
     /** Creates the command with every parameter unset. */
     public DB2CommandCatalogNode() {}
@@ -191,24 +190,6 @@ public class DB2CommandCatalogNode extends DB2Command {
      */
     public void setOsType(EnumOSType osType) {
         this.osType = osType;
-    }
-
-    /**
-     * Returns the comment (at most 30 characters reach DB2).
-     *
-     * @return the value, or null when not set
-     */
-    public String getComment() {
-        return comment;
-    }
-
-    /**
-     * Sets the comment (at most 30 characters reach DB2).
-     *
-     * @param comment the value
-     */
-    public void setComment(String comment) {
-        this.comment = comment;
     }
 
     /**

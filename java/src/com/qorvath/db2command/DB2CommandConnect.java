@@ -8,10 +8,8 @@ package com.qorvath.db2command;
  * node id. A connection the run-time context already holds is closed first. A failed connect
  * reports itself by its false result alone, without an exception.
  */
-public class DB2CommandConnect extends DB2Command {
+public class DB2CommandConnect extends CredentialsCommand {
     private String alias;
-    private String userId;
-    private String password;
 
     /** Creates a connect with no database chosen yet. */
     public DB2CommandConnect() {}
@@ -25,8 +23,8 @@ public class DB2CommandConnect extends DB2Command {
      */
     public DB2CommandConnect(String alias, String userId, String password) {
         this.alias = alias;
-        this.userId = userId;
-        this.password = password;
+        setUserId(userId);
+        setPassword(password);
     }
 
     /**
@@ -55,41 +53,5 @@ public class DB2CommandConnect extends DB2Command {
      */
     public void setAlias(String alias) {
         this.alias = alias;
-    }
-
-    /**
-     * Returns the user to connect as.
-     *
-     * @return the user, or null for the current user
-     */
-    public String getUserId() {
-        return userId;
-    }
-
-    /**
-     * Sets the user to connect as.
-     *
-     * @param userId the user; null or empty for the current user
-     */
-    public void setUserId(String userId) {
-        this.userId = userId;
-    }
-
-    /**
-     * Returns the password of the user.
-     *
-     * @return the password, or null
-     */
-    public String getPassword() {
-        return password;
-    }
-
-    /**
-     * Sets the password of the user.
-     *
-     * @param password the password; null or empty when no user is given
-     */
-    public void setPassword(String password) {
-        this.password = password;
     }
 }

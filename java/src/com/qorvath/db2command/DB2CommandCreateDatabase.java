@@ -10,9 +10,7 @@ import java.util.Collection;
  * <p>Needs an instance attachment and no database connection. Catalog, user and temporary
  * table spaces left null get DB2's defaults.
  */
-public class DB2CommandCreateDatabase extends DB2Command {
-    private String dbName;
-    private String alias;
+public class DB2CommandCreateDatabase extends DatabaseNameCommand {
     private String path;
     private EnumCollate collate;
     private String comment;
@@ -320,7 +318,7 @@ public class DB2CommandCreateDatabase extends DB2Command {
      * @param dbName the database name
      */
     public DB2CommandCreateDatabase(String dbName) {
-        this.dbName = dbName;
+        setDbName(dbName);
     }
 
     /**
@@ -331,42 +329,6 @@ public class DB2CommandCreateDatabase extends DB2Command {
     @Override
     public EnumDB2CommandType getType() {
         return EnumDB2CommandType.CREATE_DATABASE;
-    }
-
-    /**
-     * Returns the database name.
-     *
-     * @return the value, or null when not set
-     */
-    public String getDbName() {
-        return dbName;
-    }
-
-    /**
-     * Sets the database name.
-     *
-     * @param dbName the value; null for the default
-     */
-    public void setDbName(String dbName) {
-        this.dbName = dbName;
-    }
-
-    /**
-     * Returns the alias (empty: the database name).
-     *
-     * @return the value, or null when not set
-     */
-    public String getAlias() {
-        return alias;
-    }
-
-    /**
-     * Sets the alias (empty: the database name).
-     *
-     * @param alias the value; null for the default
-     */
-    public void setAlias(String alias) {
-        this.alias = alias;
     }
 
     /**

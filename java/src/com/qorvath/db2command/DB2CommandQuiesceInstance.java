@@ -4,13 +4,10 @@ package com.qorvath.db2command;
  * Quiesces an instance on the run-time context's attachment: only the named user or group (and
  * those with the authority DB2 requires) may then attach. Needs a client of 8.0 or later.
  */
-public class DB2CommandQuiesceInstance extends DB2Command {
+public class DB2CommandQuiesceInstance extends QuiesceCommand {
     private String instanceName;
     private String user;
     private String group;
-    private Boolean defer;
-    private Boolean force;
-    private Integer timeOut;
 
     /** Creates the command with no parameters yet. */
     public DB2CommandQuiesceInstance() {}
@@ -77,59 +74,5 @@ public class DB2CommandQuiesceInstance extends DB2Command {
      */
     public void setGroup(String group) {
         this.group = group;
-    }
-
-    /**
-     * Returns whether to wait for applications to finish; null is no.
-     *
-     * @return the value
-     */
-    public Boolean getDefer() {
-        return defer;
-    }
-
-    /**
-     * Sets whether to wait for applications to finish; null is no.
-     *
-     * @param defer the value
-     */
-    public void setDefer(Boolean defer) {
-        this.defer = defer;
-    }
-
-    /**
-     * Returns whether to force connected applications off; null is no.
-     *
-     * @return the value
-     */
-    public Boolean getForce() {
-        return force;
-    }
-
-    /**
-     * Sets whether to force connected applications off; null is no.
-     *
-     * @param force the value
-     */
-    public void setForce(Boolean force) {
-        this.force = force;
-    }
-
-    /**
-     * Returns the minutes to wait when deferring; null is 0.
-     *
-     * @return the value
-     */
-    public Integer getTimeOut() {
-        return timeOut;
-    }
-
-    /**
-     * Sets the minutes to wait when deferring; null is 0.
-     *
-     * @param timeOut the value
-     */
-    public void setTimeOut(Integer timeOut) {
-        this.timeOut = timeOut;
     }
 }
