@@ -222,20 +222,30 @@ bool copyOut(const std::string& text, SQLPOINTER buffer, SQLSMALLINT size) {
     return length < text.size();
 }
 
+// After journaling: the connected connection handle a call works on, or null with `rc` set
+// (the call stopped, the handle is unknown, or it is not connected).
+Connection* connectedDbc(ApiCall& call, SQLHDBC hdbc, SQLRETURN& rc) {
+    Connection* dbc = nullptr;
+    if (!call.proceed()) {
+        rc = static_cast<SQLRETURN>(call.rc());
+    } else if ((dbc = handles().dbc(hdbc)) == nullptr) {
+        rc = static_cast<SQLRETURN>(call.finish(SQL_INVALID_HANDLE));
+    } else if (!dbc->connected) {
+        rc = static_cast<SQLRETURN>(call.fail(code::kNoConnection));
+        dbc = nullptr;
+    }
+    return dbc;
+}
+
 SQLRETURN getInfo(SQLHDBC hdbc, SQLUSMALLINT type, SQLPOINTER buffer, SQLSMALLINT size,
                   SQLSMALLINT* length) {
     ApiCall call("SQLGetInfo", nullptr, CallKind::kCli);
     call.num("hdbc", hdbc).num("fInfoType", type).ptr("rgbInfoValue", buffer);
     call.num("cbInfoValueMax", size).ptr("pcbInfoValue", length);
-    if (!call.proceed()) {
-        return call.rc();
-    }
-    Connection* dbc = handles().dbc(hdbc);
+    SQLRETURN rc = SQL_SUCCESS;
+    Connection* dbc = connectedDbc(call, hdbc, rc);
     if (dbc == nullptr) {
-        return call.finish(SQL_INVALID_HANDLE);
-    }
-    if (!dbc->connected) {
-        return call.fail(code::kNoConnection);
+        return rc;
     }
     if (type != SQL_DBMS_VER || size < 0) {
         return call.fail(code::kInvalidParameter,
@@ -246,22 +256,17 @@ SQLRETURN getInfo(SQLHDBC hdbc, SQLUSMALLINT type, SQLPOINTER buffer, SQLSMALLIN
         *length = static_cast<SQLSMALLINT>(version.size());
     }
     bool cut = copyOut(version, buffer, size);
-    SQLRETURN rc = static_cast<SQLRETURN>(call.succeed());
+    rc = static_cast<SQLRETURN>(call.succeed());
     return cut ? static_cast<SQLRETURN>(call.finish(SQL_SUCCESS_WITH_INFO)) : rc;
 }
 
 SQLRETURN disconnect(SQLHDBC hdbc) {
     ApiCall call("SQLDisconnect", nullptr, CallKind::kCli);
     call.num("ConnectionHandle", hdbc);
-    if (!call.proceed()) {
-        return call.rc();
-    }
-    Connection* dbc = handles().dbc(hdbc);
+    SQLRETURN rc = SQL_SUCCESS;
+    Connection* dbc = connectedDbc(call, hdbc, rc);
     if (dbc == nullptr) {
-        return call.finish(SQL_INVALID_HANDLE);
-    }
-    if (!dbc->connected) {
-        return call.fail(code::kNoConnection);
+        return rc;
     }
     InstanceState::get().connectionClosed(hdbc);
     dbc->connected = false;

@@ -22,6 +22,22 @@ constexpr bool FIXED = false;
 constexpr long long kMaxU16 = UINT16_MAX;
 constexpr long long kMaxU32 = UINT32_MAX;
 
+// A 0/1 switch.
+ConfigParam onOff(CfgScope scope, unsigned token, const char* name, const char* value) {
+    return {scope, token, name, kU16, 0, value, 0, 1, RW, FIXED, false};
+}
+
+// A 16-bit value DB2 reports but does not let anyone update.
+ConfigParam shown(CfgScope scope, unsigned token, const char* name, const char* value) {
+    return {scope, token, name, kU16, 0, value, 0, kMaxU16, RO, FIXED, false};
+}
+
+// A string of at most `length` characters.
+ConfigParam text(CfgScope scope, unsigned token, const char* name, unsigned length,
+                 const char* value, bool readOnly) {
+    return {scope, token, name, kStr, length, value, 0, 0, readOnly, FIXED, false};
+}
+
 // scope, token, name, type, length, default, min, max, read-only, may be automatic, automatic.
 const std::vector<ConfigParam> kParams = {
     // Database manager.
@@ -31,40 +47,40 @@ const std::vector<ConfigParam> kParams = {
     {M, 13, "maxcagents", kS32, 0, "-1", -1, 64000, RW, FIXED, false},
     {M, 15, "aslheapsz", kU32, 0, "15", 1, 524288, RW, FIXED, false},
     {M, 21, "sheapthres", kU32, 0, "0", 0, 2097152, RW, FIXED, false},
-    {M, 24, "svcename", kStr, 14, "", 0, 0, RW, FIXED, false},
-    {M, 27, "dftdbpath", kStr, 215, "/home/db2inst1", 0, 0, RW, FIXED, false},
+    text(M, 24, "svcename", 14, "", RW),
+    text(M, 27, "dftdbpath", 215, "/home/db2inst1", RW),
     {M, 29, "dft_monswitches", kU16, 0, "64", 0, 127, RW, FIXED, false},
-    {M, 30, "dft_mon_uow", kU16, 0, "0", 0, 1, RW, FIXED, false},
-    {M, 31, "dft_mon_stmt", kU16, 0, "0", 0, 1, RW, FIXED, false},
-    {M, 32, "dft_mon_table", kU16, 0, "0", 0, 1, RW, FIXED, false},
-    {M, 33, "dft_mon_bufpool", kU16, 0, "0", 0, 1, RW, FIXED, false},
-    {M, 34, "dft_mon_lock", kU16, 0, "0", 0, 1, RW, FIXED, false},
-    {M, 35, "dft_mon_sort", kU16, 0, "0", 0, 1, RW, FIXED, false},
-    {M, 36, "dft_mon_timestamp", kU16, 0, "1", 0, 1, RW, FIXED, false},
-    {M, 844, "sysadm_group", kStr, 128, "", 0, 0, RW, FIXED, false},
-    {M, 39, "sysadm_group", kStr, 16, "", 0, 0, RW, FIXED, false},
-    {M, 845, "sysmaint_group", kStr, 128, "", 0, 0, RW, FIXED, false},
-    {M, 62, "sysmaint_group", kStr, 16, "", 0, 0, RW, FIXED, false},
-    {M, 846, "sysctrl_group", kStr, 128, "", 0, 0, RW, FIXED, false},
-    {M, 63, "sysctrl_group", kStr, 16, "", 0, 0, RW, FIXED, false},
-    {M, 847, "sysmon_group", kStr, 128, "", 0, 0, RW, FIXED, false},
-    {M, 40, "dir_cache", kU16, 0, "1", 0, 1, RW, FIXED, false},
+    onOff(M, 30, "dft_mon_uow", "0"),
+    onOff(M, 31, "dft_mon_stmt", "0"),
+    onOff(M, 32, "dft_mon_table", "0"),
+    onOff(M, 33, "dft_mon_bufpool", "0"),
+    onOff(M, 34, "dft_mon_lock", "0"),
+    onOff(M, 35, "dft_mon_sort", "0"),
+    onOff(M, 36, "dft_mon_timestamp", "1"),
+    text(M, 844, "sysadm_group", 128, "", RW),
+    text(M, 39, "sysadm_group", 16, "", RW),
+    text(M, 845, "sysmaint_group", 128, "", RW),
+    text(M, 62, "sysmaint_group", 16, "", RW),
+    text(M, 846, "sysctrl_group", 128, "", RW),
+    text(M, 63, "sysctrl_group", 16, "", RW),
+    text(M, 847, "sysmon_group", 128, "", RW),
+    onOff(M, 40, "dir_cache", "1"),
     {M, 49, "query_heap_sz", kS32, 0, "1000", 2, 524288, RW, FIXED, false},
     {M, 61, "agent_stack_sz", kU16, 0, "1024", 8, 32768, RW, FIXED, false},
     {M, 64, "diaglevel", kU16, 0, "3", 0, 4, RW, FIXED, false},
-    {M, 65, "diagpath", kStr, 215, "", 0, 0, RW, FIXED, false},
+    text(M, 65, "diagpath", 215, "", RW),
     {M, 78, "authentication", kU16, 0, "0", 0, 255, RW, FIXED, false},
     {M, 79, "mon_heap_sz", kU16, 0, "90", 0, 60000, RW, AUTO, true},
-    {M, 81, "keepfenced", kU16, 0, "1", 0, 1, RW, FIXED, false},
-    {M, 100, "nodetype", kU16, 0, "1", 0, kMaxU16, RO, FIXED, false},
-    {M, 101, "release", kU16, 0, "2816", 0, kMaxU16, RO, FIXED, false},
+    onOff(M, 81, "keepfenced", "1"),
+    shown(M, 100, "nodetype", "1"),
+    shown(M, 101, "release", "2816"),
     {M, 306, "intra_parallel", kS16, 0, "0", -1, 1, RW, FIXED, false},
     {M, 310, "java_heap_sz", kS32, 0, "2048", 0, 524288, RW, FIXED, false},
     {M, 501, "max_coordagents", kS32, 0, "200", -1, 64000, RW, AUTO, true},
     {M, 502, "num_poolagents", kS32, 0, "100", -1, 64000, RW, AUTO, true},
     {M, 604, "federated", kS16, 0, "0", 0, 1, RW, FIXED, false},
     {M, 803, "instance_memory", kU64, 0, "0", 0, kMaxU32, RW, AUTO, true},
-    {M, 804, "health_mon", kU16, 0, "1", 0, 1, RW, FIXED, false},
+    onOff(M, 804, "health_mon", "1"),
 
     // Database.
     {D, 704, "locklist", kU64, 0, "4096", 4, 524288, RW, AUTO, true},
@@ -74,9 +90,9 @@ const std::vector<ConfigParam> kParams = {
     {D, 15, "maxlocks", kU16, 0, "10", 1, 100, RW, AUTO, true},
     {D, 16, "logprimary", kU16, 0, "3", 2, 256, RW, FIXED, false},
     {D, 17, "logsecond", kU16, 0, "2", 0, 254, RW, FIXED, false},
-    {D, 20, "newlogpath", kStr, 242, "", 0, 0, RW, FIXED, false},
+    text(D, 20, "newlogpath", 242, "", RW),
     {D, 23, "logretain", kU16, 0, "0", 0, 2, RW, FIXED, false},
-    {D, 24, "userexit", kU16, 0, "0", 0, 1, RW, FIXED, false},
+    onOff(D, 24, "userexit", "0"),
     {D, 33, "logbufsz", kU16, 0, "8", 4, 4096, RW, FIXED, false},
     {D, 34, "locktimeout", kS16, 0, "-1", -1, 30000, RW, FIXED, false},
     {D, 37, "num_iocleaners", kU16, 0, "1", 0, 255, RW, AUTO, true},
@@ -93,28 +109,27 @@ const std::vector<ConfigParam> kParams = {
     {D, 50, "dbheap", kU16, 0, "1200", 32, 60000, RW, AUTO, true},
     {D, 92, "logfilsiz", kU32, 0, "1000", 4, 524286, RW, FIXED, false},
     {D, 18, "logfilsiz", kU16, 0, "1000", 4, 65535, RW, FIXED, false},
-    {D, 101, "codepage", kU16, 0, "1208", 0, kMaxU16, RO, FIXED, false},
-    {D, 102, "release", kU16, 0, "3072", 0, kMaxU16, RO, FIXED, false},
-    {D, 103, "logpath", kStr, 242, "/home/db2inst1/db2inst1/NODE0000/SQLOGDIR/", 0, 0, RO, FIXED,
-     false},
+    shown(D, 101, "codepage", "1208"),
+    shown(D, 102, "release", "3072"),
+    text(D, 103, "logpath", 242, "/home/db2inst1/db2inst1/NODE0000/SQLOGDIR/", RO),
     {D, 112, "backup_pending", kU16, 0, "0", 0, 1, RO, FIXED, false},
     {D, 113, "rollfwd_pending", kU16, 0, "0", 0, 2, RO, FIXED, false},
     {D, 114, "log_retain_status", kU16, 0, "0", 0, 1, RO, FIXED, false},
     {D, 115, "user_exit_status", kU16, 0, "0", 0, 1, RO, FIXED, false},
-    {D, 120, "codeset", kStr, 17, "UTF-8", 0, 0, RO, FIXED, false},
-    {D, 121, "territory", kStr, 33, "US", 0, 0, RO, FIXED, false},
-    {D, 124, "database_level", kU16, 0, "3072", 0, kMaxU16, RO, FIXED, false},
+    text(D, 120, "codeset", 17, "UTF-8", RO),
+    text(D, 121, "territory", 33, "US", RO),
+    shown(D, 124, "database_level", "3072"),
     {D, 505, "pckcachesz", kU32, 0, "320", 32, 524288, RW, AUTO, true},
     {D, 31, "pckcachesz", kU16, 0, "320", 32, 60000, RW, AUTO, true},
-    {D, 703, "trackmod", kU16, 0, "0", 0, 1, RW, FIXED, false},
+    onOff(D, 703, "trackmod", "0"),
     {D, 803, "database_memory", kU64, 0, "0", 0, kMaxU32, RW, AUTO, true},
-    {D, 822, "logarchmeth1", kStr, 252, "OFF", 0, 0, RW, FIXED, false},
-    {D, 823, "logarchmeth2", kStr, 252, "OFF", 0, 0, RW, FIXED, false},
-    {D, 831, "auto_maint", kU16, 0, "1", 0, 1, RW, FIXED, false},
-    {D, 833, "auto_db_backup", kU16, 0, "0", 0, 1, RW, FIXED, false},
-    {D, 835, "auto_tbl_maint", kU16, 0, "1", 0, 1, RW, FIXED, false},
-    {D, 837, "auto_runstats", kU16, 0, "1", 0, 1, RW, FIXED, false},
-    {D, 841, "auto_reorg", kU16, 0, "0", 0, 1, RW, FIXED, false},
+    text(D, 822, "logarchmeth1", 252, "OFF", RW),
+    text(D, 823, "logarchmeth2", 252, "OFF", RW),
+    onOff(D, 831, "auto_maint", "1"),
+    onOff(D, 833, "auto_db_backup", "0"),
+    onOff(D, 835, "auto_tbl_maint", "1"),
+    onOff(D, 837, "auto_runstats", "1"),
+    onOff(D, 841, "auto_reorg", "0"),
     {D, 848, "self_tuning_mem", kU32, 0, "1", 0, 1, RW, FIXED, false},
 };
 

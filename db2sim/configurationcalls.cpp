@@ -150,13 +150,24 @@ void journalRequest(ApiCall& call, const CfgRequest& request) {
     call.text("tokens", tokens.c_str());
 }
 
-int cfgGet(ApiCall& call, db2Uint32 version, void* parms) {
-    CfgRequest request;
+// The start of a get or a set: the request read, checked and journaled. False with the call
+// failed and `rc` set when the request is refused.
+bool openRequest(ApiCall& call, db2Uint32 version, void* parms, CfgRequest& request, int& rc) {
     Refusal refusal;
     if (!prepare(call, version, parms, request, refusal)) {
-        return call.fail(refusal.sqlcode, refusal.tokens);
+        rc = call.fail(refusal.sqlcode, refusal.tokens);
+        return false;
     }
     journalRequest(call, request);
+    return true;
+}
+
+int cfgGet(ApiCall& call, db2Uint32 version, void* parms) {
+    CfgRequest request;
+    int rc = 0;
+    if (!openRequest(call, version, parms, request, rc)) {
+        return rc;
+    }
     bool delayed = delayedOnly(request.flags);
     Configuration& configuration = Configuration::get();
     for (db2Uint32 i = 0; i < request.numItems; ++i) {
@@ -205,15 +216,15 @@ std::string shownValue(const CfgValue& value, bool delayed) {
 
 int cfgSet(ApiCall& call, db2Uint32 version, void* parms) {
     CfgRequest request;
-    Refusal refusal;
-    if (!prepare(call, version, parms, request, refusal)) {
-        return call.fail(refusal.sqlcode, refusal.tokens);
+    int rc = 0;
+    if (!openRequest(call, version, parms, request, rc)) {
+        return rc;
     }
-    journalRequest(call, request);
     bool delayed = delayedOnly(request.flags);
     Configuration& configuration = Configuration::get();
     std::vector<CfgValue> values;
     std::string shown;
+    Refusal refusal;
     for (db2Uint32 i = 0; i < request.numItems; ++i) {
         const ConfigParam& param = *request.params[i];
         CfgValue value = configuration.value(request.database, param);

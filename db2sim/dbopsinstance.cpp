@@ -158,6 +158,20 @@ void journalStartOptions(ApiCall& call, const db2StartOptionsStruct* o) {
     call.num("iIsQRequested", o->iQuiesceOpts.iIsQRequested);
 }
 
+// The start of a version-8 start or stop: the version and structure checked, the remote fields
+// journaled. Null with the call failed and `rc` set when the request cannot be read.
+template <class Parms>
+const Parms* remoteRequest(ApiCall& call, db2Uint32 version, void* parms, int& rc) {
+    if (version < db2Version810 || parms == nullptr) {
+        rc = call.fail(code::kInvalidParameter, {parms ? "versionNumber" : "pParmStruct"});
+        return nullptr;
+    }
+    const auto* in = static_cast<const Parms*>(parms);
+    call.num("iIsRemote", in->iIsRemote).text("piRemoteInstName", in->piRemoteInstName);
+    journalCommData(call, in->piCommData);
+    return in;
+}
+
 // Reads the remote part of a version-8 request; false when it cannot be used.
 bool readRemote(db2int8 isRemote, const char* name, const db2DasCommData* comm,
                 ManagerRequest& request, std::vector<std::string>& tokens) {
@@ -174,12 +188,11 @@ bool readRemote(db2int8 isRemote, const char* name, const db2DasCommData* comm,
 }
 
 int instanceStart(ApiCall& call, db2Uint32 version, void* parms) {
-    if (version < db2Version810 || parms == nullptr) {
-        return call.fail(code::kInvalidParameter, {parms ? "versionNumber" : "pParmStruct"});
+    int rc = 0;
+    const auto* in = remoteRequest<db2InstanceStartStruct>(call, version, parms, rc);
+    if (in == nullptr) {
+        return rc;
     }
-    const auto* in = static_cast<const db2InstanceStartStruct*>(parms);
-    call.num("iIsRemote", in->iIsRemote).text("piRemoteInstName", in->piRemoteInstName);
-    journalCommData(call, in->piCommData);
     journalStartOptions(call, in->piStartOpts);
     ManagerRequest request;
     std::vector<std::string> tokens;
@@ -198,12 +211,11 @@ int instanceStart(ApiCall& call, db2Uint32 version, void* parms) {
 }
 
 int instanceStop(ApiCall& call, db2Uint32 version, void* parms) {
-    if (version < db2Version810 || parms == nullptr) {
-        return call.fail(code::kInvalidParameter, {parms ? "versionNumber" : "pParmStruct"});
+    int rc = 0;
+    const auto* in = remoteRequest<db2InstanceStopStruct>(call, version, parms, rc);
+    if (in == nullptr) {
+        return rc;
     }
-    const auto* in = static_cast<const db2InstanceStopStruct*>(parms);
-    call.num("iIsRemote", in->iIsRemote).text("piRemoteInstName", in->piRemoteInstName);
-    journalCommData(call, in->piCommData);
     const db2StopOptionsStruct* o = in->piStopOpts;
     call.ptr("piStopOpts", o);
     ManagerRequest request;

@@ -69,28 +69,22 @@ void journalActivation(ApiCall& call, char* alias, char* user, char* password, v
     call.ptr("pReserved", reserved);
 }
 
-int activate(char* alias, char* user, char* password, void* reserved, sqlca* ca) {
-    ApiCall call("sqle_activate_db_api", ca);
-    journalActivation(call, alias, user, password, reserved);
-    if (!call.proceed()) {
-        return call.rc();
-    }
-    Refusal refusal;
-    Database* database = targetDatabase(alias, user, password, refusal);
-    if (database == nullptr) {
-        return call.fail(refusal.sqlcode, refusal.tokens);
-    }
-    InstanceState& state = InstanceState::get();
-    if (state.isActive(database->name)) {
-        return warn(call, code::kAlreadyActivated);
-    }
-    state.setActive(database->name, true);
-    return state.connectionsTo(database->name) > 0 ? warn(call, code::kActivatedConnected)
-                                                   : call.succeed();
-}
+// Activation and deactivation differ only in the state they set and the warnings they give.
+struct Activation {
+    const char* entry;
+    bool active;
+    int unchanged;  // warning when the database is in that state already
+    int connected;  // warning when it has connections
+};
 
-int deactivate(char* alias, char* user, char* password, void* reserved, sqlca* ca) {
-    ApiCall call("sqle_deactivate_db_api", ca);
+constexpr Activation kActivate{"sqle_activate_db_api", true, code::kAlreadyActivated,
+                               code::kActivatedConnected};
+constexpr Activation kDeactivate{"sqle_deactivate_db_api", false, code::kNotActivated,
+                                 code::kDeactivatedConnected};
+
+int setActivation(const Activation& kind, char* alias, char* user, char* password, void* reserved,
+                  sqlca* ca) {
+    ApiCall call(kind.entry, ca);
     journalActivation(call, alias, user, password, reserved);
     if (!call.proceed()) {
         return call.rc();
@@ -101,12 +95,11 @@ int deactivate(char* alias, char* user, char* password, void* reserved, sqlca* c
         return call.fail(refusal.sqlcode, refusal.tokens);
     }
     InstanceState& state = InstanceState::get();
-    if (!state.isActive(database->name)) {
-        return warn(call, code::kNotActivated);
+    if (state.isActive(database->name) == kind.active) {
+        return warn(call, kind.unchanged);
     }
-    state.setActive(database->name, false);
-    return state.connectionsTo(database->name) > 0 ? warn(call, code::kDeactivatedConnected)
-                                                   : call.succeed();
+    state.setActive(database->name, kind.active);
+    return state.connectionsTo(database->name) > 0 ? warn(call, kind.connected) : call.succeed();
 }
 
 // The calling context's connection, for the database quiesce calls.
@@ -116,58 +109,19 @@ const Connection* callerConnection(ApiCall& call) {
 }
 
 // The database a quiesce call names, checked against the caller's connection.
-const Database* quiesceTarget(ApiCall& call, const char* name, Refusal& refusal) {
+bool databaseTarget(ApiCall& call, const char* name, std::string& database, Refusal& refusal) {
     if (callerConnection(call) == nullptr) {
         refusal = {code::kNoConnection, {}};
-        return nullptr;
-    }
-    std::string alias = aliasParameter(name);
-    const Database* database = Manager::get().databases().findByAlias(alias);
-    if (database == nullptr) {
-        refusal = {code::kDatabaseNotFound, {alias}};
-    }
-    return database;
-}
-
-bool versionOk(ApiCall& call, db2Uint32 version, db2Uint32 lowest, void* parms, int& rc) {
-    if (version < lowest || parms == nullptr) {
-        rc = call.fail(code::kInvalidParameter, {parms ? "versionNumber" : "pParmStruct"});
         return false;
     }
+    std::string alias = aliasParameter(name);
+    const Database* found = Manager::get().databases().findByAlias(alias);
+    if (found == nullptr) {
+        refusal = {code::kDatabaseNotFound, {alias}};
+        return false;
+    }
+    database = found->name;
     return true;
-}
-
-int databaseQuiesce(ApiCall& call, db2Uint32 version, void* parms) {
-    int rc = 0;
-    if (!versionOk(call, version, db2Version810, parms, rc)) {
-        return rc;
-    }
-    const auto* in = static_cast<const db2DbQuiesceStruct*>(parms);
-    call.text("piDatabaseName", in->piDatabaseName).num("iImmediate", in->iImmediate);
-    call.num("iForce", in->iForce).num("iTimeout", in->iTimeout);
-    Refusal refusal;
-    const Database* database = quiesceTarget(call, in->piDatabaseName, refusal);
-    if (database == nullptr) {
-        return call.fail(refusal.sqlcode, refusal.tokens);
-    }
-    InstanceState::get().quiesceDatabase(database->name, callerConnection(call)->authid);
-    return call.succeed();
-}
-
-int databaseUnquiesce(ApiCall& call, db2Uint32 version, void* parms) {
-    int rc = 0;
-    if (!versionOk(call, version, db2Version810, parms, rc)) {
-        return rc;
-    }
-    const auto* in = static_cast<const db2DbUnquiesceStruct*>(parms);
-    call.text("piDatabaseName", in->piDatabaseName);
-    Refusal refusal;
-    const Database* database = quiesceTarget(call, in->piDatabaseName, refusal);
-    if (database == nullptr) {
-        return call.fail(refusal.sqlcode, refusal.tokens);
-    }
-    InstanceState::get().unquiesceDatabase(database->name);
-    return call.succeed();
 }
 
 // The instance an instance quiesce call names (empty: the local one), or a refusal.
@@ -191,43 +145,89 @@ bool instanceTarget(ApiCall& call, const char* name, std::string& instance, Refu
     return false;
 }
 
-int instanceQuiesce(ApiCall& call, db2Uint32 version, void* parms) {
+bool versionOk(ApiCall& call, db2Uint32 version, db2Uint32 lowest, void* parms, int& rc) {
+    if (version < lowest || parms == nullptr) {
+        rc = call.fail(code::kInvalidParameter, {parms ? "versionNumber" : "pParmStruct"});
+        return false;
+    }
+    return true;
+}
+
+using TargetFinder = bool (*)(ApiCall&, const char*, std::string&, Refusal&);
+
+// The course every quiesce and unquiesce call takes: check the version and structure, journal
+// the fields (`journal` returns the name of the target), find the target, then act on it.
+template <class Parms, class Journal, class Act>
+int quiesceCall(ApiCall& call, db2Uint32 version, void* parms, TargetFinder find, Journal journal,
+                Act act) {
     int rc = 0;
     if (!versionOk(call, version, db2Version810, parms, rc)) {
         return rc;
     }
-    const auto* in = static_cast<const db2InsQuiesceStruct*>(parms);
-    call.text("piInstanceName", in->piInstanceName).text("piUserId", in->piUserId);
-    call.text("piGroupId", in->piGroupId).num("iImmediate", in->iImmediate);
-    call.num("iForce", in->iForce).num("iTimeout", in->iTimeout);
-    if (version >= db2Version910) {
-        call.num("iQOptions", in->iQOptions);  // read only by clients that have it
-    }
-    std::string instance;
+    const Parms& in = *static_cast<const Parms*>(parms);
+    const char* name = journal(in);
+    std::string target;
     Refusal refusal;
-    if (!instanceTarget(call, in->piInstanceName, instance, refusal)) {
+    if (!find(call, name, target, refusal)) {
         return call.fail(refusal.sqlcode, refusal.tokens);
     }
-    Quiescer quiescer{readParameter(in->piUserId, kMaxUserRead),
-                      readParameter(in->piGroupId, kMaxUserRead)};
-    InstanceState::get().quiesceInstance(instance, quiescer);
+    act(in, target);
     return call.succeed();
 }
 
+int databaseQuiesce(ApiCall& call, db2Uint32 version, void* parms) {
+    auto journal = [&](const db2DbQuiesceStruct& in) {
+        call.text("piDatabaseName", in.piDatabaseName).num("iImmediate", in.iImmediate);
+        call.num("iForce", in.iForce).num("iTimeout", in.iTimeout);
+        return in.piDatabaseName;
+    };
+    auto quiesce = [&](const db2DbQuiesceStruct&, const std::string& database) {
+        InstanceState::get().quiesceDatabase(database, callerConnection(call)->authid);
+    };
+    return quiesceCall<db2DbQuiesceStruct>(call, version, parms, &databaseTarget, journal, quiesce);
+}
+
+int databaseUnquiesce(ApiCall& call, db2Uint32 version, void* parms) {
+    auto journal = [&](const db2DbUnquiesceStruct& in) {
+        call.text("piDatabaseName", in.piDatabaseName);
+        return in.piDatabaseName;
+    };
+    auto unquiesce = [](const db2DbUnquiesceStruct&, const std::string& database) {
+        InstanceState::get().unquiesceDatabase(database);
+    };
+    return quiesceCall<db2DbUnquiesceStruct>(call, version, parms, &databaseTarget, journal,
+                                             unquiesce);
+}
+
+int instanceQuiesce(ApiCall& call, db2Uint32 version, void* parms) {
+    auto journal = [&](const db2InsQuiesceStruct& in) {
+        call.text("piInstanceName", in.piInstanceName).text("piUserId", in.piUserId);
+        call.text("piGroupId", in.piGroupId).num("iImmediate", in.iImmediate);
+        call.num("iForce", in.iForce).num("iTimeout", in.iTimeout);
+        if (version >= db2Version910) {
+            call.num("iQOptions", in.iQOptions);  // read only by clients that have it
+        }
+        return in.piInstanceName;
+    };
+    auto quiesce = [](const db2InsQuiesceStruct& in, const std::string& instance) {
+        Quiescer quiescer{readParameter(in.piUserId, kMaxUserRead),
+                          readParameter(in.piGroupId, kMaxUserRead)};
+        InstanceState::get().quiesceInstance(instance, quiescer);
+    };
+    return quiesceCall<db2InsQuiesceStruct>(call, version, parms, &instanceTarget, journal,
+                                            quiesce);
+}
+
 int instanceUnquiesce(ApiCall& call, db2Uint32 version, void* parms) {
-    int rc = 0;
-    if (!versionOk(call, version, db2Version810, parms, rc)) {
-        return rc;
-    }
-    const auto* in = static_cast<const db2InsUnquiesceStruct*>(parms);
-    call.text("piInstanceName", in->piInstanceName);
-    std::string instance;
-    Refusal refusal;
-    if (!instanceTarget(call, in->piInstanceName, instance, refusal)) {
-        return call.fail(refusal.sqlcode, refusal.tokens);
-    }
-    InstanceState::get().unquiesceInstance(instance);
-    return call.succeed();
+    auto journal = [&](const db2InsUnquiesceStruct& in) {
+        call.text("piInstanceName", in.piInstanceName);
+        return in.piInstanceName;
+    };
+    auto unquiesce = [](const db2InsUnquiesceStruct&, const std::string& instance) {
+        InstanceState::get().unquiesceInstance(instance);
+    };
+    return quiesceCall<db2InsUnquiesceStruct>(call, version, parms, &instanceTarget, journal,
+                                              unquiesce);
 }
 
 int databaseRestart(ApiCall& call, db2Uint32 version, void* parms) {
@@ -316,14 +316,18 @@ using db2sim::guarded;
 
 DB2SIM_EXPORT int sqle_activate_db_api(char* pDbAlias, char* pUserName, char* pPassword,
                                        void* pReserved, sqlca* pSqlca) {
-    return guarded(
-        [&] { return db2sim::activate(pDbAlias, pUserName, pPassword, pReserved, pSqlca); });
+    return guarded([&] {
+        return db2sim::setActivation(db2sim::kActivate, pDbAlias, pUserName, pPassword, pReserved,
+                                     pSqlca);
+    });
 }
 
 DB2SIM_EXPORT int sqle_deactivate_db_api(char* pDbAlias, char* pUserName, char* pPassword,
                                          void* pReserved, sqlca* pSqlca) {
-    return guarded(
-        [&] { return db2sim::deactivate(pDbAlias, pUserName, pPassword, pReserved, pSqlca); });
+    return guarded([&] {
+        return db2sim::setActivation(db2sim::kDeactivate, pDbAlias, pUserName, pPassword, pReserved,
+                                     pSqlca);
+    });
 }
 
 DB2SIM_EXPORT int sqlemgdb_api(char* pDbAlias, char* pUserName, char* pPassword, sqlca* pSqlca) {

@@ -7,6 +7,7 @@
 #include "db2sim/apicall.h"
 #include "db2sim/directoriescodes.h"
 #include "db2sim/directoriesfields.h"
+#include "db2sim/directoriesscancalls.h"
 #include "db2sim/entrypoints.h"
 #include "db2sim/export.h"
 #include "db2sim/instance.h"
@@ -83,14 +84,9 @@ int uncatalogDatabase(char* alias, sqlca* ca) {
 int openScan(char* path, unsigned short* handle, unsigned short* count, sqlca* ca) {
     ApiCall call("sqledosd_api", ca);
     call.text("pPath", path).ptr("pHandle", handle).ptr("pNumEntries", count);
-    if (!call.proceed()) {
-        return call.rc();
-    }
-    if (handle == nullptr) {
-        return call.fail(code::kInvalidHandlePointer);
-    }
-    if (count == nullptr) {
-        return call.fail(code::kInvalidCountPointer);
+    int rc = 0;
+    if (!openScanAllowed(call, handle, count, rc)) {
+        return rc;
     }
     if (path != nullptr && *path != '\0') {
         // Only the system database directory exists; a local one on a path does not.
@@ -98,36 +94,8 @@ int openScan(char* path, unsigned short* handle, unsigned short* count, sqlca* c
     }
     Manager& manager = Manager::get();
     DbListing listing{call.instance().home().path(), releaseLevel(call.instance().product())};
-    int rc = manager.directories().databases().open(manager.databases(), listing, *handle, *count);
-    call.num("*pHandle", *handle).num("*pNumEntries", *count);
-    return rc != code::kSuccess ? call.fail(rc) : call.succeed();
-}
-
-int nextEntry(unsigned short handle, sqledinfo** entry, sqlca* ca) {
-    ApiCall call("sqledgne_api", ca);
-    call.num("Handle", handle).ptr("ppDbDirEntry", entry);
-    if (!call.proceed()) {
-        return call.rc();
-    }
-    if (entry == nullptr) {
-        return call.fail(code::kInvalidBufferPointer);
-    }
-    int rc = Manager::get().directories().databases().next(handle, *entry);
-    if (rc != code::kSuccess) {
-        return call.fail(rc);
-    }
-    call.out("*ppDbDirEntry", *entry);
-    return call.succeed();
-}
-
-int closeScan(unsigned short handle, sqlca* ca) {
-    ApiCall call("sqledcls_api", ca);
-    call.num("Handle", handle);
-    if (!call.proceed()) {
-        return call.rc();
-    }
-    int rc = Manager::get().directories().databases().close(handle);
-    return rc == code::kSuccess ? call.succeed() : call.fail(rc);
+    rc = manager.directories().databases().open(manager.databases(), listing, *handle, *count);
+    return openScanDone(call, rc, *handle, *count);
 }
 
 int instanceName(char* buffer, sqlca* ca) {
@@ -186,11 +154,16 @@ DB2SIM_EXPORT int sqledosd_api(char* pPath, unsigned short* pHandle, unsigned sh
 }
 
 DB2SIM_EXPORT int sqledgne_api(unsigned short Handle, sqledinfo** ppDbDirEntry, sqlca* pSqlca) {
-    return guarded([&] { return db2sim::nextEntry(Handle, ppDbDirEntry, pSqlca); });
+    return guarded([&] {
+        return db2sim::nextScanEntry("sqledgne_api", &db2sim::Directories::databases,
+                                     "ppDbDirEntry", Handle, ppDbDirEntry, pSqlca);
+    });
 }
 
 DB2SIM_EXPORT int sqledcls_api(unsigned short Handle, sqlca* pSqlca) {
-    return guarded([&] { return db2sim::closeScan(Handle, pSqlca); });
+    return guarded([&] {
+        return db2sim::closeScan("sqledcls_api", &db2sim::Directories::databases, Handle, pSqlca);
+    });
 }
 
 DB2SIM_EXPORT int sqlegins_api(char* pInstance, sqlca* pSqlca) {

@@ -5,6 +5,7 @@
 #include "db2sim/apicall.h"
 #include "db2sim/directoriescodes.h"
 #include "db2sim/directoriesfields.h"
+#include "db2sim/directoriesscancalls.h"
 #include "db2sim/entrypoints.h"
 #include "db2sim/export.h"
 #include "db2sim/instance.h"
@@ -67,45 +68,12 @@ int uncatalogNode(char* node, sqlca* ca) {
 int openScan(unsigned short* handle, unsigned short* count, sqlca* ca) {
     ApiCall call("sqlenops_api", ca);
     call.ptr("pHandle", handle).ptr("pNumEntries", count);
-    if (!call.proceed()) {
-        return call.rc();
+    int rc = 0;
+    if (!openScanAllowed(call, handle, count, rc)) {
+        return rc;
     }
-    if (handle == nullptr) {
-        return call.fail(code::kInvalidHandlePointer);
-    }
-    if (count == nullptr) {
-        return call.fail(code::kInvalidCountPointer);
-    }
-    int rc = Manager::get().directories().nodes().open(*handle, *count);
-    call.num("*pHandle", *handle).num("*pNumEntries", *count);
-    return rc != code::kSuccess ? call.fail(rc) : call.succeed();
-}
-
-int nextEntry(unsigned short handle, sqleninfo** entry, sqlca* ca) {
-    ApiCall call("sqlengne_api", ca);
-    call.num("Handle", handle).ptr("ppNodeDirEntry", entry);
-    if (!call.proceed()) {
-        return call.rc();
-    }
-    if (entry == nullptr) {
-        return call.fail(code::kInvalidBufferPointer);
-    }
-    int rc = Manager::get().directories().nodes().next(handle, *entry);
-    if (rc != code::kSuccess) {
-        return call.fail(rc);
-    }
-    call.out("*ppNodeDirEntry", *entry);
-    return call.succeed();
-}
-
-int closeScan(unsigned short handle, sqlca* ca) {
-    ApiCall call("sqlencls_api", ca);
-    call.num("Handle", handle);
-    if (!call.proceed()) {
-        return call.rc();
-    }
-    int rc = Manager::get().directories().nodes().close(handle);
-    return rc == code::kSuccess ? call.succeed() : call.fail(rc);
+    rc = Manager::get().directories().nodes().open(*handle, *count);
+    return openScanDone(call, rc, *handle, *count);
 }
 
 }  // namespace
@@ -127,9 +95,14 @@ DB2SIM_EXPORT int sqlenops_api(unsigned short* pHandle, unsigned short* pNumEntr
 }
 
 DB2SIM_EXPORT int sqlengne_api(unsigned short Handle, sqleninfo** ppNodeDirEntry, sqlca* pSqlca) {
-    return guarded([&] { return db2sim::nextEntry(Handle, ppNodeDirEntry, pSqlca); });
+    return guarded([&] {
+        return db2sim::nextScanEntry("sqlengne_api", &db2sim::Directories::nodes, "ppNodeDirEntry",
+                                     Handle, ppNodeDirEntry, pSqlca);
+    });
 }
 
 DB2SIM_EXPORT int sqlencls_api(unsigned short Handle, sqlca* pSqlca) {
-    return guarded([&] { return db2sim::closeScan(Handle, pSqlca); });
+    return guarded([&] {
+        return db2sim::closeScan("sqlencls_api", &db2sim::Directories::nodes, Handle, pSqlca);
+    });
 }

@@ -2,25 +2,15 @@ package com.qorvath.db2command.tests;
 
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertNull;
-import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
-import com.qorvath.db2command.DB2CommandAttach;
-import com.qorvath.db2command.DB2CommandConnect;
-import com.qorvath.db2command.DB2CommandDetach;
-import com.qorvath.db2command.DB2CommandDisconnect;
 import com.qorvath.db2command.DB2CommandGetDBCfg;
 import com.qorvath.db2command.DB2CommandGetDBMCfg;
-import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.DB2CommandUpdateDBCfg;
 import com.qorvath.db2command.DB2CommandUpdateDBMCfg;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
 import com.qorvath.db2command.util.DB2APIDataContainer;
-import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
-import java.util.Arrays;
 import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Map;
@@ -29,55 +19,22 @@ import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.Test;
 
 /** GET and UPDATE of database manager and database configuration on the stand-in. */
-class ConfigGetUpdateTest {
-    DB2CommandRuntimeContext context;
-    DB2APIDataContainer box;
-
+class ConfigGetUpdateTest extends Session {
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
-        context.setClientVersion(new ServerVersion(9, 7, 4));
+        begin();
         context.setAttachNodeId(0);
         context.setConnectNodeId(0);
-        box = new DB2APIDataContainer();
     }
 
     @AfterEach
     void nothingLeaks() throws SQLException {
-        Db2Sim.clearFaults();
-        if (context.isAttached()) {
-            assertTrue(run(new DB2CommandDetach()));
-        }
-        if (context.isConnected()) {
-            assertTrue(run(new DB2CommandDisconnect()));
-        }
-        assertEquals(0, Db2Sim.liveContexts(), "contexts");
-    }
-
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, box);
-    }
-
-    String failure(DB2Command command) {
-        return assertThrows(SQLException.class, () -> run(command)).getMessage();
-    }
-
-    static List<String> journal(String entry) {
-        return Arrays.asList(Db2Sim.journal(entry));
+        endAll();
     }
 
     void connect() throws SQLException {
-        assertTrue(run(new DB2CommandConnect("SAMPLE", "", "")));
+        connect("SAMPLE");
         context.setDatabaseAlias("SAMPLE");
-        box = new DB2APIDataContainer();
-        Db2Sim.clearJournal();
-    }
-
-    void attach() throws SQLException {
-        assertTrue(run(new DB2CommandAttach()));
-        box = new DB2APIDataContainer();
-        Db2Sim.clearJournal();
     }
 
     /** The row of one parameter by name, as column name to value. */

@@ -4,13 +4,8 @@ import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.qorvath.db2command.DB2CommandGetDBMCfg;
-import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.configParams.ConfigDataType;
 import com.qorvath.db2command.configParams.ConfigParameter;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
-import com.qorvath.db2command.util.DB2APIDataContainer;
-import com.qorvath.db2command.util.ServerVersion;
-import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
 import java.util.AbstractCollection;
 import java.util.ArrayList;
@@ -29,10 +24,7 @@ import org.junit.jupiter.api.Test;
  * sizes far smaller than what DB2 writes. Nothing may overrun (the sanitizer suite runs this
  * class too), and the command still lists what it can.
  */
-class ConfigHostileCatalogueTest {
-    private DB2CommandRuntimeContext context;
-    private DB2APIDataContainer box;
-
+class ConfigHostileCatalogueTest extends Session {
     /** get-dbm-cfg whose catalogue is whatever the test gives it. */
     static final class HostileGet extends DB2CommandGetDBMCfg {
         private final List<ConfigParameter> items;
@@ -70,19 +62,12 @@ class ConfigHostileCatalogueTest {
 
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
-        context.setClientVersion(new ServerVersion(9, 7, 4));
-        box = new DB2APIDataContainer();
+        begin();
     }
 
     @AfterEach
-    void nothingLeaks() {
-        assertEquals(0, Db2Sim.liveContexts());
-    }
-
-    private boolean run(HostileGet command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, box);
+    void nothingLeaks() throws SQLException {
+        endAll();
     }
 
     @ParameterizedTest

@@ -2,25 +2,16 @@ package com.qorvath.db2command.tests;
 
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
-import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
-import com.qorvath.db2command.DB2CommandAttach;
 import com.qorvath.db2command.DB2CommandAutoConfigure;
-import com.qorvath.db2command.DB2CommandConnect;
-import com.qorvath.db2command.DB2CommandDetach;
-import com.qorvath.db2command.DB2CommandDisconnect;
 import com.qorvath.db2command.DB2CommandResetDBConfigure;
 import com.qorvath.db2command.DB2CommandResetDBMConfigure;
-import com.qorvath.db2command.DB2CommandRuntimeContext;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
 import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
 import java.util.ArrayList;
-import java.util.Arrays;
 import java.util.List;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
@@ -28,60 +19,27 @@ import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** RESET DBM CFG, RESET DB CFG and AUTOCONFIGURE on the stand-in instance. */
-class ConfigResetAutoConfigureTest {
+class ConfigResetAutoConfigureTest extends Session {
     static final String REQUIRES_INSTANCE = "Error: This command requires instance connection!";
     static final String REQUIRES_DATABASE = "Error: This command requires database connection!";
     static final List<String> COLUMNS = List.of("name", "type", "token", "current/old value",
             "recommended value", "value was applied", "brief");
 
-    DB2CommandRuntimeContext context;
-    DB2APIDataContainer box;
-
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
-        context.setClientVersion(new ServerVersion(9, 7, 4));
+        begin();
         context.setAttachNodeId(0);
         context.setConnectNodeId(0);
-        box = new DB2APIDataContainer();
     }
 
     @AfterEach
     void nothingLeaks() throws SQLException {
-        Db2Sim.clearFaults();
-        if (context.isConnected()) {
-            assertTrue(run(new DB2CommandDisconnect()));
-        }
-        if (context.isAttached()) {
-            assertTrue(run(new DB2CommandDetach()));
-        }
-        assertEquals(0, Db2Sim.liveContexts(), "contexts");
+        endAll();
         assertEquals(0, Db2Sim.memoryHandedOut(), "memory handed out by the client");
     }
 
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, box);
-    }
-
-    String failure(DB2Command command) {
-        return assertThrows(SQLException.class, () -> run(command)).getMessage();
-    }
-
-    static List<String> journal(String entry) {
-        return Arrays.asList(Db2Sim.journal(entry));
-    }
-
-    void attach() throws SQLException {
-        assertTrue(run(new DB2CommandAttach()));
-        Db2Sim.clearJournal();
-        box = new DB2APIDataContainer();
-    }
-
     void connect() throws SQLException {
-        assertTrue(run(new DB2CommandConnect("SAMPLE", "", "")));
-        Db2Sim.clearJournal();
-        box = new DB2APIDataContainer();
+        connect("SAMPLE");
     }
 
     static DB2CommandResetDBConfigure resetDb(String alias) {

@@ -6,13 +6,8 @@ import static org.junit.jupiter.api.Assertions.assertNotEquals;
 import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandAttach;
 import com.qorvath.db2command.DB2CommandDetach;
-import com.qorvath.db2command.DB2CommandRuntimeContext;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
-import com.qorvath.db2command.util.DB2APIDataContainer;
-import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
 import java.util.Arrays;
@@ -24,12 +19,9 @@ import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** ATTACH and DETACH on the stand-in instance. */
-class ConnectionAttachTest {
+class ConnectionAttachTest extends Session {
     static final String INSTANCE = instanceName();
     static final String ADMIN_PASSWORD = "db2sim";
-
-    DB2CommandRuntimeContext context;
-    DB2APIDataContainer box;
 
     static String instanceName() {
         String name = System.getenv("DB2INSTANCE");
@@ -38,33 +30,13 @@ class ConnectionAttachTest {
 
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
-        // A known client level, so that no call is made to learn it.
-        context.setClientVersion(new ServerVersion(9, 7, 4));
-        box = new DB2APIDataContainer();
+        begin();  // a known client level, so that no call is made to learn it
     }
 
     @AfterEach
     void nothingLeaks() throws SQLException {
-        Db2Sim.clearFaults();
-        if (context.isAttached()) {
-            assertTrue(run(new DB2CommandDetach()));
-        }
-        assertEquals(0, Db2Sim.liveContexts(), "contexts");
+        endAll();
         assertEquals(0, Db2Sim.liveAttachments(), "attachments");
-    }
-
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, box);
-    }
-
-    String failure(DB2Command command) {
-        return assertThrows(SQLException.class, () -> run(command)).getMessage();
-    }
-
-    static List<String> journal(String entry) {
-        return Arrays.asList(Db2Sim.journal(entry));
     }
 
     @Nested

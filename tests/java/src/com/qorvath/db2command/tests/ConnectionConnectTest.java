@@ -6,13 +6,11 @@ import static org.junit.jupiter.api.Assertions.assertNotEquals;
 import static org.junit.jupiter.api.Assertions.assertNull;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandConnect;
 import com.qorvath.db2command.DB2CommandDisconnect;
 import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.jniutil.TarvinexUtil;
 import com.qorvath.db2command.util.DB2APIDataContainer;
-import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
 import java.util.ArrayList;
@@ -26,7 +24,7 @@ import org.junit.jupiter.params.ParameterizedTest;
 import org.junit.jupiter.params.provider.ValueSource;
 
 /** CONNECT and DISCONNECT on the stand-in instance, which holds the database SAMPLE. */
-class ConnectionConnectTest {
+class ConnectionConnectTest extends Session {
     static final String INSTANCE = ConnectionAttachTest.instanceName();
 
     /**
@@ -53,36 +51,23 @@ class ConnectionConnectTest {
         }
     }
 
-    RecordingContext context;
+    RecordingContext recording;
 
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new RecordingContext();
-        context.setClientVersion(new ServerVersion(9, 7, 4));
+        oneBoxPerRun = true;
+        begin(recording = new RecordingContext());
     }
 
     @AfterEach
     void nothingLeaks() throws SQLException {
-        Db2Sim.clearFaults();
-        if (context.isConnected()) {
-            assertTrue(run(new DB2CommandDisconnect()));
-        }
-        assertEquals(0, Db2Sim.liveContexts(), "contexts");
+        endAll();
         assertEquals(0, Db2Sim.liveCliHandles(), "CLI handles");
         assertEquals(0, Db2Sim.liveConnections(), "connections");
     }
 
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, new DB2APIDataContainer());
-    }
-
     static DB2CommandConnect sample() {
         return new DB2CommandConnect("SAMPLE", "", "");
-    }
-
-    static List<String> journal(String entry) {
-        return Arrays.asList(Db2Sim.journal(entry));
     }
 
     static int[] triple(DB2CommandRuntimeContext c) {
@@ -103,7 +88,7 @@ class ConnectionConnectTest {
             assertEquals(1, Db2Sim.liveContexts());
             assertEquals(2, Db2Sim.liveCliHandles());
             assertEquals(1, Db2Sim.liveConnections());
-            assertEquals(0, context.disconnects, "nothing to replace");
+            assertEquals(0, recording.disconnects, "nothing to replace");
         }
 
         @Test
@@ -187,7 +172,7 @@ class ConnectionConnectTest {
             Db2Sim.clearJournal();
 
             assertTrue(run(sample()));
-            assertTrue(context.disconnects > 0, "Java's disconnect() ran");
+            assertTrue(recording.disconnects > 0, "Java's disconnect() ran");
             int[] second = triple(context);
             assertNotEquals(first[0], second[0]);
             assertEquals(1, Db2Sim.liveContexts());
@@ -203,11 +188,11 @@ class ConnectionConnectTest {
         @Test
         void aJavaDisconnectThatCallsBackFindsNothingLeftToClose() throws SQLException {
             assertTrue(run(sample()));
-            context.disconnectNatively = true;
+            recording.disconnectNatively = true;
             assertTrue(run(sample()));
-            context.disconnectNatively = false;
-            assertFalse(context.nativeResults.isEmpty());
-            assertFalse(context.nativeResults.contains(true), "the old connection closes once");
+            recording.disconnectNatively = false;
+            assertFalse(recording.nativeResults.isEmpty());
+            assertFalse(recording.nativeResults.contains(true), "the old connection closes once");
             assertEquals(1, journal("SQLDisconnect").size());
             assertTrue(context.isConnected());
         }

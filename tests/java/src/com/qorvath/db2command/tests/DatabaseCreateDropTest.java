@@ -2,11 +2,8 @@ package com.qorvath.db2command.tests;
 
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
-import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
-import com.qorvath.db2command.DB2CommandAttach;
 import com.qorvath.db2command.DB2CommandConnect;
 import com.qorvath.db2command.DB2CommandCreateDatabase;
 import com.qorvath.db2command.DB2CommandCreateDatabase.ContainerDefinition;
@@ -15,12 +12,7 @@ import com.qorvath.db2command.DB2CommandCreateDatabase.EnumContainerType;
 import com.qorvath.db2command.DB2CommandCreateDatabase.EnumTablespaceType;
 import com.qorvath.db2command.DB2CommandCreateDatabase.TablespaceDefinition;
 import com.qorvath.db2command.DB2CommandDetach;
-import com.qorvath.db2command.DB2CommandDisconnect;
 import com.qorvath.db2command.DB2CommandDropDatabase;
-import com.qorvath.db2command.DB2CommandRuntimeContext;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
-import com.qorvath.db2command.util.DB2APIDataContainer;
-import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.io.IOException;
 import java.nio.file.Files;
@@ -37,48 +29,22 @@ import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** CREATE DATABASE and DROP DATABASE on the stand-in, read back through its journal and state. */
-class DatabaseCreateDropTest {
-    DB2CommandRuntimeContext context;
-
+class DatabaseCreateDropTest extends Session {
     @BeforeEach
     void attached() throws SQLException {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
-        context.setClientVersion(new ServerVersion(9, 7, 4));
-        assertTrue(run(new DB2CommandAttach()));
-        Db2Sim.clearJournal();
+        oneBoxPerRun = true;
+        begin();
+        attach();
     }
 
     @AfterEach
     void nothingLeaks() throws SQLException {
-        Db2Sim.clearFaults();
-        if (context.isConnected()) {
-            run(new DB2CommandDisconnect());
-        }
-        if (context.isAttached()) {
-            run(new DB2CommandDetach());
-        }
-        assertEquals(0, Db2Sim.liveContexts(), "contexts");
-    }
-
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, new DB2APIDataContainer());
-    }
-
-    String failure(DB2Command command) {
-        return assertThrows(SQLException.class, () -> run(command)).getMessage();
+        endAll();
     }
 
     /** Runs a create that may fail on the stand-in's checks; only what DB2 was handed matters. */
     String handed(DB2CommandCreateDatabase create) {
-        try {
-            run(create);
-        } catch (SQLException e) {
-            // the journal line is written before the stand-in judges the descriptor
-        }
-        String[] calls = Db2Sim.journal("sqlecrea_api");
-        assertEquals(1, calls.length, "one sqlecrea call");
-        return calls[0];
+        return onlyCall(create, "sqlecrea_api");
     }
 
     /** Creates a database, dropping one of that name first. */
@@ -113,21 +79,6 @@ class DatabaseCreateDropTest {
                 .filter(r -> r.get(0).equals(tablespace) && !r.get(2).isEmpty())
                 .map(r -> r.subList(1, 5))
                 .collect(Collectors.toList());
-    }
-
-    static String field(String call, String name) {
-        int at = call.indexOf(" " + name + "=");
-        if (at < 0) {
-            at = call.indexOf("(" + name + "=");
-        }
-        assertTrue(at >= 0, name + " in " + call);
-        int start = at + name.length() + 2;
-        int end = call.indexOf(", ", start);
-        int close = call.indexOf(") -> ", start);
-        if (end < 0 || (close >= 0 && close < end)) {
-            end = close;
-        }
-        return call.substring(start, end);
     }
 
     @Nested

@@ -4,17 +4,11 @@ import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandAddDBPartNum;
 import com.qorvath.db2command.DB2CommandConnect;
-import com.qorvath.db2command.DB2CommandDisconnect;
 import com.qorvath.db2command.DB2CommandDropDBPartNumVerify;
 import com.qorvath.db2command.DB2CommandRedistributeDBPartGroup;
 import com.qorvath.db2command.DB2CommandRedistributeDBPartGroup.EnumRedistributeOption;
-import com.qorvath.db2command.DB2CommandRuntimeContext;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
-import com.qorvath.db2command.util.DB2APIDataContainer;
-import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
 import org.junit.jupiter.api.AfterEach;
@@ -25,46 +19,16 @@ import org.junit.jupiter.api.Test;
  * Add partition, drop-partition verify and redistribute. The stand-in is a single-partition
  * instance, so DB2's answer may be a refusal; what these tests pin is what DB2 was handed.
  */
-class DatabasePartitionTest {
-    DB2CommandRuntimeContext context;
-
+class DatabasePartitionTest extends Session {
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
-        context.setClientVersion(new ServerVersion(9, 7, 4));
+        oneBoxPerRun = true;
+        begin();
     }
 
     @AfterEach
     void nothingLeaks() throws SQLException {
-        Db2Sim.clearFaults();
-        if (context.isConnected()) {
-            assertTrue(run(new DB2CommandDisconnect()));
-        }
-        assertEquals(0, Db2Sim.liveContexts(), "contexts");
-    }
-
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, new DB2APIDataContainer());
-    }
-
-    /** Runs the command, success or DB2 refusal alike, and returns the entry point's line. */
-    String handed(DB2Command command, String entry) {
-        Db2Sim.clearJournal();
-        try {
-            run(command);
-        } catch (SQLException refusedByDb2) {
-            // the single-partition instance may say no
-        }
-        String[] lines = Db2Sim.journal(entry);
-        assertEquals(1, lines.length, entry + " called once");
-        return lines[0];
-    }
-
-    static void assertContains(String line, String... parts) {
-        for (String part : parts) {
-            assertTrue(line.contains(part), () -> "'" + part + "' in " + line);
-        }
+        endAll();
     }
 
     static DB2CommandAddDBPartNum add(Integer partition, boolean withoutTablespaces) {

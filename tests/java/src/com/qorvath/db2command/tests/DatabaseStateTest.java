@@ -2,23 +2,17 @@ package com.qorvath.db2command.tests;
 
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertNotNull;
-import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandActivateDatabase;
-import com.qorvath.db2command.DB2CommandAttach;
 import com.qorvath.db2command.DB2CommandChangeDBComment;
 import com.qorvath.db2command.DB2CommandConnect;
 import com.qorvath.db2command.DB2CommandDeActivateDatabase;
-import com.qorvath.db2command.DB2CommandDetach;
-import com.qorvath.db2command.DB2CommandDisconnect;
 import com.qorvath.db2command.DB2CommandListDBDirectory;
 import com.qorvath.db2command.DB2CommandMigrateDatabase;
 import com.qorvath.db2command.DB2CommandQuiesceDatabase;
 import com.qorvath.db2command.DB2CommandQuiesceInstance;
 import com.qorvath.db2command.DB2CommandRestartDatabase;
-import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.DB2CommandUnQuiesceDatabase;
 import com.qorvath.db2command.DB2CommandUnQuiesceInstance;
 import com.qorvath.db2command.jniutil.TarvinexUtil;
@@ -33,38 +27,20 @@ import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** Activate, deactivate, quiesce, unquiesce, restart, migrate and comment on the stand-in. */
-class DatabaseStateTest {
+class DatabaseStateTest extends Session {
     static final String INSTANCE = ConnectionAttachTest.instanceName();
     static final String REQUIRES_DATABASE = "Error: This command requires database connection!";
     static final String REQUIRES_INSTANCE = "Error: This command requires instance connection!";
 
-    DB2CommandRuntimeContext context;
-
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
-        context.setClientVersion(new ServerVersion(9, 7, 4));
+        oneBoxPerRun = true;
+        begin();
     }
 
     @AfterEach
     void nothingLeaks() throws SQLException {
-        Db2Sim.clearFaults();
-        if (context.isConnected()) {
-            assertTrue(run(new DB2CommandDisconnect()));
-        }
-        if (context.isAttached()) {
-            assertTrue(run(new DB2CommandDetach()));
-        }
-        assertEquals(0, Db2Sim.liveContexts(), "contexts");
-    }
-
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, new DB2APIDataContainer());
-    }
-
-    String failure(DB2Command command) {
-        return assertThrows(SQLException.class, () -> run(command)).getMessage();
+        endAll();
     }
 
     /** The only journal line of an entry point. */
@@ -74,21 +50,9 @@ class DatabaseStateTest {
         return lines[0];
     }
 
-    static void assertContains(String line, String... parts) {
-        for (String part : parts) {
-            assertTrue(line.contains(part), () -> "'" + part + "' in " + line);
-        }
-    }
-
     void connectToSample() throws SQLException {
-        assertTrue(run(new DB2CommandConnect("SAMPLE", "", "")));
+        connect("SAMPLE");
         context.setDatabaseAlias("SAMPLE");
-        Db2Sim.clearJournal();
-    }
-
-    void attach() throws SQLException {
-        assertTrue(run(new DB2CommandAttach()));
-        Db2Sim.clearJournal();
     }
 
     static <T extends DB2CommandActivateDatabase> T activation(T command, String user,

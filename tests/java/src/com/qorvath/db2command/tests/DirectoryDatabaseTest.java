@@ -3,10 +3,8 @@ package com.qorvath.db2command.tests;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNull;
-import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandCatalogDatabase;
 import com.qorvath.db2command.DB2CommandCatalogDatabase.EnumAuthenticationType;
 import com.qorvath.db2command.DB2CommandListDBDirectory;
@@ -14,7 +12,6 @@ import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.DB2CommandUnCatalogDatabase;
 import com.qorvath.db2command.jniutil.TarvinexUtil;
 import com.qorvath.db2command.util.DB2APIDataContainer;
-import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.io.File;
 import java.nio.file.Files;
@@ -28,19 +25,13 @@ import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** CATALOG, UNCATALOG and LIST of the system database directory on the stand-in. */
-class DirectoryDatabaseTest {
+class DirectoryDatabaseTest extends Session {
     static final List<String> COLUMNS = List.of("alias name", "database name", "node name",
             "release level", "comment", "entry type", "catalog node name");
 
-    DB2CommandRuntimeContext context;
-    DB2APIDataContainer box;
-
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
-        context.setClientVersion(new ServerVersion(9, 7, 4));
-        box = new DB2APIDataContainer();
+        begin();
         // The directory lives in the state folder: earlier tests' entries are still there.
         try {
             for (List<String> row : rows()) {
@@ -55,18 +46,9 @@ class DirectoryDatabaseTest {
     }
 
     @AfterEach
-    void nothingLeaks() {
-        Db2Sim.clearFaults();
-        assertEquals(0, Db2Sim.liveContexts(), "contexts");
+    void nothingLeaks() throws SQLException {
+        endAll();
         assertEquals(0, Db2Sim.openScans(), "scans");
-    }
-
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, box);
-    }
-
-    String failure(DB2Command command) {
-        return assertThrows(SQLException.class, () -> run(command)).getMessage();
     }
 
     static DB2CommandCatalogDatabase catalog(String db, String alias, String node, String path) {

@@ -2,17 +2,12 @@ package com.qorvath.db2command.tests;
 
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
-import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandCatalogDCSDB;
 import com.qorvath.db2command.DB2CommandListDCSDirectory;
-import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.DB2CommandUnCatalogDCSDB;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
 import com.qorvath.db2command.util.DB2APIDataContainer;
-import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
 import java.util.List;
@@ -21,20 +16,14 @@ import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.Test;
 
 /** CATALOG DCS, UNCATALOG DCS and LIST DCS DIRECTORY on the stand-in. */
-class DirectoryDcsTest {
+class DirectoryDcsTest extends Session {
     static final List<String> COLUMNS = List.of("Local database name", "Target database name",
             "Application requestor name", "DCS parameters", "Comment",
             "DCS directory release level");
 
-    DB2CommandRuntimeContext context;
-    DB2APIDataContainer box;
-
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
-        context.setClientVersion(new ServerVersion(9, 7, 4));
-        box = new DB2APIDataContainer();
+        begin();
         // The directory lives in the state folder: earlier tests' entries are still there.
         try {
             for (List<String> row : listing()) {
@@ -47,19 +36,10 @@ class DirectoryDcsTest {
     }
 
     @AfterEach
-    void nothingLeaks() {
-        Db2Sim.clearFaults();
-        assertEquals(0, Db2Sim.liveContexts(), "contexts");
+    void nothingLeaks() throws SQLException {
+        endAll();
         assertEquals(0, Db2Sim.openScans(), "scans");
         assertEquals(0, Db2Sim.memoryHandedOut(), "memory");
-    }
-
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, box);
-    }
-
-    String failure(DB2Command command) {
-        return assertThrows(SQLException.class, () -> run(command)).getMessage();
     }
 
     List<List<String>> listing() throws SQLException {

@@ -6,7 +6,6 @@ import static org.junit.jupiter.api.Assertions.assertNotNull;
 import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandCatalogAPPCNode;
 import com.qorvath.db2command.DB2CommandCatalogAPPNNode;
 import com.qorvath.db2command.DB2CommandCatalogLocalNode;
@@ -16,7 +15,6 @@ import com.qorvath.db2command.DB2CommandCatalogNode;
 import com.qorvath.db2command.DB2CommandListNodeDirectory;
 import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.DB2CommandUnCatalogNode;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
 import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2sim.Db2Sim;
 import java.io.File;
@@ -38,13 +36,11 @@ import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** The node directory commands on the stand-in: catalog per protocol, list, uncatalog. */
-class DirectoryNodeTest {
-    DB2CommandRuntimeContext context;
-    DB2APIDataContainer box;
-
+class DirectoryNodeTest extends Session {
     @BeforeEach
     void fresh() throws SQLException {
         Db2Sim.reset();
+        oneBoxPerRun = true;
         context = new DB2CommandRuntimeContext();
         clearNodes();
         context = new DB2CommandRuntimeContext();
@@ -63,11 +59,6 @@ class DirectoryNodeTest {
     void nothingLeftOpen() {
         assertEquals(0, Db2Sim.liveContexts(), "private contexts ended");
         assertEquals(0, Db2Sim.openScans(), "scans closed");
-    }
-
-    boolean run(DB2Command command) throws SQLException {
-        box = new DB2APIDataContainer();
-        return TarvinexUtil.executeDB2Command(command, context, box);
     }
 
     static String text(int length, char c) {

@@ -3,20 +3,15 @@ package com.qorvath.db2command.tests;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNotEquals;
-import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
-import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandAttach;
-import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.DB2CommandStartDBM;
 import com.qorvath.db2command.DB2CommandStartDBM.AddDBPartitioinOption;
 import com.qorvath.db2command.DB2CommandStartDBM.EnumStartOption;
 import com.qorvath.db2command.DB2CommandStartDBM.RestartOption;
 import com.qorvath.db2command.DB2CommandStopDBM;
 import com.qorvath.db2command.DB2CommandStopDBM.EnumStopMode;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
-import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
@@ -27,13 +22,11 @@ import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** START DBM and STOP DBM on both DB2 interfaces, read back through the stand-in's journal. */
-class InstanceStartStopTest {
-    DB2CommandRuntimeContext context;
-
+class InstanceStartStopTest extends Session {
     @BeforeEach
     void fresh() {
-        Db2Sim.reset();
-        context = new DB2CommandRuntimeContext();
+        oneBoxPerRun = true;
+        begin();
         client(8, 0);
     }
 
@@ -46,42 +39,6 @@ class InstanceStartStopTest {
 
     void client(int major, int minor) {
         context.setClientVersion(new ServerVersion(major, minor, 0));
-    }
-
-    boolean run(DB2Command command) throws SQLException {
-        return TarvinexUtil.executeDB2Command(command, context, new DB2APIDataContainer());
-    }
-
-    String failure(DB2Command command) {
-        return assertThrows(SQLException.class, () -> run(command)).getMessage();
-    }
-
-    /** Runs a command whose outcome does not matter here and returns the one call of `entry`. */
-    String handed(DB2Command command, String entry) {
-        Db2Sim.clearJournal();
-        try {
-            run(command);
-        } catch (SQLException e) {
-            // what DB2 was handed is the point
-        }
-        String[] calls = Db2Sim.journal(entry);
-        assertEquals(1, calls.length, entry + " called once");
-        return calls[0];
-    }
-
-    static String field(String call, String name) {
-        int at = call.indexOf(" " + name + "=");
-        if (at < 0) {
-            at = call.indexOf("(" + name + "=");
-        }
-        assertTrue(at >= 0, name + " in " + call);
-        int start = at + name.length() + 2;
-        int end = call.indexOf(", ", start);
-        int close = call.indexOf(") -> ", start);
-        if (end < 0 || (close >= 0 && close < end)) {
-            end = close;
-        }
-        return call.substring(start, end);
     }
 
     static void assertFields(Map<String, String> expected, String call) {
