@@ -72,11 +72,11 @@ bool nameTaken(const Databases& databases, const std::string& name) {
     return false;
 }
 
-void saveTablespaces(const std::string& database, const CreateSpec& spec, StateHome& home) {
+void saveTablespaces(const std::string& database, const CreateRequest& request, StateHome& home) {
     std::string text;
-    for (const TablespaceSpec& ts : spec.tablespaces) {
+    for (const TablespaceRequest& ts : request.tablespaces) {
         text += joinRecord({ts.name, std::string(1, ts.type), "", "", ""}) + "\n";
-        for (const ContainerSpec& c : ts.containers) {
+        for (const ContainerRequest& c : ts.containers) {
             text += joinRecord({ts.name, std::string(1, ts.type), std::string(1, c.type),
                                 std::to_string(c.pages), c.name}) +
                     "\n";
@@ -92,13 +92,13 @@ void setParam(const std::string& database, const char* name, const std::string& 
 }
 
 void record(const std::string& name, const std::string& alias, const std::string& path,
-            const CreateSpec& spec, ApiCall& call) {
+            const CreateRequest& request, ApiCall& call) {
     Manager& manager = Manager::get();
     StateHome& home = call.instance().home();
     Database database{name, alias, {}};
     database.more["release"] = releaseOf(call.instance().product());
-    if (!spec.comment.empty()) {
-        database.more["comment"] = spec.comment;
+    if (!request.comment.empty()) {
+        database.more["comment"] = request.comment;
     }
     if (!path.empty()) {
         database.more["path"] = path;
@@ -107,11 +107,11 @@ void record(const std::string& name, const std::string& alias, const std::string
     manager.databases().save(home);
     Configuration& cfg = Configuration::get();
     cfg.resetToDefaults(CfgScope::kDatabase, name);
-    setParam(name, "codeset", spec.codeset);
-    setParam(name, "territory", spec.territory);
-    setParam(name, "codepage", std::to_string(spec.codepage));
+    setParam(name, "codeset", request.codeset);
+    setParam(name, "territory", request.territory);
+    setParam(name, "codepage", std::to_string(request.codepage));
     cfg.save(CfgScope::kDatabase, name);
-    saveTablespaces(name, spec, home);
+    saveTablespaces(name, request, home);
 }
 
 int createDatabase(char* dbName, char* aliasArg, char* pathArg, void* descArg, void* infoArg,
@@ -146,8 +146,8 @@ int createDatabase(char* dbName, char* aliasArg, char* pathArg, void* descArg, v
     if (int refusal = namesRefusal(name, alias, path, tokens)) {
         return call.fail(refusal, tokens);
     }
-    CreateSpec spec;
-    if (const char* reason = readCreateSpec(desc, info, spec)) {
+    CreateRequest request;
+    if (const char* reason = readCreateRequest(desc, info, request)) {
         return call.fail(code::kBadDescriptor, {reason});
     }
     Manager& manager = Manager::get();
@@ -158,7 +158,7 @@ int createDatabase(char* dbName, char* aliasArg, char* pathArg, void* descArg, v
         manager.directories().databases().isCatalogued(alias)) {
         return call.fail(code::kDuplicateAlias, {alias});
     }
-    record(name, alias, path, spec, call);
+    record(name, alias, path, request, call);
     return call.succeed();
 }
 

@@ -48,9 +48,9 @@ bool validContainer(char tsType, const SQLETSCDESC& c) {
     return knownType && lengthFits && sizeFits;
 }
 
-bool readTablespace(const char* name, const SQLETSDESC* block, CreateSpec& spec) {
+bool readTablespace(const char* name, const SQLETSDESC* block, CreateRequest& request) {
     if (block == nullptr) {
-        spec.tablespaces.push_back(TablespaceSpec{name, SQL_TBS_TYP_SMS, {}});
+        request.tablespaces.push_back(TablespaceRequest{name, SQL_TBS_TYP_SMS, {}});
         return true;
     }
     char type = block->sqltstyp;
@@ -59,20 +59,20 @@ bool readTablespace(const char* name, const SQLETSDESC* block, CreateSpec& spec)
         block->sqlccnt < 0 || (type == SQL_TBS_TYP_AUTO && block->sqlccnt > 0)) {
         return false;
     }
-    TablespaceSpec tablespace{name, type, {}};
+    TablespaceRequest tablespace{name, type, {}};
     for (sqlint16 i = 0; i < block->sqlccnt; ++i) {
         const SQLETSCDESC& c = block->containr[i];
         if (!validContainer(type, c)) {
             return false;
         }
         tablespace.containers.push_back(
-            ContainerSpec{c.sqlctype, c.sqlcsize, std::string(c.sqlcontr, c.sqlclen)});
+            ContainerRequest{c.sqlctype, c.sqlcsize, std::string(c.sqlcontr, c.sqlclen)});
     }
-    spec.tablespaces.push_back(std::move(tablespace));
+    request.tablespaces.push_back(std::move(tablespace));
     return true;
 }
 
-const char* readDescriptor(const sqledbdesc& desc, CreateSpec& spec) {
+const char* readDescriptor(const sqledbdesc& desc, CreateRequest& request) {
     if (memcmp(desc.sqldbdid, SQLE_DBDESC_2, SQL_EYECATCHER_SZ) != 0) {
         return code::kReasonEyeCatcher;
     }
@@ -87,17 +87,17 @@ const char* readDescriptor(const sqledbdesc& desc, CreateSpec& spec) {
     if (desc.sqldbnsg < 0 || desc.sqldbnsg > kMaxSegments || !extentFits) {
         return code::kReasonSizes;
     }
-    spec.comment = desc.sqldbcmt;
-    spec.tablespaces.clear();
-    if (!readTablespace("SYSCATSPACE", desc.sqlcatts, spec) ||
-        !readTablespace("USERSPACE1", desc.sqlusrts, spec) ||
-        !readTablespace("TEMPSPACE1", desc.sqltmpts, spec)) {
+    request.comment = desc.sqldbcmt;
+    request.tablespaces.clear();
+    if (!readTablespace("SYSCATSPACE", desc.sqlcatts, request) ||
+        !readTablespace("USERSPACE1", desc.sqlusrts, request) ||
+        !readTablespace("TEMPSPACE1", desc.sqltmpts, request)) {
         return code::kReasonTablespace;
     }
     return nullptr;
 }
 
-const char* readTerritory(const sqledbterritoryinfo& info, CreateSpec& spec) {
+const char* readTerritory(const sqledbterritoryinfo& info, CreateRequest& request) {
     if (!terminated(info.sqldbcodeset, sizeof(info.sqldbcodeset)) ||
         !terminated(info.sqldblocale, sizeof(info.sqldblocale))) {
         return code::kReasonTerritory;
@@ -112,11 +112,11 @@ const char* readTerritory(const sqledbterritoryinfo& info, CreateSpec& spec) {
         if (found == kCodePages.end()) {
             return code::kReasonTerritory;
         }
-        spec.codeset = codeset;
-        spec.codepage = found->second;
+        request.codeset = codeset;
+        request.codepage = found->second;
     }
     if (info.sqldblocale[0] != '\0') {
-        spec.territory = info.sqldblocale;
+        request.territory = info.sqldblocale;
     }
     return nullptr;
 }
@@ -164,17 +164,17 @@ std::string describeTerritory(const sqledbterritoryinfo* info) {
            "',sqldblocale='" + fixed(info->sqldblocale, sizeof(info->sqldblocale)) + "'";
 }
 
-const char* readCreateSpec(const sqledbdesc* desc, const sqledbterritoryinfo* info,
-                           CreateSpec& spec) {
-    spec.tablespaces = {{"SYSCATSPACE", SQL_TBS_TYP_SMS, {}},
-                        {"USERSPACE1", SQL_TBS_TYP_SMS, {}},
-                        {"TEMPSPACE1", SQL_TBS_TYP_SMS, {}}};
+const char* readCreateRequest(const sqledbdesc* desc, const sqledbterritoryinfo* info,
+                              CreateRequest& request) {
+    request.tablespaces = {{"SYSCATSPACE", SQL_TBS_TYP_SMS, {}},
+                           {"USERSPACE1", SQL_TBS_TYP_SMS, {}},
+                           {"TEMPSPACE1", SQL_TBS_TYP_SMS, {}}};
     if (desc != nullptr) {
-        if (const char* reason = readDescriptor(*desc, spec)) {
+        if (const char* reason = readDescriptor(*desc, request)) {
             return reason;
         }
     }
-    return info == nullptr ? nullptr : readTerritory(*info, spec);
+    return info == nullptr ? nullptr : readTerritory(*info, request);
 }
 
 }  // namespace db2sim

@@ -9,25 +9,25 @@
 
 namespace db2sim {
 
-struct ContainerSpec {
+struct ContainerRequest {
     char type = 0;
     int pages = 0;
     std::string name;
 };
 
-struct TablespaceSpec {
+struct TablespaceRequest {
     std::string name;  // SYSCATSPACE, USERSPACE1, TEMPSPACE1
     char type = SQL_TBS_TYP_SMS;
-    std::vector<ContainerSpec> containers;
+    std::vector<ContainerRequest> containers;
 };
 
 // What a create will record once every check passed.
-struct CreateSpec {
+struct CreateRequest {
     std::string comment;
     std::string codeset = "UTF-8";
     std::string territory = "US";
     int codepage = 1208;
-    std::vector<TablespaceSpec> tablespaces;
+    std::vector<TablespaceRequest> tablespaces;
 };
 
 // Journal text of the descriptor and of one table space block ("null" for a null pointer).
@@ -36,8 +36,8 @@ std::string describeTablespace(const SQLETSDESC* block);
 std::string describeTerritory(const sqledbterritoryinfo* info);
 
 // The reason token of the first field DB2 would refuse (see dbopscodes.h), or null; fills
-// `spec` from a descriptor and territory that pass. Null pointers mean DB2's defaults.
-const char* readCreateSpec(const sqledbdesc* desc, const sqledbterritoryinfo* info,
-                           CreateSpec& spec);
+// `request` from a descriptor and territory that pass. Null pointers mean DB2's defaults.
+const char* readCreateRequest(const sqledbdesc* desc, const sqledbterritoryinfo* info,
+                              CreateRequest& request);
 
 }  // namespace db2sim
