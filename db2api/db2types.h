@@ -43,6 +43,12 @@ static_assert(offsetof(sqlca, sqlerrd) == 96, "sqlca.sqlerrd offset");
 static_assert(offsetof(sqlca, sqlwarn) == 120, "sqlca.sqlwarn offset");
 static_assert(offsetof(sqlca, sqlstate) == 131, "sqlca.sqlstate offset");
 
+// A cleared sqlca, as every caller passes one to DB2.
+inline sqlca zeroedSqlca() {
+    sqlca ca{};
+    return ca;
+}
+
 // Token separator inside sqlerrmc.
 constexpr char kSqlerrmcSeparator = '\xFF';
 

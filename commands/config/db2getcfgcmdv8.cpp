@@ -13,12 +13,6 @@ enum Column { kName = 1, kValue, kDelayedValue, kTokenId, kValueFlag, kDelayedVa
 
 const char kAutomatic[] = "AUTOMATIC";
 
-sqlca zeroedSqlca() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
-    return ca;
-}
-
 t_string className(const char* relative) {
     return tarvinex::JavaObject::getDB2CommandClassName(relative);
 }

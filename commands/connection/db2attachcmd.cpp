@@ -24,12 +24,6 @@ constexpr unsigned short SQL_ATTACH_TO_NODE = 8;  // setting type: partition of 
 enum Column { kServer = 1, kPlatform, kVersion, kAuthId, kAlias };
 const char* const kColumnNames[] = {"SERVER", "PLATFORM", "VERSION", "AUTH ID", "ALIAS"};
 
-sqlca zeroedSqlca() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
-    return ca;
-}
-
 }  // namespace
 
 CDB2AttachCmd::CDB2AttachCmd(const tarvinex::JavaObject& command,

@@ -17,12 +17,6 @@ constexpr long kEndOfScan = 1014;
 // dbtype carries the product before the release: only what follows the ninth character is kept.
 constexpr std::size_t kReleasePrefix = 9;
 
-sqlca zeroedSqlca() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
-    return ca;
-}
-
 const char* entryTypeName(char type) {
     switch (type) {
         case SQL_INDIRECT:

@@ -17,12 +17,6 @@ enum Column { kLocalDb = 1, kTargetDb, kRequester, kParameters, kComment, kRelea
 
 constexpr long kEndOfScan = 1014;
 
-sqlca zeroedSqlca() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
-    return ca;
-}
-
 }  // namespace
 
 CDB2ListDCSDirectoryCmd::CDB2ListDCSDirectoryCmd(const tarvinex::JavaObject& command,

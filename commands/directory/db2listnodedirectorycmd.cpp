@@ -65,12 +65,6 @@ const char* const kOsTypeNames[] = {"Unknown platform",
                                     "Linux for PPC64",
                                     "OS/390 Tools (CC, DW)"};
 
-sqlca zeroedSqlca() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
-    return ca;
-}
-
 }  // namespace
 
 CDB2ListNodeDirectoryCmd::CDB2ListNodeDirectoryCmd(const tarvinex::JavaObject& command,
