@@ -3,19 +3,16 @@
 // End() or the destructor, on every path.
 #pragma once
 
+#include "commands/createdcontext.h"
+
 class PrivateAPIContext {
   public:
-    PrivateAPIContext() = default;
-    PrivateAPIContext(const PrivateAPIContext&) = delete;
-    PrivateAPIContext& operator=(const PrivateAPIContext&) = delete;
-    ~PrivateAPIContext();
-
     // Creates and attaches the context. False, without a message, when DB2 could not create one.
     bool Begin();
     // Ends the context if one was created. Safe to call twice.
     void End();
-    void* get() const { return m_pCtx; }
+    void* get() const { return m_context.get(); }
 
   private:
-    void* m_pCtx = nullptr;
+    CreatedContext m_context;
 };

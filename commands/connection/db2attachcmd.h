@@ -6,7 +6,7 @@
 // Java keeps on success and which is ended on failure, so a failed attach changes nothing.
 #pragma once
 
-#include "commands/connection/createdcontext.h"
+#include "commands/createdcontext.h"
 #include "commands/db2cmdbase.h"
 
 class AttachReply;

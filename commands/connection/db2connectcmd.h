@@ -7,7 +7,7 @@
 #pragma once
 
 #include "commands/connection/cliconnection.h"
-#include "commands/connection/createdcontext.h"
+#include "commands/createdcontext.h"
 #include "commands/db2cmdbase.h"
 
 class CDB2ConnectCmd : public CDB2CmdBase {

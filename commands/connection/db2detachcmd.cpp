@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "commands/connection/createdcontext.h"
+#include "commands/createdcontext.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
 #include "db2api/db2apicontext.h"

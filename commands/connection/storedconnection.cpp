@@ -1,7 +1,7 @@
 #include "commands/connection/storedconnection.h"
 
 #include "commands/connection/cliconnection.h"
-#include "commands/connection/createdcontext.h"
+#include "commands/createdcontext.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2apicontext.h"
 

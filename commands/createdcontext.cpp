@@ -1,22 +1,20 @@
-#include "commands/connection/createdcontext.h"
-
-#include <cstring>
+#include "commands/createdcontext.h"
 
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
 
 CreatedContext::~CreatedContext() {
-    if (m_pCtx != nullptr) {
-        End(m_pCtx);
-    }
+    Reset();
+}
+
+void CreatedContext::Reset() {
+    End(m_pCtx);
+    m_pCtx = nullptr;
 }
 
 bool CreatedContext::Create() {
-    if (m_pCtx != nullptr) {
-        End(m_pCtx);
-    }
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    Reset();
+    sqlca ca = zeroedSqlca();
     void* ctx = nullptr;
     const int rc = db2::DB2API::Instance().CreateContext(&ctx, SQL_CTX_CREATE_ONLY, nullptr, &ca);
     m_pCtx = ctx;
@@ -33,8 +31,7 @@ void CreatedContext::End(void* ctx) {
     if (ctx == nullptr) {
         return;
     }
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     void* doomed = ctx;
     db2::DB2API::Instance().DestroyContext(&doomed, SQL_CTX_END_ALL, nullptr, &ca);
     db2::ContextHandleRegistry::Release(ctx);

@@ -1,6 +1,6 @@
-// A DB2 application context a connection command creates and hands to Java on success. Until it
-// is handed over it belongs to this object and is ended (detached if attached, then freed) when
-// the object goes, so a failed command leaks no context.
+// A DB2 application context a command creates; the connection commands hand it to Java on success.
+// Until it is handed over it belongs to this object and is ended (detached if attached, then freed)
+// when the object goes, so a failed command leaks no context.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,9 @@ class CreatedContext {
     // Gives the context up as the id Java keeps (see ContextHandleRegistry); this object no
     // longer ends it.
     int32_t HandToJava();
+
+    // Ends the context this object still owns, if any.
+    void Reset();
 
     // Ends ctx (detached first if this thread holds it, then freed) and forgets its id. DB2's
     // answers are ignored.
