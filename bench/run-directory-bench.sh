@@ -20,6 +20,7 @@ run() {
 mkdir -p "$out/home-ratio" "$out/home-soak"
 BENCH_ARGS=(10000)
 run ratio
+[ "${SKIP_SOAK:-}" = 1 ] && exit 0
 BENCH_ARGS=(1000000 16)
 run soak -Xcheck:jni -Xmx4g 2>&1 | tee "$out/soak.txt"
 if grep -q 'exceeds capacity\|WARNING in native method' "$out/soak.txt"; then

@@ -7,6 +7,7 @@ namespace {
 
 const char kContainerClass[] = "com/qorvath/db2command/util/DB2APIDataContainer";
 const char kSetColumnValueSig[] = "(ILjava/lang/String;)V";
+const char kAddRecordedRowsSig[] = "([B)V";
 
 }  // namespace
 
@@ -39,4 +40,24 @@ void DB2APIDataContainer::setColumnValue(int column, const t_string& value) cons
         env->CallVoidMethod(getObject(), method, static_cast<jint>(column), text.get());
         afterCall();
     }
+}
+
+bool DB2APIDataContainer::addRows(const tarvinex::RowBlock& block) const {
+    if (block.empty()) {
+        return !getEnv()->ExceptionCheck();
+    }
+    const jmethodID method = findMethod("addRecordedRows", kAddRecordedRowsSig);
+    if (method == nullptr) {
+        return false;
+    }
+    JNIEnv* env = getEnv();
+    const std::string& bytes = block.bytes();
+    const auto length = static_cast<jsize>(bytes.size());
+    const tarvinex::ScopedLocalRef<jbyteArray> array(env, env->NewByteArray(length));
+    if (array.get() == nullptr) {
+        return false;  // OutOfMemoryError pending
+    }
+    env->SetByteArrayRegion(array.get(), 0, length, reinterpret_cast<const jbyte*>(bytes.data()));
+    env->CallVoidMethod(getObject(), method, array.get());
+    return !env->ExceptionCheck();
 }

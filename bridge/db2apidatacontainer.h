@@ -2,6 +2,7 @@
 #pragma once
 
 #include "bridge/javaobject.h"
+#include "bridge/rowblock.h"
 
 class DB2APIDataContainer : public tarvinex::JavaObject {
   public:
@@ -16,4 +17,7 @@ class DB2APIDataContainer : public tarvinex::JavaObject {
     void newRow() const;
     void setColumnValue(int column, const char* value) const;
     void setColumnValue(int column, const t_string& value) const;
+    // Makes the block's calls in Java in one go (see bridge/rowblock.h). False when the block
+    // could not be handed over or a call threw; the Java exception is then pending.
+    bool addRows(const tarvinex::RowBlock& block) const;
 };

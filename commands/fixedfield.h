@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // The text of a field of `width` bytes: up to the first NUL, without trailing blanks.
 std::string readFixedField(const char* field, std::size_t width);
@@ -14,6 +15,14 @@ std::string readFixedField(const char* field, std::size_t width);
 template <std::size_t N>
 std::string readFixedField(const char (&field)[N]) {
     return readFixedField(field, N);
+}
+
+// The same text seen in place, valid while the field is.
+std::string_view fixedFieldText(const char* field, std::size_t width);
+
+template <std::size_t N>
+std::string_view fixedFieldText(const char (&field)[N]) {
+    return fixedFieldText(field, N);
 }
 
 // Zeroes the `size`-byte field, then copies at most size - 1 characters of `text` into it.

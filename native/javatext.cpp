@@ -57,25 +57,20 @@ std::size_t decodeUtf8(const unsigned char* p, std::size_t left, unsigned& cp) {
     return len;
 }
 
-}  // namespace
-
-std::string toModifiedUtf8(const char* bytes, std::size_t length) {
-    std::string out;
-    if (bytes == nullptr) {
-        return out;
-    }
-    out.reserve(length);
+// Walks the bytes as the JVM will see them: ASCII and well-formed sequences kept, every other byte
+// read as Latin-1. `modified` picks the JVM's modified form (NUL as C0 80, supplementary
+// characters as surrogate pairs) or standard UTF-8.
+void appendText(std::string& out, const char* bytes, std::size_t length, bool modified) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes);
     std::size_t i = 0;
     while (i < length) {
         const unsigned char c = p[i];
-        if (c != 0 && c < 0x80) {
-            out.push_back(static_cast<char>(c));
-            ++i;
-            continue;
-        }
-        if (c == 0) {
-            appendUtf16Unit(out, 0);
+        if (c < 0x80) {
+            if (c == 0 && modified) {
+                appendUtf16Unit(out, 0);
+            } else {
+                out.push_back(static_cast<char>(c));
+            }
             ++i;
             continue;
         }
@@ -84,17 +79,49 @@ std::string toModifiedUtf8(const char* bytes, std::size_t length) {
         if (len == 0) {
             appendLatin1(out, c);
             ++i;
-        } else if (cp >= 0x10000) {
+            continue;
+        }
+        if (cp >= 0x10000 && modified) {
             const unsigned v = cp - 0x10000;
             appendUtf16Unit(out, 0xD800 | (v >> 10));
             appendUtf16Unit(out, 0xDC00 | (v & 0x3FF));
-            i += len;
         } else {
             out.append(bytes + i, len);
-            i += len;
+        }
+        i += len;
+    }
+}
+
+bool isAscii(const char* bytes, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80) {
+            return false;
         }
     }
+    return true;
+}
+
+}  // namespace
+
+std::string toModifiedUtf8(const char* bytes, std::size_t length) {
+    std::string out;
+    if (bytes == nullptr) {
+        return out;
+    }
+    out.reserve(length);
+    appendText(out, bytes, length, true);
     return out;
+}
+
+void appendStandardUtf8(std::string& out, const char* bytes, std::size_t length) {
+    if (bytes == nullptr) {
+        return;
+    }
+    if (isAscii(bytes, length)) {
+        out.append(bytes, length);
+    } else {
+        appendText(out, bytes, length, false);
+    }
 }
 
 std::string toModifiedUtf8(const char* text) {

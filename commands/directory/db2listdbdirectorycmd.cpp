@@ -1,13 +1,13 @@
 #include "commands/directory/db2listdbdirectorycmd.h"
 
 #include <cstring>
+#include <string>
 
 #include "commands/directory/directorylisting.h"
 #include "commands/directory/directoryscan.h"
 #include "commands/fixedfield.h"
 #include "db2api/db2api.h"
 #include "db2api/db2structs.h"
-#include "native/lexicalcast.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ const char* entryTypeName(char type) {
     }
 }
 
-std::string releaseLevel(const sqledinfo& entry) {
-    const std::string text = readFixedField(entry.dbtype);
+std::string_view releaseLevel(const sqledinfo& entry) {
+    const std::string_view text = fixedFieldText(entry.dbtype);
     return text.size() > kReleasePrefix ? text.substr(kReleasePrefix) : text;
 }
 
@@ -70,7 +70,7 @@ bool CDB2ListDBDirectoryCmd::CallDB2API() {
         return false;
     }
     scan.opened();
-    const DirectoryListing listing(containerObj);
+    DirectoryListing listing(containerObj);
     if (!listing.addColumns({"alias name", "database name", "node name", "release level", "comment",
                              "entry type", "catalog node name"})) {
         return false;
@@ -79,7 +79,7 @@ bool CDB2ListDBDirectoryCmd::CallDB2API() {
 }
 
 bool CDB2ListDBDirectoryCmd::listEntries(unsigned short handle, unsigned short count,
-                                         const DirectoryListing& listing) {
+                                         DirectoryListing& listing) {
     const db2::DB2API& api = db2::DB2API::Instance();
     for (unsigned int i = 0; i < count; ++i) {
         sqledinfo* entry = nullptr;
@@ -99,25 +99,25 @@ bool CDB2ListDBDirectoryCmd::listEntries(unsigned short handle, unsigned short c
     return true;
 }
 
-void CDB2ListDBDirectoryCmd::writeRow(const sqledinfo& entry, const DirectoryListing& listing) {
+void CDB2ListDBDirectoryCmd::writeRow(const sqledinfo& entry, DirectoryListing& listing) {
     listing.newRow();
-    listing.set(kAlias, readFixedField(entry.alias));
-    listing.set(kDbName, readFixedField(entry.dbname));
+    listing.set(kAlias, fixedFieldText(entry.alias));
+    listing.set(kDbName, fixedFieldText(entry.dbname));
     listing.set(kNodeName, nodeColumn(entry));
     listing.set(kRelease, releaseLevel(entry));
-    listing.set(kComment, readFixedField(entry.comment));
+    listing.set(kComment, fixedFieldText(entry.comment));
     listing.set(kEntryType, entryTypeName(entry.type));
-    listing.set(kCatalogNode, lexical_cast<t_string>(entry.cat_nodenum));
+    listing.set(kCatalogNode, std::to_string(entry.cat_nodenum));
 }
 
-std::string CDB2ListDBDirectoryCmd::nodeColumn(const sqledinfo& entry) {
+std::string_view CDB2ListDBDirectoryCmd::nodeColumn(const sqledinfo& entry) {
     switch (entry.type) {
         case SQL_INDIRECT:
-            return readFixedField(entry.drive);
+            return fixedFieldText(entry.drive);
         case SQL_HOME:
             return instanceName();
         default:
-            return readFixedField(entry.nodename);
+            return fixedFieldText(entry.nodename);
     }
 }
 

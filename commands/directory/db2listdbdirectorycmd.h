@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "commands/db2cmdbase.h"
 #include "commands/privateapicontext.h"
@@ -23,10 +24,10 @@ class CDB2ListDBDirectoryCmd : public CDB2CmdBase {
   private:
     // Fetches and writes the `count` entries announced at open; false when the scan ended early
     // or failed.
-    bool listEntries(unsigned short handle, unsigned short count, const DirectoryListing& listing);
-    void writeRow(const sqledinfo& entry, const DirectoryListing& listing);
+    bool listEntries(unsigned short handle, unsigned short count, DirectoryListing& listing);
+    void writeRow(const sqledinfo& entry, DirectoryListing& listing);
     // The node name column: drive for an indirect entry, the instance for a home entry.
-    std::string nodeColumn(const sqledinfo& entry);
+    std::string_view nodeColumn(const sqledinfo& entry);
     // The current instance (at most 8 characters), asked once per listing; "" when DB2 fails.
     const std::string& instanceName();
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "commands/directory/directorylisting.h"
@@ -9,7 +10,6 @@
 #include "commands/fixedfield.h"
 #include "db2api/db2api.h"
 #include "db2api/db2structs.h"
-#include "native/lexicalcast.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ bool CDB2ListDCSDirectoryCmd::CallDB2API() {
     if (count <= 0) {
         return true;  // an empty directory: no columns either
     }
-    const DirectoryListing listing(containerObj);
+    DirectoryListing listing(containerObj);
     if (!listing.addColumns({"Local database name", "Target database name",
                              "Application requestor name", "DCS parameters", "Comment",
                              "DCS directory release level"})) {
@@ -58,7 +58,7 @@ bool CDB2ListDCSDirectoryCmd::CallDB2API() {
     return listEntries(count, listing);
 }
 
-bool CDB2ListDCSDirectoryCmd::listEntries(short count, const DirectoryListing& listing) {
+bool CDB2ListDCSDirectoryCmd::listEntries(short count, DirectoryListing& listing) {
     // count is a positive short: at most 32767 entries of 612 bytes. Zeroed, so that entries DB2
     // leaves unwritten hold no stray bytes.
     std::vector<sql_dir_entry> entries(static_cast<std::size_t>(count), sql_dir_entry{});
@@ -79,13 +79,12 @@ bool CDB2ListDCSDirectoryCmd::listEntries(short count, const DirectoryListing& l
     return true;
 }
 
-void CDB2ListDCSDirectoryCmd::writeRow(const sql_dir_entry& entry,
-                                       const DirectoryListing& listing) {
+void CDB2ListDCSDirectoryCmd::writeRow(const sql_dir_entry& entry, DirectoryListing& listing) {
     listing.newRow();
-    listing.set(kLocalDb, readFixedField(entry.ldb, SQL_DCS_LDB_SZ));
-    listing.set(kTargetDb, readFixedField(entry.tdb, SQL_DCS_TDB_SZ));
-    listing.set(kRequester, readFixedField(entry.ar, SQL_AR_SZ));
-    listing.set(kParameters, readFixedField(entry.parm, SQL_DCS_PARMS_SZ));
-    listing.set(kComment, readFixedField(entry.comment, SQL_DCS_CMT_SZ));
-    listing.set(kRelease, lexical_cast<t_string>(entry.release));
+    listing.set(kLocalDb, fixedFieldText(entry.ldb, SQL_DCS_LDB_SZ));
+    listing.set(kTargetDb, fixedFieldText(entry.tdb, SQL_DCS_TDB_SZ));
+    listing.set(kRequester, fixedFieldText(entry.ar, SQL_AR_SZ));
+    listing.set(kParameters, fixedFieldText(entry.parm, SQL_DCS_PARMS_SZ));
+    listing.set(kComment, fixedFieldText(entry.comment, SQL_DCS_CMT_SZ));
+    listing.set(kRelease, std::to_string(entry.release));
 }

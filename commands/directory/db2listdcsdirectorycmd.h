@@ -21,8 +21,8 @@ class CDB2ListDCSDirectoryCmd : public CDB2CmdBase {
 
   private:
     // Fetches the `count` entries announced at open in one call and writes those DB2 filled.
-    bool listEntries(short count, const DirectoryListing& listing);
-    static void writeRow(const sql_dir_entry& entry, const DirectoryListing& listing);
+    bool listEntries(short count, DirectoryListing& listing);
+    static void writeRow(const sql_dir_entry& entry, DirectoryListing& listing);
 
     PrivateAPIContext ctx;
 };

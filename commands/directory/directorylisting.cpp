@@ -1,39 +1,22 @@
 #include "commands/directory/directorylisting.h"
 
-#include "bridge/javastrings.h"
 #include "bridge/scopedlocalref.h"
 
 namespace {
 
-const char kContainerClass[] = "com/qorvath/db2command/util/DB2APIDataContainer";
-
-// The method id, or null with no exception left behind.
-jmethodID quietLookUp(JNIEnv* env, jclass cls, const char* name, const char* signature) {
-    const jmethodID method = env->GetMethodID(cls, name, signature);
-    if (env->ExceptionCheck()) {
-        env->ExceptionClear();
-        return nullptr;
-    }
-    return method;
-}
+// A block is handed over when it holds this many rows or bytes, whichever comes first.
+constexpr std::size_t kRowsPerBlock = 512;
+constexpr std::size_t kBytesPerBlock = 256 * 1024;
 
 }  // namespace
 
 DirectoryListing::DirectoryListing(const DB2APIDataContainer& container)
     : m_container(container), m_env(container.getEnv()) {
-    if (m_env->ExceptionCheck() || container.isNull()) {
-        return;
-    }
-    const tarvinex::ScopedLocalRef<jclass> cls(m_env, m_env->FindClass(kContainerClass));
-    if (m_env->ExceptionCheck()) {
-        m_env->ExceptionClear();
-        return;
-    }
-    if (cls.get() == nullptr || !m_env->IsInstanceOf(container.getObject(), cls.get())) {
-        return;
-    }
-    m_newRow = quietLookUp(m_env, cls.get(), "newRow", "()V");
-    m_setColumnValue = quietLookUp(m_env, cls.get(), "setColumnValue", "(ILjava/lang/String;)V");
+    m_block.reserve(kBytesPerBlock + kBytesPerBlock / 4);
+}
+
+DirectoryListing::~DirectoryListing() {
+    flush();
 }
 
 bool DirectoryListing::addColumns(std::initializer_list<const char*> names) const {
@@ -47,25 +30,39 @@ bool DirectoryListing::addColumns(std::initializer_list<const char*> names) cons
     return true;
 }
 
-void DirectoryListing::newRow() const {
-    if (m_newRow == nullptr) {
-        m_container.newRow();
-    } else if (!m_env->ExceptionCheck()) {
-        m_env->CallVoidMethod(m_container.getObject(), m_newRow);
+void DirectoryListing::newRow() {
+    if (m_refused) {
+        return;
+    }
+    if (m_block.rows() >= kRowsPerBlock || m_block.bytes().size() >= kBytesPerBlock) {
+        flush();
+    }
+    m_block.newRow();
+}
+
+void DirectoryListing::set(int column, std::string_view text) {
+    if (!m_refused) {
+        m_block.setColumnValue(column, text);
     }
 }
 
-void DirectoryListing::set(int column, const std::string& text) const {
-    if (m_setColumnValue == nullptr) {
-        m_container.setColumnValue(column, text);
+void DirectoryListing::flush() {
+    if (m_block.empty() || m_refused) {
+        m_block.clear();
         return;
     }
-    if (m_env->ExceptionCheck()) {
-        return;
+    const tarvinex::ScopedLocalRef<jthrowable> pending(m_env, m_env->ExceptionOccurred());
+    if (pending.get() != nullptr) {
+        m_env->ExceptionClear();
     }
-    const tarvinex::ScopedLocalRef<jstring> value(m_env, tarvinex::newJavaString(m_env, text));
-    if (value.get() != nullptr) {
-        m_env->CallVoidMethod(m_container.getObject(), m_setColumnValue, static_cast<jint>(column),
-                              value.get());
+    if (!m_container.addRows(m_block)) {
+        m_refused = true;
+        if (pending.get() != nullptr) {
+            m_env->ExceptionClear();
+        }
     }
+    if (pending.get() != nullptr) {
+        m_env->Throw(pending.get());
+    }
+    m_block.clear();
 }

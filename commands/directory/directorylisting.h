@@ -1,32 +1,38 @@
 // The result table of a directory listing: its columns, then one row at a time.
 //
-// Shared by the database, node and DCS listings. A column that cannot be added leaves a Java
-// exception; it is described (printed and cleared) and the listing stops. The container's newRow
-// and setColumnValue are looked up once per listing (a listing writes hundreds of thousands of
-// cells); when they cannot be found, the container's own calls report it as usual. Each cell
-// deletes the Java string it made, so a listing of any length holds a constant number of local
-// references, and nothing is called in Java while an exception is pending.
+// Shared by the database and DCS listings. A column that cannot be added leaves a Java
+// exception; it is described (printed and cleared) and the listing stops. Rows are recorded
+// natively and handed to the container in blocks (bridge/rowblock.h), so a listing of any length
+// crosses into Java once per few hundred rows and holds a constant number of local references.
+// Whatever is still recorded when the listing goes out of scope is handed over then, also when
+// the command has raised its SQLException by that time: rows listed before a failure stay in
+// the container. Once Java refuses a block, nothing more is recorded.
 #pragma once
 
-#include <jni.h>
-
 #include <initializer_list>
-#include <string>
+#include <string_view>
 
 #include "bridge/db2apidatacontainer.h"
+#include "bridge/rowblock.h"
 
 class DirectoryListing {
   public:
     explicit DirectoryListing(const DB2APIDataContainer& container);
+    ~DirectoryListing();
+    DirectoryListing(const DirectoryListing&) = delete;
+    DirectoryListing& operator=(const DirectoryListing&) = delete;
 
     // Adds the columns in order; false when Java failed on one of them.
     bool addColumns(std::initializer_list<const char*> names) const;
-    void newRow() const;
-    void set(int column, const std::string& text) const;
+    void newRow();
+    void set(int column, std::string_view text);
+    // Hands the recorded rows to Java now. A Java exception pending at this point is set aside
+    // meanwhile and raised again afterwards (a failure of the block itself then gives way to it).
+    void flush();
 
   private:
     const DB2APIDataContainer& m_container;
     JNIEnv* m_env;
-    jmethodID m_newRow = nullptr;
-    jmethodID m_setColumnValue = nullptr;
+    tarvinex::RowBlock m_block;
+    bool m_refused = false;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 TEST(FixedField, ReadsAtItsWidthStopsAtNulTrimsBlanks) {
@@ -37,4 +38,22 @@ TEST(FixedField, EyeCatcherHasNoTerminator) {
     copyEyeCatcher(block.id, "SQLDBD02");
     EXPECT_EQ(std::string(block.id, 8), "SQLDBD02");
     EXPECT_EQ(block.next, 'z');
+}
+
+TEST(FixedField, WideFieldsTrimEveryPaddingLength) {
+    // Trailing blanks are dropped in blocks of eight first: every text length must survive that.
+    for (std::size_t length = 0; length <= 40; ++length) {
+        char field[37];
+        std::memset(field, ' ', sizeof(field));
+        const std::size_t kept = std::min(length, sizeof(field));
+        for (std::size_t i = 0; i < kept; ++i) {
+            field[i] = i % 3 == 1 ? ' ' : 'a';  // inner blanks stay
+        }
+        std::string expected(field, kept);
+        while (!expected.empty() && expected.back() == ' ') {
+            expected.pop_back();
+        }
+        EXPECT_EQ(fixedFieldText(field), expected) << length;
+        EXPECT_EQ(readFixedField(field), expected) << length;
+    }
 }

@@ -66,3 +66,12 @@ TEST(JavaText, EveryByteValueGivesValidOutput) {
     }
     EXPECT_TRUE(isModifiedUtf8(toModifiedUtf8(all.data(), all.size())));
 }
+
+TEST(JavaText, StandardFormKeepsNulAndFourByteSequences) {
+    std::string out = "x";
+    const char bytes[] = {'a', 0, '\xF0', '\x9F', '\x98', '\x80', '\xE9', '\xC3'};
+    tarvinex::appendStandardUtf8(out, bytes, sizeof(bytes));
+    EXPECT_EQ(out, std::string("xa\0\xF0\x9F\x98\x80\xC3\xA9\xC3\x83", 11));
+    tarvinex::appendStandardUtf8(out, nullptr, 4);
+    EXPECT_EQ(out.size(), 11u);
+}

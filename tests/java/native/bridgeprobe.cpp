@@ -9,6 +9,7 @@
 #include "bridge/db2commandruntimecontext.h"
 #include "bridge/javaobject.h"
 #include "bridge/javastrings.h"
+#include "bridge/rowblock.h"
 #include "bridge/scopedlocalref.h"
 #include "bridge/scopedutfchars.h"
 
@@ -373,6 +374,27 @@ JNIEXPORT void JNICALL Java_com_qorvath_db2command_tests_BridgeProbe_addRow(JNIE
             table.setColumnValue(i + 1, bytes(env, cell.get()));
         }
         return 0;
+    });
+}
+
+JNIEXPORT jboolean JNICALL Java_com_qorvath_db2command_tests_BridgeProbe_addRowsInBlock(
+    JNIEnv* env, jclass, jobject container, jobjectArray rows) {
+    return probe(env, [&] {
+        const DB2APIDataContainer table(env, container);
+        tarvinex::RowBlock block;
+        const jsize count = env->GetArrayLength(rows);
+        for (jsize r = 0; r < count; ++r) {
+            ScopedLocalRef<jobjectArray> cells(
+                env, static_cast<jobjectArray>(env->GetObjectArrayElement(rows, r)));
+            block.newRow();
+            const jsize width = env->GetArrayLength(cells.get());
+            for (jsize i = 0; i < width; ++i) {
+                ScopedLocalRef<jbyteArray> cell(
+                    env, static_cast<jbyteArray>(env->GetObjectArrayElement(cells.get(), i)));
+                block.setColumnValue(i + 1, bytes(env, cell.get()));
+            }
+        }
+        return static_cast<jboolean>(table.addRows(block));
     });
 }
 

@@ -1,5 +1,7 @@
 package com.qorvath.db2command.util;
 
+import java.nio.ByteBuffer;
+import java.nio.charset.StandardCharsets;
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.List;
@@ -10,7 +12,8 @@ import java.util.List;
  * <p>The native library fills it: first the columns with {@link #addColumn(String)}, then for each
  * result entry {@link #newRow()} followed by {@link #setColumnValue(int, String)} per cell. Column
  * numbers count from 1 in the order the columns were added; row numbers count from 0. A cell that
- * was never set reads as null.
+ * was never set reads as null. Long listings record those calls natively and hand them over in
+ * blocks; the block's calls are made here, through the same methods, in the same order.
  *
  * <p>All methods are synchronized, so a container may be read by another thread than the one
  * filling it.
@@ -55,6 +58,27 @@ public class DB2APIDataContainer {
             row.add(null);
         }
         row.set(column - 1, value);
+    }
+
+    /**
+     * Makes the newRow and setColumnValue calls the native library recorded in one block: a tag
+     * byte per call, 0 for newRow(), 1 for setColumnValue followed by the column number, the byte
+     * length (big-endian ints) and the text in UTF-8. Stops at the first call that throws.
+     */
+    @SuppressWarnings("unused") // called by the native library
+    private void addRecordedRows(byte[] block) {
+        ByteBuffer in = ByteBuffer.wrap(block);
+        while (in.hasRemaining()) {
+            if (in.get() == 0) {
+                newRow();
+                continue;
+            }
+            int column = in.getInt();
+            int length = in.getInt();
+            int start = in.position();
+            in.position(start + length);
+            setColumnValue(column, new String(block, start, length, StandardCharsets.UTF_8));
+        }
     }
 
     /**

@@ -2,6 +2,7 @@ package com.qorvath.db2command.tests;
 
 import static com.qorvath.db2command.tests.BridgeProbe.addColumns;
 import static com.qorvath.db2command.tests.BridgeProbe.addRow;
+import static com.qorvath.db2command.tests.BridgeProbe.addRowsInBlock;
 import static com.qorvath.db2command.tests.BridgeProbe.callBool;
 import static com.qorvath.db2command.tests.BridgeProbe.callBoolean;
 import static com.qorvath.db2command.tests.BridgeProbe.callDouble;
@@ -48,6 +49,7 @@ import java.nio.file.Files;
 import java.nio.file.Path;
 import java.sql.SQLException;
 import java.util.List;
+import java.util.Random;
 import java.util.concurrent.TimeUnit;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.Nested;
@@ -242,7 +244,42 @@ class BridgeHarnessTest {
             DB2APIDataContainer table = new DB2APIDataContainer();
             addColumns(table, new String[] {"C"});
             addRow(table, new byte[][] {raw});
+            assertTrue(addRowsInBlock(table, new byte[][][] {{raw}}));
             assertEquals(expected, table.getValue(0, 1));
+            assertEquals(expected, table.getValue(1, 1), "the same text through a row block");
+            assertNothingRaised();
+        }
+
+        @Test
+        void rowBlocksAndSingleCellsAgreeOnEveryHostileByteSequence() {
+            Random random = new Random(20261206);
+            byte[][] interesting = {
+                {(byte) 0xC0, (byte) 0x80}, // overlong NUL
+                {(byte) 0xE0, (byte) 0x80, (byte) 0xAF}, // overlong slash
+                {(byte) 0xED, (byte) 0xB0, (byte) 0x80}, // lone low surrogate
+                {(byte) 0xF4, (byte) 0x90, (byte) 0x80, (byte) 0x80}, // above U+10FFFF
+                {(byte) 0xF0, (byte) 0x9F, (byte) 0x98}, // cut short
+                {(byte) 0xFF, (byte) 0xFE, 0, 'x'},
+                {'a', 0, 0, 'b'},
+                {},
+            };
+            byte[][] cells = new byte[interesting.length + 500][];
+            System.arraycopy(interesting, 0, cells, 0, interesting.length);
+            for (int i = interesting.length; i < cells.length; i++) {
+                cells[i] = new byte[random.nextInt(12)];
+                random.nextBytes(cells[i]);
+            }
+            DB2APIDataContainer single = new DB2APIDataContainer();
+            DB2APIDataContainer block = new DB2APIDataContainer();
+            addColumns(single, new String[] {"C"});
+            addColumns(block, new String[] {"C"});
+            byte[][][] rows = new byte[cells.length][][];
+            for (int i = 0; i < cells.length; i++) {
+                addRow(single, new byte[][] {cells[i]});
+                rows[i] = new byte[][] {cells[i]};
+            }
+            assertTrue(addRowsInBlock(block, rows));
+            assertEquals(single.getRows(), block.getRows());
             assertNothingRaised();
         }
 
@@ -268,6 +305,73 @@ class BridgeHarnessTest {
             addColumns(table, new String[] {"C"});
             addRow(table, new byte[][] {{'a', 0, 'b'}});
             assertEquals("a\u0000b", table.getValue(0, 1));
+        }
+    }
+
+    @Nested
+    class RowBlocks {
+        /** Counts the calls it gets and refuses the row numbered {@code refuseAt}. */
+        class Counting extends DB2APIDataContainer {
+            int newRows;
+            int cells;
+            int refuseAt = -1;
+
+            @Override
+            public synchronized void newRow() {
+                if (newRows == refuseAt) {
+                    throw new IllegalStateException("row " + newRows + " refused");
+                }
+                newRows++;
+                super.newRow();
+            }
+
+            @Override
+            public synchronized void setColumnValue(int column, String value) {
+                cells++;
+                super.setColumnValue(column, value);
+            }
+        }
+
+        private byte[][][] numbered(int rows) {
+            byte[][][] out = new byte[rows][][];
+            for (int i = 0; i < rows; i++) {
+                out[i] = new byte[][] {bytes(Integer.toString(i)), bytes(""), bytes("x")};
+            }
+            return out;
+        }
+
+        @Test
+        void overridesSeeEveryCallInOrder() {
+            Counting table = new Counting();
+            addColumns(table, new String[] {"A", "B", "C"});
+            assertTrue(addRowsInBlock(table, numbered(1000)));
+            assertNothingRaised();
+            assertEquals(1000, table.newRows);
+            assertEquals(3000, table.cells);
+            assertEquals("999", table.getValue(999, 1));
+            assertEquals("", table.getValue(999, 2));
+        }
+
+        @Test
+        void aRefusedCallStopsTheBlockThereAndIsRaised() {
+            Counting table = new Counting();
+            table.refuseAt = 40;
+            addColumns(table, new String[] {"A", "B", "C"});
+            assertFalse(addRowsInBlock(table, numbered(100)));
+            Throwable thrown = takeFailure();
+            assertInstanceOf(IllegalStateException.class, thrown);
+            assertEquals("row 40 refused", thrown.getMessage());
+            assertEquals(40, table.getRowCount());
+            assertEquals(120, table.cells);
+        }
+
+        @Test
+        void aColumnOutOfRangeFailsAsTheSingleCallWould() {
+            DB2APIDataContainer table = new DB2APIDataContainer();
+            addColumns(table, new String[] {"A"});
+            assertFalse(addRowsInBlock(table, new byte[][][] {{bytes("1"), bytes("2")}}));
+            assertInstanceOf(IndexOutOfBoundsException.class, takeFailure());
+            assertEquals("1", table.getValue(0, 1));
         }
     }
 

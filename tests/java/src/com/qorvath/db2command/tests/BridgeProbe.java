@@ -105,6 +105,12 @@ final class BridgeProbe {
     static native void addRow(DB2APIDataContainer container, byte[][] cells);
 
     /**
+     * Rows recorded natively and handed over in one block, each row's cells set from column 1 on;
+     * false when the container refused the block.
+     */
+    static native boolean addRowsInBlock(DB2APIDataContainer container, byte[][][] rows);
+
+    /**
      * Calls {@code first} as a string getter, then a round of other operations on the same
      * object; returns the int the round's int getter gave.
      */

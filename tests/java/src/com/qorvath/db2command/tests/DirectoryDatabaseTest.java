@@ -3,6 +3,7 @@ package com.qorvath.db2command.tests;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNull;
+import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.qorvath.db2command.DB2CommandCatalogDatabase;
@@ -197,6 +198,58 @@ class DirectoryDatabaseTest extends Session {
             List<List<String>> after = rows();
             assertEquals(before + 2000, after.size());
             assertEquals("D0002000", after.get(after.size() - 1).get(0));
+        }
+
+        @Test
+        void rowsListedBeforeAFetchFailsStayInTheContainer() throws SQLException {
+            Db2Sim.fillDatabaseDirectory(2000);
+            List<List<String>> all = rows();
+            // The first rows reach Java while the scan is still open: make the next fetch fail.
+            box = new DB2APIDataContainer() {
+                @Override
+                public synchronized void newRow() {
+                    if (getRowCount() == 0) {
+                        Db2Sim.injectError("sqledgne_api", -1092, "LISTER", 1);
+                    }
+                    super.newRow();
+                }
+            };
+            SQLException failed = assertThrows(SQLException.class,
+                    () -> TarvinexUtil.executeDB2Command(new DB2CommandListDBDirectory(), context,
+                            box));
+            assertTrue(failed.getMessage().contains("SQL1092N"), failed.getMessage());
+            int kept = box.getRowCount();
+            assertTrue(kept > 0 && kept < all.size(), "rows kept: " + kept);
+            assertEquals(all.subList(0, kept), box.getRows());
+        }
+
+        @Test
+        void aContainerRefusingARowEndsTheListingWithItsOwnException() throws SQLException {
+            Db2Sim.fillDatabaseDirectory(2000);
+            List<List<String>> all = rows();
+            int[] cells = {0};
+            box = new DB2APIDataContainer() {
+                @Override
+                public synchronized void newRow() {
+                    if (getRowCount() == 1500) {
+                        throw new IllegalStateException("full");
+                    }
+                    super.newRow();
+                }
+
+                @Override
+                public synchronized void setColumnValue(int column, String value) {
+                    cells[0]++;
+                    super.setColumnValue(column, value);
+                }
+            };
+            IllegalStateException refused = assertThrows(IllegalStateException.class,
+                    () -> TarvinexUtil.executeDB2Command(new DB2CommandListDBDirectory(), context,
+                            box));
+            assertEquals("full", refused.getMessage());
+            assertEquals(all.subList(0, 1500), box.getRows());
+            assertEquals(1500 * 7, cells[0], "no call after the refusal");
+            assertEquals(0, Db2Sim.liveContexts());
         }
     }
 
