@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "commands/directory/directorylisting.h"
 #include "commands/directory/directoryscan.h"
 #include "commands/fixedfield.h"
 #include "db2api/db2api.h"
@@ -109,7 +110,9 @@ bool CDB2ListNodeDirectoryCmd::CallDB2API() {
         return false;
     }
     scan.opened();
-    if (!addColumns() || !listEntries(handle, count)) {
+    DirectoryListing listing(containerObj);
+    if (!listing.addColumns(kColumnNames, static_cast<std::size_t>(columnCount())) ||
+        !listEntries(handle, count, listing)) {
         return false;
     }
     scan.Close();
@@ -120,19 +123,8 @@ int CDB2ListNodeDirectoryCmd::columnCount() const {
     return showDetail ? kDetailColumns : kPlainColumns;
 }
 
-bool CDB2ListNodeDirectoryCmd::addColumns() {
-    JNIEnv* env = getEnv();
-    for (int column = 0; column < columnCount(); ++column) {
-        containerObj.addColumn(kColumnNames[column]);
-        if (env->ExceptionCheck()) {
-            env->ExceptionDescribe();
-            return false;
-        }
-    }
-    return true;
-}
-
-bool CDB2ListNodeDirectoryCmd::listEntries(unsigned short handle, unsigned short count) {
+bool CDB2ListNodeDirectoryCmd::listEntries(unsigned short handle, unsigned short count,
+                                           DirectoryListing& listing) {
     const db2::DB2API& api = db2::DB2API::Instance();
     for (unsigned short i = 0; i < count; ++i) {
         sqleninfo* entry = nullptr;
@@ -147,24 +139,23 @@ bool CDB2ListNodeDirectoryCmd::listEntries(unsigned short handle, unsigned short
         if (entry == nullptr) {
             return false;  // no entry handed back: the same early end
         }
-        addRow(*entry);
+        addRow(*entry, listing);
     }
     return true;
 }
 
-void CDB2ListNodeDirectoryCmd::addRow(const sqleninfo& entry) {
-    containerObj.newRow();
-    containerObj.setColumnValue(kNodeName, readFixedField(entry.nodename));
-    containerObj.setColumnValue(kEntryType, "LOCAL");
-    containerObj.setColumnValue(kProtocol,
-                                protocolName(static_cast<unsigned char>(entry.protocol)));
-    containerObj.setColumnValue(kHostName, readFixedField(entry.hostname));
-    containerObj.setColumnValue(kServiceName, readFixedField(entry.service_name));
-    containerObj.setColumnValue(kComment, readFixedField(entry.comment));
+void CDB2ListNodeDirectoryCmd::addRow(const sqleninfo& entry, DirectoryListing& listing) {
+    listing.newRow();
+    listing.set(kNodeName, fixedFieldText(entry.nodename));
+    listing.set(kEntryType, "LOCAL");
+    listing.set(kProtocol, protocolName(static_cast<unsigned char>(entry.protocol)));
+    listing.set(kHostName, fixedFieldText(entry.hostname));
+    listing.set(kServiceName, fixedFieldText(entry.service_name));
+    listing.set(kComment, fixedFieldText(entry.comment));
     if (!showDetail) {
         return;
     }
-    containerObj.setColumnValue(kRemoteInstance, readFixedField(entry.remote_instname));
-    containerObj.setColumnValue(kSystem, readFixedField(entry.system_name));
-    containerObj.setColumnValue(kOsType, osTypeName(entry.os_type));
+    listing.set(kRemoteInstance, fixedFieldText(entry.remote_instname));
+    listing.set(kSystem, fixedFieldText(entry.system_name));
+    listing.set(kOsType, osTypeName(entry.os_type));
 }

@@ -6,6 +6,8 @@
 #include "commands/privateapicontext.h"
 #include "db2api/db2structs.h"
 
+class DirectoryListing;
+
 class CDB2ListNodeDirectoryCmd : public CDB2CmdBase {
   public:
     CDB2ListNodeDirectoryCmd(const tarvinex::JavaObject& command,
@@ -23,10 +25,9 @@ class CDB2ListNodeDirectoryCmd : public CDB2CmdBase {
 
   private:
     int columnCount() const;
-    bool addColumns();
     // Reads `count` entries; false at an early end (no exception) or a failure (exception).
-    bool listEntries(unsigned short handle, unsigned short count);
-    void addRow(const sqleninfo& entry);
+    bool listEntries(unsigned short handle, unsigned short count, DirectoryListing& listing);
+    void addRow(const sqleninfo& entry, DirectoryListing& listing);
 
     PrivateAPIContext ctx;
     bool admin = false;

@@ -20,8 +20,12 @@ DirectoryListing::~DirectoryListing() {
 }
 
 bool DirectoryListing::addColumns(std::initializer_list<const char*> names) const {
-    for (const char* name : names) {
-        m_container.addColumn(name);
+    return addColumns(names.begin(), names.size());
+}
+
+bool DirectoryListing::addColumns(const char* const* names, std::size_t count) const {
+    for (std::size_t i = 0; i < count; ++i) {
+        m_container.addColumn(names[i]);
         if (m_env->ExceptionCheck()) {
             m_env->ExceptionDescribe();
             return false;

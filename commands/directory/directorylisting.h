@@ -1,6 +1,6 @@
 // The result table of a directory listing: its columns, then one row at a time.
 //
-// Shared by the database and DCS listings. A column that cannot be added leaves a Java
+// Shared by the database, node and DCS listings. A column that cannot be added leaves a Java
 // exception; it is described (printed and cleared) and the listing stops. Rows are recorded
 // natively and handed to the container in blocks (bridge/rowblock.h), so a listing of any length
 // crosses into Java once per few hundred rows and holds a constant number of local references.
@@ -9,6 +9,7 @@
 // the container. Once Java refuses a block, nothing more is recorded.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <string_view>
 
@@ -24,6 +25,7 @@ class DirectoryListing {
 
     // Adds the columns in order; false when Java failed on one of them.
     bool addColumns(std::initializer_list<const char*> names) const;
+    bool addColumns(const char* const* names, std::size_t count) const;
     void newRow();
     void set(int column, std::string_view text);
     // Hands the recorded rows to Java now. A Java exception pending at this point is set aside
