@@ -51,13 +51,12 @@ bool DB2APIDataContainer::addRows(const tarvinex::RowBlock& block) const {
         return false;
     }
     JNIEnv* env = getEnv();
-    const std::string& bytes = block.bytes();
-    const auto length = static_cast<jsize>(bytes.size());
+    const auto length = static_cast<jsize>(block.size());
     const tarvinex::ScopedLocalRef<jbyteArray> array(env, env->NewByteArray(length));
     if (array.get() == nullptr) {
         return false;  // OutOfMemoryError pending
     }
-    env->SetByteArrayRegion(array.get(), 0, length, reinterpret_cast<const jbyte*>(bytes.data()));
+    env->SetByteArrayRegion(array.get(), 0, length, reinterpret_cast<const jbyte*>(block.data()));
     env->CallVoidMethod(getObject(), method, array.get());
     return !env->ExceptionCheck();
 }

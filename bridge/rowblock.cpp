@@ -1,5 +1,8 @@
 #include "bridge/rowblock.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "native/javatext.h"
 
 namespace tarvinex {
@@ -7,36 +10,63 @@ namespace {
 
 constexpr char kNewRow = 0;
 constexpr char kSetColumnValue = 1;
+constexpr std::size_t kHeader = 9;  // tag, column, length
+
+// Big-endian, as java.nio.ByteBuffer reads it.
+void writeInt(char* out, std::uint32_t value) {
+    out[0] = static_cast<char>((value >> 24) & 0xFFu);
+    out[1] = static_cast<char>((value >> 16) & 0xFFu);
+    out[2] = static_cast<char>((value >> 8) & 0xFFu);
+    out[3] = static_cast<char>(value & 0xFFu);
+}
+
+bool isAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace
 
 void RowBlock::newRow() {
-    m_bytes.push_back(kNewRow);
+    *append(1) = kNewRow;
     ++m_rows;
 }
 
 void RowBlock::setColumnValue(int column, std::string_view text) {
-    m_bytes.push_back(kSetColumnValue);
-    putInt(static_cast<std::uint32_t>(column));
-    const std::size_t lengthAt = m_bytes.size();
-    putInt(0);
-    appendStandardUtf8(m_bytes, text.data(), text.size());
-    const std::size_t length = m_bytes.size() - lengthAt - 4;
-    for (int i = 0; i < 4; ++i) {
-        m_bytes[lengthAt + i] = static_cast<char>((length >> (24 - 8 * i)) & 0xFFu);
+    if (!isAscii(text)) {
+        m_scratch.clear();
+        appendStandardUtf8(m_scratch, text.data(), text.size());
+        text = m_scratch;
     }
+    char* out = append(kHeader + text.size());
+    out[0] = kSetColumnValue;
+    writeInt(out + 1, static_cast<std::uint32_t>(column));
+    writeInt(out + 5, static_cast<std::uint32_t>(text.size()));
+    std::memcpy(out + kHeader, text.data(), text.size());
 }
 
 void RowBlock::clear() {
-    m_bytes.clear();
+    m_size = 0;
     m_rows = 0;
 }
 
-void RowBlock::putInt(std::uint32_t value) {
-    const char bytes[4] = {static_cast<char>((value >> 24) & 0xFF),
-                           static_cast<char>((value >> 16) & 0xFF),
-                           static_cast<char>((value >> 8) & 0xFF), static_cast<char>(value & 0xFF)};
-    m_bytes.append(bytes, sizeof(bytes));
+void RowBlock::reserve(std::size_t bytes) {
+    if (bytes > m_buffer.size()) {
+        m_buffer.resize(bytes);
+    }
+}
+
+char* RowBlock::append(std::size_t bytes) {
+    if (m_buffer.size() - m_size < bytes) {
+        m_buffer.resize(std::max(2 * m_buffer.size(), m_size + bytes));
+    }
+    char* at = m_buffer.data() + m_size;
+    m_size += bytes;
+    return at;
 }
 
 }  // namespace tarvinex

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvinex {
 
@@ -23,17 +24,21 @@ class RowBlock {
     void setColumnValue(int column, std::string_view text);
 
     std::size_t rows() const { return m_rows; }
-    bool empty() const { return m_bytes.empty(); }
-    const std::string& bytes() const { return m_bytes; }
-    // Clearing keeps the capacity, so a block reused for many rows allocates once.
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    const char* data() const { return m_buffer.data(); }
+    // Clearing keeps the room, so a block reused for many rows allocates once.
     void clear();
-    void reserve(std::size_t bytes) { m_bytes.reserve(bytes); }
+    void reserve(std::size_t bytes);
 
   private:
-    void putInt(std::uint32_t value);
+    // Room for `bytes` more at the end; returns where they go.
+    char* append(std::size_t bytes);
 
-    std::string m_bytes;
+    std::vector<char> m_buffer;  // its size is the room; the block is the first m_size bytes
+    std::size_t m_size = 0;
     std::size_t m_rows = 0;
+    std::string m_scratch;  // text that is not plain ASCII, converted
 };
 
 }  // namespace tarvinex

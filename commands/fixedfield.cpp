@@ -3,6 +3,23 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+std::size_t withoutTrailingBlanks(const char* field, std::size_t length) {
+    // Wide fields are mostly padding: eight blanks at a time first.
+    static const char kBlanks[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    while (length >= sizeof(kBlanks) &&
+           std::memcmp(field + length - sizeof(kBlanks), kBlanks, sizeof(kBlanks)) == 0) {
+        length -= sizeof(kBlanks);
+    }
+    while (length > 0 && field[length - 1] == ' ') {
+        --length;
+    }
+    return length;
+}
+
+}  // namespace
+
 std::string readFixedField(const char* field, std::size_t width) {
     return std::string(fixedFieldText(field, width));
 }
@@ -11,17 +28,13 @@ std::string_view fixedFieldText(const char* field, std::size_t width) {
     if (field == nullptr) {
         return std::string_view();
     }
-    const void* nul = std::memchr(field, 0, width);
-    std::size_t length =
-        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : width;
-    // Wide fields are mostly padding: drop blanks eight at a time first.
-    static const char kBlanks[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-    while (length >= sizeof(kBlanks) &&
-           std::memcmp(field + length - sizeof(kBlanks), kBlanks, sizeof(kBlanks)) == 0) {
-        length -= sizeof(kBlanks);
-    }
-    while (length > 0 && field[length - 1] == ' ') {
-        --length;
+    // The padding is looked at once: blanks are dropped from the end first, then the text is cut
+    // at its first NUL and what precedes the NUL loses its own trailing blanks.
+    std::size_t length = withoutTrailingBlanks(field, width);
+    const void* nul = std::memchr(field, 0, length);
+    if (nul != nullptr) {
+        length = withoutTrailingBlanks(
+            field, static_cast<std::size_t>(static_cast<const char*>(nul) - field));
     }
     return std::string_view(field, length);
 }

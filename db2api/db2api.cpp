@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "db2api/entrypointcache.h"
+
 namespace db2 {
 
 namespace {
@@ -13,15 +15,24 @@ namespace {
 constexpr const char* kClientLibrary = "libdb2.so";
 constexpr sqlint32 kContextPerThread = SQL_CTX_MULTI_MANUAL;
 
+EntryPointCache& Cache() {
+    static EntryPointCache cache;
+    return cache;
+}
+
 // A decorated name ("db2ArchiveLog@12") falls back to its plain form when the client does not
 // export the decorated one.
 void* Resolve(HMODULE module, const char* name) {
+    if (void* kept = Cache().find(module, name)) {
+        return kept;
+    }
     void* entry = DB2API::GetProcAddress(module, name);
     const char* at = std::strchr(name, '@');
     if (entry == nullptr && at != nullptr) {
         const std::string plain(name, at);
         entry = DB2API::GetProcAddress(module, plain.c_str());
     }
+    Cache().keep(module, name, entry);
     return entry;
 }
 

@@ -1,7 +1,10 @@
 #include "db2sim/apicall.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "db2sim/instance.h"
 #include "db2sim/sqlcawriter.h"
@@ -11,40 +14,70 @@ namespace db2sim {
 namespace {
 
 constexpr size_t kMaxShownText = 256;
+// Room for most lines, so a call formats its line without growing the string.
+constexpr size_t kLineReserve = 192;
+constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-std::string quote(const char* value) {
+bool needsEscape(unsigned char c) {
+    return c == '"' || c == '\\' || c < 0x20 || c >= 0x7F;
+}
+
+void appendEscaped(std::string& out, unsigned char c) {
+    if (c == '"' || c == '\\') {
+        out += '\\';
+        out += static_cast<char>(c);
+    } else {
+        const char hex[] = {'\\', 'x', kHexDigits[c >> 4], kHexDigits[c & 0xF]};
+        out.append(hex, sizeof(hex));
+    }
+}
+
+// Quoted and escaped, cut after kMaxShownText bytes, or null.
+void appendQuoted(std::string& out, const char* value) {
     if (value == nullptr) {
-        return "null";
+        out += "null";
+        return;
     }
     size_t length = strnlen(value, kMaxShownText + 1);
-    std::string out = "\"";
-    for (size_t i = 0; i < length && i < kMaxShownText; ++i) {
+    size_t shown = std::min(length, kMaxShownText);
+    out += '"';
+    size_t plain = 0;  // start of the run of bytes shown as they are
+    for (size_t i = 0; i < shown; ++i) {
         unsigned char c = static_cast<unsigned char>(value[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof(hex), "\\x%02X", c);
-            out += hex;
-        } else {
-            out += static_cast<char>(c);
+        if (needsEscape(c)) {
+            out.append(value + plain, i - plain);
+            appendEscaped(out, c);
+            plain = i + 1;
         }
     }
+    out.append(value + plain, shown - plain);
     if (length > kMaxShownText) {
         out += "...";
     }
-    return out + "\"";
+    out += '"';
 }
 
-std::string hex(const void* value) {
+void appendNumber(std::string& out, long long value) {
+    char text[24];
+    char* end = std::to_chars(text, text + sizeof(text), value).ptr;
+    out.append(text, static_cast<size_t>(end - text));
+}
+
+void appendHex(std::string& out, const void* value) {
     if (value == nullptr) {
-        return "null";
+        out += "null";
+        return;
     }
-    char text[32];
-    std::snprintf(text, sizeof(text), "0x%llx",
-                  static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(value)));
-    return text;
+    char text[2 + 2 * sizeof(uintptr_t)] = {'0', 'x'};
+    char* end =
+        std::to_chars(text + 2, text + sizeof(text), reinterpret_cast<uintptr_t>(value), 16).ptr;
+    out.append(text, static_cast<size_t>(end - text));
+}
+
+// Copies a literal into a buffer known to be large enough; returns the end of the copy.
+template <size_t N>
+char* copyText(char* at, const char (&text)[N]) {
+    return std::copy_n(text, N - 1, at);
 }
 
 const char* faultName(FaultKind kind) {
@@ -62,56 +95,92 @@ const char* faultName(FaultKind kind) {
 }  // namespace
 
 ApiCall::ApiCall(const char* entry, sqlca* ca, CallKind kind)
-    : instance_(Instance::get()), lock_(instance_.lock()), entry_(entry), ca_(ca), kind_(kind) {}
+    : instance_(Instance::get()),
+      lock_(instance_.lock()),
+      ca_(ca),
+      kind_(kind),
+      line_(instance_.journal().scratch()) {
+    line_.reserve(kLineReserve);
+    line_ += entry;
+    line_ += '(';
+    argsBegin_ = argsEnd_ = line_.size();
+}
 
 ApiCall::~ApiCall() {
     try {
-        instance_.journal().add(line());
+        finishLine();
+        instance_.journal().addBuilt(std::move(line_));
     } catch (...) {
         // A lost journal line must not take the caller down.
     }
 }
 
-void ApiCall::add(const char* name, const std::string& value) {
-    if (!args_.empty()) {
-        args_ += ", ";
+size_t ApiCall::beginArgument(const char* name) {
+    size_t start = line_.size();
+    if (argsEnd_ != argsBegin_) {
+        line_ += ", ";
     }
-    args_ += name;
-    args_ += '=';
-    args_ += value;
+    line_ += name;
+    line_ += '=';
+    return start;
+}
+
+void ApiCall::endArgument(size_t start) {
+    // Outputs already written stay behind the arguments.
+    if (start != argsEnd_) {
+        std::rotate(line_.begin() + static_cast<std::ptrdiff_t>(argsEnd_),
+                    line_.begin() + static_cast<std::ptrdiff_t>(start), line_.end());
+    }
+    argsEnd_ += line_.size() - start;
 }
 
 ApiCall& ApiCall::text(const char* name, const char* value) {
-    add(name, quote(value));
+    size_t start = beginArgument(name);
+    appendQuoted(line_, value);
+    endArgument(start);
     return *this;
 }
 
 ApiCall& ApiCall::secret(const char* name, const char* value) {
-    add(name, value == nullptr ? "null" : "***");
+    size_t start = beginArgument(name);
+    line_ += value == nullptr ? "null" : "***";
+    endArgument(start);
     return *this;
 }
 
 ApiCall& ApiCall::num(const char* name, long long value) {
-    add(name, std::to_string(value));
+    size_t start = beginArgument(name);
+    appendNumber(line_, value);
+    endArgument(start);
     return *this;
 }
 
 ApiCall& ApiCall::ptr(const char* name, const void* value) {
-    add(name, hex(value));
+    size_t start = beginArgument(name);
+    appendHex(line_, value);
+    endArgument(start);
     return *this;
 }
 
 ApiCall& ApiCall::out(const char* name, const void* value) {
-    outs_ += ' ';
-    outs_ += name;
-    outs_ += '=';
-    outs_ += hex(value);
+    line_ += ' ';
+    line_ += name;
+    line_ += '=';
+    appendHex(line_, value);
+    return *this;
+}
+
+ApiCall& ApiCall::pointee(const char* name, const void* value) {
+    line_ += " *";
+    line_ += name;
+    line_ += '=';
+    appendHex(line_, value);
     return *this;
 }
 
 bool ApiCall::proceed() {
     checked_ = true;
-    fault_ = instance_.faults().take(entry_);
+    fault_ = instance_.faults().take(std::string_view(line_.data(), argsBegin_ - 1));
     if (fault_ && fault_->kind == FaultKind::kMissing) {
         rc_ = -1;
         return false;
@@ -157,7 +226,7 @@ int ApiCall::unsupported() {
     if (!checked_ && !proceed()) {
         return rc_;
     }
-    return fail(code::kUnsupported, {entry_});
+    return fail(code::kUnsupported, {entry()});
 }
 
 int ApiCall::finish(int result) {
@@ -165,16 +234,23 @@ int ApiCall::finish(int result) {
     return rc_;
 }
 
-std::string ApiCall::line() const {
-    std::string text = entry_ + "(" + args_ + ") -> " + std::to_string(rc_);
-    if (kind_ == CallKind::kAdmin) {
-        text += ca_ == nullptr ? " sqlca=null" : " sqlcode=" + std::to_string(ca_->sqlcode);
+void ApiCall::finishLine() {
+    // ") -> rc sqlcode=N" built aside and put in front of the outputs: at most ~50 bytes.
+    char result[96];
+    char* end = result + sizeof(result);
+    char* at = copyText(result, ") -> ");
+    at = std::to_chars(at, end, rc_).ptr;
+    if (kind_ == CallKind::kAdmin && ca_ == nullptr) {
+        at = copyText(at, " sqlca=null");
+    } else if (kind_ == CallKind::kAdmin) {
+        at = copyText(at, " sqlcode=");
+        at = std::to_chars(at, end, ca_->sqlcode).ptr;
     }
-    text += outs_;
+    line_.insert(argsEnd_, result, static_cast<size_t>(at - result));
     if (fault_) {
-        text += std::string(" fault=") + faultName(fault_->kind);
+        line_ += " fault=";
+        line_ += faultName(fault_->kind);
     }
-    return text;
 }
 
 }  // namespace db2sim

@@ -7,8 +7,12 @@
 //     ... the work: return call.fail(code, {tokens}) or call.succeed();
 //
 // Journal line: name(arg=value, ...) -> rc sqlcode=N [outputs] [fault=kind]
+//
+// Every call of every entry point comes through here, so the line is built in one string as the
+// call goes (arguments, then outputs) and the result is slotted in before the outputs at the end.
 #pragma once
 
+#include <cstddef>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -42,6 +46,8 @@ class ApiCall {
     ApiCall& ptr(const char* name, const void* value);  // hex, or null
     // A value the call hands back, shown after the result.
     ApiCall& out(const char* name, const void* value);
+    // What the caller's pointer-to-pointer argument `name` now points at, shown as "*name=".
+    ApiCall& pointee(const char* name, const void* value);
 
     // Applies an injected fault and the null-sqlca rule. False when the call must return rc()
     // at once: the entry point is "missing" (-1), the sqlca is null (-1), or an error fault hit.
@@ -57,21 +63,24 @@ class ApiCall {
     // Ends a call whose result is not an sqlcode (formatter, sqleSetTypeCtx).
     int finish(int result);
 
-    const std::string& entry() const { return entry_; }
+    std::string entry() const { return line_.substr(0, argsBegin_ - 1); }
     Instance& instance() { return instance_; }
 
   private:
-    void add(const char* name, const std::string& value);
+    // Starts an argument ("name=" after a separator); endArgument() moves it before the outputs.
+    size_t beginArgument(const char* name);
+    void endArgument(size_t start);
     void setSqlca(int sqlcode, const std::string& tokens);
-    std::string line() const;
+    // Completes the line: the result before the outputs, the fault after them.
+    void finishLine();
 
     Instance& instance_;
     std::unique_lock<std::recursive_mutex> lock_;
-    std::string entry_;
     sqlca* ca_;
     CallKind kind_;
-    std::string args_;
-    std::string outs_;
+    std::string line_;
+    size_t argsBegin_ = 0;  // just after "name(", which also gives the entry point's name
+    size_t argsEnd_ = 0;    // where the outputs start
     std::optional<Fault> fault_;
     bool checked_ = false;
     int rc_ = 0;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <sstream>
+#include <string_view>
 #include <unordered_set>
 
 #include "db2sim/directoriescodes.h"
@@ -18,16 +19,16 @@ constexpr const char* kInternalName = "SQL00001";
 constexpr long kMaxFill = 9999999;  // D0000001 .. D9999999
 constexpr size_t kRecordFields = 8;
 
-std::string pathOf(const DbEntry& entry) {
-    return entry.text ? entry.text->path : std::string();
+std::string_view pathOf(const DbEntry& entry) {
+    return entry.text ? std::string_view(entry.text->path) : std::string_view();
 }
 
-std::string commentOf(const DbEntry& entry) {
-    return entry.text ? entry.text->comment : std::string();
+std::string_view commentOf(const DbEntry& entry) {
+    return entry.text ? std::string_view(entry.text->comment) : std::string_view();
 }
 
-std::string principalOf(const DbEntry& entry) {
-    return entry.text ? entry.text->principal : std::string();
+std::string_view principalOf(const DbEntry& entry) {
+    return entry.text ? std::string_view(entry.text->principal) : std::string_view();
 }
 
 std::shared_ptr<const DbEntryText> makeText(std::string path, std::string comment,
@@ -52,15 +53,19 @@ DbEntry homeEntry(const Database& database) {
     return entry;
 }
 
+// Runs once per sqledgne_api call, so it copies straight from the entry (no temporaries).
+// `out` is the scan's buffer, zeroed when the scan opened: every field is written here, so its
+// padding stays zero without clearing 1.6 KB per entry.
 void describe(const DbEntry& entry, const DbListing& listing, sqledinfo& out) {
-    std::memset(&out, 0, sizeof(out));
+    out.com_codepage = 0;
     bool remote = entry.type == SQL_REMOTE;
-    std::string path = pathOf(entry);
-    putBlankPadded(out.alias, SQL_ALIAS_SZ, fromShortName(entry.alias));
-    putBlankPadded(out.dbname, SQL_DBNAME_SZ, fromShortName(entry.dbname));
-    putBlankPadded(out.drive, SQL_DRIVE_SZ, remote ? "" : path.empty() ? listing.homePath : path);
+    std::string_view path = pathOf(entry);
+    std::string_view drive = path.empty() ? std::string_view(listing.homePath) : path;
+    putBlankPadded(out.alias, SQL_ALIAS_SZ, shortNameView(entry.alias));
+    putBlankPadded(out.dbname, SQL_DBNAME_SZ, shortNameView(entry.dbname));
+    putBlankPadded(out.drive, SQL_DRIVE_SZ, remote ? std::string_view() : drive);
     putBlankPadded(out.intname, SQL_INAME_SZ, remote ? "" : kInternalName);
-    putBlankPadded(out.nodename, SQL_NNAME_SZ, fromShortName(entry.node));
+    putBlankPadded(out.nodename, SQL_NNAME_SZ, shortNameView(entry.node));
     putBlankPadded(out.dbtype, SQL_DBTYPE_SZ, listing.release);
     putBlankPadded(out.comment, SQL_CMT_SZ, commentOf(entry));
     putBlankPadded(out.glbdbname, SQL_DIR_NAME_SZ, "");
@@ -74,8 +79,8 @@ void describe(const DbEntry& entry, const DbListing& listing, sqledinfo& out) {
 std::string formatRecord(const DbEntry& entry) {
     return joinRecord({fromShortName(entry.alias), fromShortName(entry.dbname),
                        std::string(1, entry.type), fromShortName(entry.node),
-                       std::to_string(entry.authentication), pathOf(entry), commentOf(entry),
-                       principalOf(entry)}) +
+                       std::to_string(entry.authentication), std::string(pathOf(entry)),
+                       std::string(commentOf(entry)), std::string(principalOf(entry))}) +
            "\n";
 }
 
@@ -215,7 +220,8 @@ bool DbDirectory::setComment(const std::string& alias, const std::string& commen
     ShortName wanted = toShortName(alias);
     for (DbEntry& entry : writable()) {
         if (entry.alias == wanted) {
-            entry.text = makeText(pathOf(entry), comment.substr(0, SQL_CMT_SZ), principalOf(entry));
+            entry.text = makeText(std::string(pathOf(entry)), comment.substr(0, SQL_CMT_SZ),
+                                  std::string(principalOf(entry)));
             save(home);
             return true;
         }

@@ -38,12 +38,16 @@ ShortName toShortName(const std::string& text) {
 }
 
 std::string fromShortName(const ShortName& name) {
-    return std::string(name.data(), strnlen(name.data(), name.size()));
+    return std::string(shortNameView(name));
 }
 
-void putBlankPadded(char* field, size_t width, const std::string& text) {
+std::string_view shortNameView(const ShortName& name) {
+    return std::string_view(name.data(), strnlen(name.data(), name.size()));
+}
+
+void putBlankPadded(char* field, size_t width, std::string_view text) {
     size_t length = std::min(text.size(), width);
-    std::memcpy(field, text.data(), length);
+    std::copy_n(text.data(), length, field);
     std::memset(field + length, ' ', width - length);
 }
 

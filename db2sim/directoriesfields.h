@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace db2sim {
@@ -15,9 +16,11 @@ using ShortName = std::array<char, 8>;
 
 ShortName toShortName(const std::string& text);
 std::string fromShortName(const ShortName& name);
+// The same name without a copy, valid as long as `name`.
+std::string_view shortNameView(const ShortName& name);
 
 // Writes `text` blank-padded to the full width with no terminator, cut at the width.
-void putBlankPadded(char* field, size_t width, const std::string& text);
+void putBlankPadded(char* field, size_t width, std::string_view text);
 // Writes `text` NUL-terminated into a field of `size` bytes, zero-filled, cut at size - 1.
 void putTerminated(char* field, size_t size, const std::string& text);
 // Reads an inbound field of `size` bytes (N + 1); false when it holds no NUL.

@@ -3,8 +3,6 @@
 // the call may proceed.
 #pragma once
 
-#include <string>
-
 #include "db2sim/apicall.h"
 #include "db2sim/directories.h"
 #include "db2sim/directoriescodes.h"
@@ -53,7 +51,7 @@ int nextScanEntry(const char* api, DirectoryOf<Directory> which, const char* ent
     if (rc != code::kSuccess) {
         return call.fail(rc);
     }
-    call.out(("*" + std::string(entryArg)).c_str(), *entry);
+    call.pointee(entryArg, *entry);
     return call.succeed();
 }
 

@@ -13,7 +13,10 @@ bool FaultTable::inject(const std::string& entry, const Fault& fault) {
     return true;
 }
 
-std::optional<Fault> FaultTable::take(const std::string& entry) {
+std::optional<Fault> FaultTable::take(std::string_view entry) {
+    if (faults_.empty()) {
+        return std::nullopt;
+    }
     auto it = faults_.find(entry);
     if (it == faults_.end()) {
         return std::nullopt;

@@ -1,9 +1,11 @@
 // Faults injected into entry points by name, each for the next N calls or until cleared.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace db2sim {
 
@@ -25,14 +27,15 @@ class FaultTable {
     // Replaces any fault of `entry`. False when kind and sqlcode do not agree or times < 0.
     bool inject(const std::string& entry, const Fault& fault);
 
-    // The fault that applies to this call of `entry`, counting the call.
-    std::optional<Fault> take(const std::string& entry);
+    // The fault that applies to this call of `entry`, counting the call. Every entry-point call
+    // asks, so the name is looked up without a copy, and not at all while no fault is set.
+    std::optional<Fault> take(std::string_view entry);
 
     void clear(const std::string& entry) { faults_.erase(entry); }
     void clear() { faults_.clear(); }
 
   private:
-    std::map<std::string, Fault> faults_;
+    std::map<std::string, Fault, std::less<>> faults_;
 };
 
 }  // namespace db2sim

@@ -1,5 +1,7 @@
 #include "db2sim/journal.h"
 
+#include <utility>
+
 namespace db2sim {
 
 void Journal::add(std::string line) {
@@ -7,6 +9,25 @@ void Journal::add(std::string line) {
         lines_.pop_front();
     }
     lines_.push_back(std::move(line));
+}
+
+std::string Journal::scratch() {
+    std::string line = std::exchange(scratch_, std::string());
+    line.clear();
+    return line;
+}
+
+void Journal::addBuilt(std::string&& line) {
+    std::string stored;
+    if (lines_.size() == kMaxLines) {
+        stored = std::move(lines_.front());
+        lines_.pop_front();
+    }
+    stored.assign(line);
+    lines_.push_back(std::move(stored));
+    if (line.capacity() > scratch_.capacity()) {
+        scratch_ = std::move(line);
+    }
 }
 
 std::string Journal::text() const {

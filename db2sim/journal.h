@@ -14,6 +14,12 @@ class Journal {
 
     void add(std::string line);
     void clear() { lines_.clear(); }
+    // For callers that build lines often: scratch() hands out a string to build a line in, and
+    // addBuilt() stores a copy of it, sized to fit and in the storage of the line dropped past the
+    // bound when there is one, then keeps the string for the next scratch(). A steady stream of
+    // calls thus formats and stores lines without allocating.
+    std::string scratch();
+    void addBuilt(std::string&& line);
     size_t size() const { return lines_.size(); }
 
     // All lines, each ended by "\n".
@@ -25,6 +31,7 @@ class Journal {
 
   private:
     std::deque<std::string> lines_;
+    std::string scratch_;
 };
 
 }  // namespace db2sim

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 #include <sstream>
+#include <string_view>
 
 #include "db2sim/directoriescodes.h"
 #include "db2sim/directoriesfields.h"
@@ -120,9 +121,13 @@ int readProtocol(unsigned char protocol, const void* info, NodeEntry& entry) {
     }
 }
 
-std::string field(const NodeEntry& entry, const char* key) {
+std::string_view fieldView(const NodeEntry& entry, const char* key) {
     auto it = entry.fields.find(key);
-    return it == entry.fields.end() ? std::string() : it->second;
+    return it == entry.fields.end() ? std::string_view() : std::string_view(it->second);
+}
+
+std::string field(const NodeEntry& entry, const char* key) {
+    return std::string(fieldView(entry, key));
 }
 
 unsigned short number(const NodeEntry& entry, const char* key) {
@@ -160,20 +165,20 @@ void describe(const NodeEntry& entry, sqleninfo& out) {
     putBlankPadded(out.nodename, SQL_NNAME_SZ, entry.name);
     putBlankPadded(out.comment, SQL_CMT_SZ, entry.comment);
     out.protocol = static_cast<char>(entry.protocol);
-    putBlankPadded(out.local_lu, SQL_LU_SZ, field(entry, "local_lu"));
-    putBlankPadded(out.partner_lu, SQL_LU_SZ, field(entry, "partner_lu"));
-    putBlankPadded(out.mode, SQL_MODE_SZ, field(entry, "mode"));
-    putBlankPadded(out.networkid, SQL_NETID_SZ, field(entry, "networkid"));
-    putBlankPadded(out.sym_dest_name, SQL_SYM_DEST_SZ, field(entry, "sym_dest_name"));
-    putBlankPadded(out.hostname, SQL_HOSTNAME_SZ, field(entry, "hostname"));
-    putBlankPadded(out.service_name, SQL_SERVICE_NAME_SZ, field(entry, "service_name"));
-    putBlankPadded(out.fileserver, SQL_FILESERVER_SZ, field(entry, "fileserver"));
-    putBlankPadded(out.objectname, SQL_OBJECTNAME_SZ, field(entry, "objectname"));
-    putBlankPadded(out.instance_name, SQL_INSTNAME_SZ, field(entry, "instance_name"));
-    putBlankPadded(out.computername, SQL_COMPUTERNAME_SZ, field(entry, "computername"));
-    putBlankPadded(out.chgpwd_lu, SQL_LU_SZ, field(entry, "chgpwd_lu"));
-    putBlankPadded(out.transpn, SQL_TPNAME_SZ, field(entry, "transpn"));
-    putBlankPadded(out.lanaddr, SQL_LANADDRESS_SZ, field(entry, "lanaddr"));
+    putBlankPadded(out.local_lu, SQL_LU_SZ, fieldView(entry, "local_lu"));
+    putBlankPadded(out.partner_lu, SQL_LU_SZ, fieldView(entry, "partner_lu"));
+    putBlankPadded(out.mode, SQL_MODE_SZ, fieldView(entry, "mode"));
+    putBlankPadded(out.networkid, SQL_NETID_SZ, fieldView(entry, "networkid"));
+    putBlankPadded(out.sym_dest_name, SQL_SYM_DEST_SZ, fieldView(entry, "sym_dest_name"));
+    putBlankPadded(out.hostname, SQL_HOSTNAME_SZ, fieldView(entry, "hostname"));
+    putBlankPadded(out.service_name, SQL_SERVICE_NAME_SZ, fieldView(entry, "service_name"));
+    putBlankPadded(out.fileserver, SQL_FILESERVER_SZ, fieldView(entry, "fileserver"));
+    putBlankPadded(out.objectname, SQL_OBJECTNAME_SZ, fieldView(entry, "objectname"));
+    putBlankPadded(out.instance_name, SQL_INSTNAME_SZ, fieldView(entry, "instance_name"));
+    putBlankPadded(out.computername, SQL_COMPUTERNAME_SZ, fieldView(entry, "computername"));
+    putBlankPadded(out.chgpwd_lu, SQL_LU_SZ, fieldView(entry, "chgpwd_lu"));
+    putBlankPadded(out.transpn, SQL_TPNAME_SZ, fieldView(entry, "transpn"));
+    putBlankPadded(out.lanaddr, SQL_LANADDRESS_SZ, fieldView(entry, "lanaddr"));
     out.adapter = number(entry, "adapter");
     out.security_type = number(entry, "security_type");
 }

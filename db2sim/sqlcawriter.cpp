@@ -10,9 +10,18 @@ namespace {
 
 // Copies `text` into a fixed field, padded with blanks, never terminated.
 template <size_t N>
-void putFixed(char (&field)[N], const std::string& text) {
+void putFixed(char (&field)[N], std::string_view text) {
     std::memset(field, ' ', N);
     std::memcpy(field, text.data(), std::min(N, text.size()));
+}
+
+// MessageCatalog::sqlstate without a string: success, the common case, needs no look-up.
+std::string_view sqlstateOf(int sqlcode) {
+    if (sqlcode == 0) {
+        return "00000";
+    }
+    const MessageText* row = MessageCatalog::find(sqlcode);
+    return row == nullptr ? "" : row->sqlstate;
 }
 
 }  // namespace
@@ -49,8 +58,7 @@ std::vector<std::string> splitTokens(const char* commaSeparated) {
     return tokens;
 }
 
-void writeSqlca(sqlca& ca, int sqlcode, const std::string& joinedTokens,
-                const std::string& product) {
+void writeSqlca(sqlca& ca, int sqlcode, std::string_view joinedTokens, std::string_view product) {
     putFixed(ca.sqlcaid, "SQLCA");
     ca.sqlcabc = sizeof(sqlca);
     ca.sqlcode = sqlcode;
@@ -59,7 +67,7 @@ void writeSqlca(sqlca& ca, int sqlcode, const std::string& joinedTokens,
     std::memcpy(ca.sqlerrmc, joinedTokens.data(), length);
     ca.sqlerrml = static_cast<short>(length);
     putFixed(ca.sqlerrp, product);
-    putFixed(ca.sqlstate, MessageCatalog::sqlstate(sqlcode));
+    putFixed(ca.sqlstate, sqlstateOf(sqlcode));
 }
 
 }  // namespace db2sim

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "db2api/db2types.h"
@@ -16,7 +17,6 @@ std::string joinTokens(const std::vector<std::string>& tokens);
 std::vector<std::string> splitTokens(const char* commaSeparated);
 
 // Sets sqlcaid, sqlcabc, sqlcode, sqlerrml/sqlerrmc, sqlerrp and sqlstate; leaves the rest.
-void writeSqlca(sqlca& ca, int sqlcode, const std::string& joinedTokens,
-                const std::string& product);
+void writeSqlca(sqlca& ca, int sqlcode, std::string_view joinedTokens, std::string_view product);
 
 }  // namespace db2sim

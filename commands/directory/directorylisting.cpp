@@ -38,7 +38,7 @@ void DirectoryListing::newRow() {
     if (m_refused) {
         return;
     }
-    if (m_block.rows() >= kRowsPerBlock || m_block.bytes().size() >= kBytesPerBlock) {
+    if (m_block.rows() >= kRowsPerBlock || m_block.size() >= kBytesPerBlock) {
         flush();
     }
     m_block.newRow();

@@ -57,3 +57,10 @@ TEST(FixedField, WideFieldsTrimEveryPaddingLength) {
         EXPECT_EQ(readFixedField(field), expected) << length;
     }
 }
+
+TEST(FixedField, BlanksBeforeAnInnerNulGoToo) {
+    const char field[10] = {'A', ' ', ' ', 0, 'B', ' ', ' ', ' ', ' ', ' '};
+    EXPECT_EQ(fixedFieldText(field), "A");
+    const char nulFirst[4] = {0, 'x', ' ', ' '};
+    EXPECT_EQ(fixedFieldText(nulFirst), "");
+}
