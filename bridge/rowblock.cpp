@@ -20,9 +20,19 @@ void writeInt(char* out, std::uint32_t value) {
     out[3] = static_cast<char>(value & 0xFFu);
 }
 
+// Eight bytes at a time: cells are short, but there are hundreds of thousands of them.
 bool isAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::size_t i = 0;
+    for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof(word));
+        if ((word & kHighBits) != 0) {
+            return false;
+        }
+    }
+    for (; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80) {
             return false;
         }
     }
@@ -60,13 +70,8 @@ void RowBlock::reserve(std::size_t bytes) {
     }
 }
 
-char* RowBlock::append(std::size_t bytes) {
-    if (m_buffer.size() - m_size < bytes) {
-        m_buffer.resize(std::max(2 * m_buffer.size(), m_size + bytes));
-    }
-    char* at = m_buffer.data() + m_size;
-    m_size += bytes;
-    return at;
+void RowBlock::grow(std::size_t bytes) {
+    m_buffer.resize(std::max(2 * m_buffer.size(), m_size + bytes));
 }
 
 }  // namespace tarvinex

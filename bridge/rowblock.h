@@ -33,7 +33,15 @@ class RowBlock {
 
   private:
     // Room for `bytes` more at the end; returns where they go.
-    char* append(std::size_t bytes);
+    char* append(std::size_t bytes) {
+        if (m_buffer.size() - m_size < bytes) {
+            grow(bytes);
+        }
+        char* at = m_buffer.data() + m_size;
+        m_size += bytes;
+        return at;
+    }
+    void grow(std::size_t bytes);
 
     std::vector<char> m_buffer;  // its size is the room; the block is the first m_size bytes
     std::size_t m_size = 0;

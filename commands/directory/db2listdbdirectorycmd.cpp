@@ -1,5 +1,6 @@
 #include "commands/directory/db2listdbdirectorycmd.h"
 
+#include <charconv>
 #include <cstring>
 #include <string>
 
@@ -107,7 +108,9 @@ void CDB2ListDBDirectoryCmd::writeRow(const sqledinfo& entry, DirectoryListing& 
     listing.set(kRelease, releaseLevel(entry));
     listing.set(kComment, fixedFieldText(entry.comment));
     listing.set(kEntryType, entryTypeName(entry.type));
-    listing.set(kCatalogNode, std::to_string(entry.cat_nodenum));
+    char number[8];  // a short in decimal
+    const char* end = std::to_chars(number, number + sizeof(number), entry.cat_nodenum).ptr;
+    listing.set(kCatalogNode, std::string_view(number, static_cast<std::size_t>(end - number)));
 }
 
 std::string_view CDB2ListDBDirectoryCmd::nodeColumn(const sqledinfo& entry) {
