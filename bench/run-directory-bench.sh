@@ -5,6 +5,7 @@
 # 2. a 1,000,000-entry directory listed under -Xcheck:jni: no "exceeds capacity", and the
 #    stand-in's memory handed out and the RSS stay flat from round to round. The scan's entry
 #    count is 16-bit, so one listing holds 65,535 rows; 16 listings pass 1,000,000 rows.
+# SKIP_SOAK=1 runs only the first. The stand-in alone: bench/db2sim_scan_bench.cpp (see its top).
 set -euo pipefail
 build=${1:-build}
 lib=$(cd "$build" && pwd)/lib

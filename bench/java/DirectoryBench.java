@@ -112,8 +112,12 @@ public final class DirectoryBench {
         for (int i = 1; i <= rounds; i++) {
             rows += listThroughLibrary().getRowCount();
             System.gc();
-            System.out.printf("round=%d rows_total=%d memory_handed_out=%d open_scans=%d rss_kb=%d%n",
-                    i, rows, Db2Sim.memoryHandedOut(), Db2Sim.openScans(), rssKb());
+            long rss = rssKb();
+            long heap = Runtime.getRuntime().totalMemory() / 1024;
+            // RSS less the Java heap's committed size: native memory, stacks, code, metadata.
+            System.out.printf("round=%d rows_total=%d memory_handed_out=%d open_scans=%d rss_kb=%d"
+                            + " heap_committed_kb=%d rss_less_heap_kb=%d%n",
+                    i, rows, Db2Sim.memoryHandedOut(), Db2Sim.openScans(), rss, heap, rss - heap);
         }
     }
 
