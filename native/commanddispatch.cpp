@@ -96,15 +96,14 @@ bool ExecuteCommand(JNIEnv* env, jobject command, jobject context, jobject resul
 }
 
 jstring ClientVersion(JNIEnv* env) {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     void* ctx = nullptr;
     const db2::DB2API& api = db2::DB2API::Instance();
     api.GetCurrentContext(&ctx, nullptr, &ca);
     if (ca.sqlcode < 0) {
         // No usable context on this thread: make one only to read the client's signature.
         ctx = nullptr;
-        std::memset(&ca, 0, sizeof(ca));
+        ca = zeroedSqlca();
         api.CreateContext(&ctx, 0, nullptr, &ca);
         if (ctx != nullptr) {
             api.DestroyContext(&ctx, 0, nullptr, &ca);

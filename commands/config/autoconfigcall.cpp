@@ -33,13 +33,12 @@ AutoConfigCall::~AutoConfigCall() {
         return;
     }
     // What DB2 says about freeing is not examined: there is nothing left to do about it.
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     db2::DB2API::Instance().db2AutoConfigFreeMemory(m_version, m_pInterface.get(), &ca);
 }
 
 int AutoConfigCall::Run(sqlca& ca) {
-    std::memset(&ca, 0, sizeof(ca));
+    ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().db2AutoConfig(m_version, m_pInterface.get(), &ca);
     m_bOutputHeld = (rc >= 0);
     return rc;

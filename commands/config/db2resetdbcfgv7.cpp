@@ -1,6 +1,5 @@
 #include "commands/config/db2resetdbcfgv7.h"
 
-#include <cstring>
 #include <vector>
 
 #include "db2api/db2api.h"
@@ -22,8 +21,7 @@ bool CDB2ResetDBCfgV7::CallDB2API() {
     // sqlfrdb takes a writable, NUL-terminated alias.
     std::vector<char> alias(aliasName.begin(), aliasName.end());
     alias.push_back('\0');
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().ResetDBCfgV7(alias.data(), &ca);
     return checkDB2Call(rc, ca);
 }

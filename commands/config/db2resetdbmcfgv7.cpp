@@ -1,7 +1,5 @@
 #include "commands/config/db2resetdbmcfgv7.h"
 
-#include <cstring>
-
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
 #include "db2api/db2apicontext.h"
@@ -26,8 +24,7 @@ bool CDB2ResetDBMCfgV7::SetupContext() {
 }
 
 bool CDB2ResetDBMCfgV7::CallDB2API() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().ResetDBMCfgV7(&ca);
     return checkDB2Call(rc, ca);
 }

@@ -129,8 +129,7 @@ bool CDB2UpdateCfgCmdV8::CallDB2API() {
     cfg.paramArray = data.data();
     cfg.flags = (isInstanceLevel ? db2CfgDatabaseManager : db2CfgDatabase) | itemFlags();
     cfg.dbname = dbname.data();
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().SetConfigurationParametersV8(db2Version810, &cfg, &ca);
     return checkDB2Call(rc, ca);
 }

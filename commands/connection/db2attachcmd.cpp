@@ -1,7 +1,6 @@
 #include "commands/connection/db2attachcmd.h"
 
 #include <cstddef>
-#include <cstring>
 
 #include "commands/connection/attachreply.h"
 #include "db2api/contexthandleregistry.h"

@@ -1,7 +1,5 @@
 #include "commands/connection/db2detachcmd.h"
 
-#include <cstring>
-
 #include "commands/createdcontext.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
@@ -23,8 +21,7 @@ bool CDB2DetachCmd::SetupContext() {
 }
 
 bool CDB2DetachCmd::CallDB2API() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().DetachNode(&ca);
     if (rc == db2::kEntryPointMissing && ca.sqlcode == 0) {
         return false;  // nothing was done: the attachment and its context stay

@@ -1,7 +1,5 @@
 #include "commands/database/db2activationcmdbase.h"
 
-#include <cstring>
-
 #include "commands/database/nullabletext.h"
 
 CDB2ActivationCmdBase::CDB2ActivationCmdBase(const tarvinex::JavaObject& command,
@@ -29,8 +27,7 @@ void CDB2ActivationCmdBase::FreeData(bool) {
 }
 
 bool CDB2ActivationCmdBase::CallDB2API() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = callEntryPoint(alias.data(), textOrNull(userId), textOrNull(password), &ca);
     return checkDB2Call(rc, ca);
 }

@@ -13,7 +13,7 @@ CDB2AddDBPartNumCmd::CDB2AddDBPartNumCmd(const tarvinex::JavaObject& command,
     : CDB2CmdBase(command, context, container),
       version(std::min(static_cast<int>(contextObj.getDatabaseVersion()),
                        static_cast<int>(contextObj.getClientVersion()))) {
-    std::memset(&ca, 0, sizeof(ca));
+    ca = zeroedSqlca();
 }
 
 bool CDB2AddDBPartNumCmd::SetupData() {
@@ -45,7 +45,7 @@ bool CDB2AddDBPartNumCmd::CallDB2API() {
     options.tblspace_type = static_cast<sqluint32>(static_cast<sqlint32>(tblspace_type));
     // Without a partition the low 16 bits of -1 go: 0xFFFF, which DB2 ignores for these types.
     options.tblspace_node = static_cast<SQL_PDB_NODE_TYPE>(nodeNum & 0xFFFF);
-    std::memset(&ca, 0, sizeof(ca));
+    ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().AddDBPartNum(&options, &ca);
     return checkDB2Call(rc, ca);
 }

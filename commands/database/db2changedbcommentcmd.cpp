@@ -1,7 +1,5 @@
 #include "commands/database/db2changedbcommentcmd.h"
 
-#include <cstring>
-
 #include "db2api/db2api.h"
 
 CDB2ChangeDBCommentCmd::CDB2ChangeDBCommentCmd(const tarvinex::JavaObject& command,
@@ -28,8 +26,7 @@ void CDB2ChangeDBCommentCmd::FreeData(bool) {
 }
 
 bool CDB2ChangeDBCommentCmd::CallDB2API() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     // The wrapper replaces the path with "".
     const int rc =
         db2::DB2API::Instance().ChangeDBComment(alias.data(), path.data(), comment.data(), &ca);

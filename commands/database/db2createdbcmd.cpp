@@ -88,8 +88,7 @@ void CDB2CreateDBCmd::FreeData(bool) {
 }
 
 bool CDB2CreateDBCmd::CallDB2API() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().CreateDatabase(
         dbName.data(), alias.data(), path.data(), &dbDescriptor, &territoryInfo, 0, nullptr, &ca);
     return checkDB2Call(rc, ca);

@@ -1,7 +1,5 @@
 #include "commands/database/db2dropdbcmd.h"
 
-#include <cstring>
-
 #include "db2api/db2api.h"
 
 namespace {
@@ -28,8 +26,7 @@ bool CDB2DropDBCmd::SetupContext() {
 void CDB2DropDBCmd::FreeData(bool) {}
 
 bool CDB2DropDBCmd::CallDB2API() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().DropDatabase(alias.data(), nullptr, &ca);
     return checkDB2Call(rc, ca);
 }

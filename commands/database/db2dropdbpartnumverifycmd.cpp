@@ -1,7 +1,5 @@
 #include "commands/database/db2dropdbpartnumverifycmd.h"
 
-#include <cstring>
-
 #include "db2api/db2api.h"
 #include "db2api/db2structs.h"
 
@@ -9,7 +7,7 @@ CDB2DropDBPartNumVerifyCmd::CDB2DropDBPartNumVerifyCmd(const tarvinex::JavaObjec
                                                        const tarvinex::JavaObject& context,
                                                        const tarvinex::JavaObject& container)
     : CDB2CmdBase(command, context, container) {
-    std::memset(&ca, 0, sizeof(ca));
+    ca = zeroedSqlca();
 }
 
 bool CDB2DropDBPartNumVerifyCmd::SetupData() {
@@ -25,7 +23,7 @@ void CDB2DropDBPartNumVerifyCmd::FreeData(bool) {
 }
 
 bool CDB2DropDBPartNumVerifyCmd::CallDB2API() {
-    std::memset(&ca, 0, sizeof(ca));
+    ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().DropDBPartNumVerify(SQL_DROPNODE_VERIFY, nullptr, &ca);
     return checkDB2Call(rc, ca);
 }

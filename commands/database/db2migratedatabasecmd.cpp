@@ -1,7 +1,5 @@
 #include "commands/database/db2migratedatabasecmd.h"
 
-#include <cstring>
-
 #include "db2api/db2api.h"
 
 CDB2MigrateDatabaseCmd::CDB2MigrateDatabaseCmd(const tarvinex::JavaObject& command,
@@ -28,8 +26,7 @@ void CDB2MigrateDatabaseCmd::FreeData(bool) {
 }
 
 bool CDB2MigrateDatabaseCmd::CallDB2API() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().MigrateDatabase(alias.data(), username.data(),
                                                            password.data(), &ca);
     return checkDB2Call(rc, ca);

@@ -33,8 +33,7 @@ bool CDB2QuiesceDBCmd::CallDB2API() {
     parms.iImmediate = options.immediate();
     parms.iForce = options.force;
     parms.iTimeout = options.timeout;
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().db2DatabaseQuiesce(db2Version810, &parms, &ca);
     return checkDB2Call(rc, ca);
 }

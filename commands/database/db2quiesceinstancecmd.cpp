@@ -37,8 +37,7 @@ bool CDB2QuiesceInstanceCmd::CallDB2API() {
     parms.iImmediate = options.immediate();
     parms.iForce = options.force;
     parms.iTimeout = options.timeout;
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().db2InstanceQuiesce(db2Version810, &parms, &ca);
     return checkDB2Call(rc, ca);
 }

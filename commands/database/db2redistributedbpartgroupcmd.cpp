@@ -1,7 +1,5 @@
 #include "commands/database/db2redistributedbpartgroupcmd.h"
 
-#include <cstring>
-
 #include "commands/database/nullabletext.h"
 #include "db2api/db2api.h"
 #include "db2api/db2apicontext.h"
@@ -10,7 +8,7 @@ CDB2RedistributeDBPartGroupCmd::CDB2RedistributeDBPartGroupCmd(
     const tarvinex::JavaObject& command, const tarvinex::JavaObject& context,
     const tarvinex::JavaObject& container)
     : CDB2CmdBase(command, context, container) {
-    std::memset(&ca, 0, sizeof(ca));
+    ca = zeroedSqlca();
 }
 
 bool CDB2RedistributeDBPartGroupCmd::SetupData() {
@@ -36,7 +34,7 @@ void CDB2RedistributeDBPartGroupCmd::FreeData(bool) {
 }
 
 bool CDB2RedistributeDBPartGroupCmd::CallDB2API() {
-    std::memset(&ca, 0, sizeof(ca));
+    ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().RedistGroup(
         textOrNull(nodeGroupName), textOrNull(targetPMapFileName), textOrNull(dataDistFileName),
         nullptr, 0, nullptr, 0, dataRedistOption, &ca);

@@ -41,8 +41,7 @@ bool CDB2RestartDatabaseCmd::CallDB2API() {
     parms.piPassword = password.data();
     parms.piTablespaceNames = textOrNull(tablespaces);
     parms.iOption = writeResume ? DB2_DB_RESUME_WRITE : DB2_DB_SUSPEND_NONE;
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().DB2DatabaseRestart(versionNumber, &parms, &ca);
     return checkDB2Call(rc, ca);
 }

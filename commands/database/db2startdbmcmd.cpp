@@ -47,8 +47,7 @@ bool CDB2StartDBMCmd::CallDB2API() {
 }
 
 bool CDB2StartDBMCmd::startV8() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     db2InstanceStartStruct start;
     std::memset(&start, 0, sizeof(start));
     db2DasCommData comm;
@@ -74,8 +73,7 @@ bool CDB2StartDBMCmd::startV8() {
 }
 
 bool CDB2StartDBMCmd::startOlder() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     sqle_start_options options;
     std::memset(&options, 0, sizeof(options));
     parameters.Fill(options);

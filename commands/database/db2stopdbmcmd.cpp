@@ -41,8 +41,7 @@ bool CDB2StopDBMCmd::CallDB2API() {
 }
 
 bool CDB2StopDBMCmd::stopV8() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     db2InstanceStopStruct stop;
     std::memset(&stop, 0, sizeof(stop));
     db2DasCommData comm;
@@ -64,8 +63,7 @@ bool CDB2StopDBMCmd::stopV8() {
 }
 
 bool CDB2StopDBMCmd::stopOlder() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     sqledbstopopt options;
     std::memset(&options, 0, sizeof(options));
     options.isprofile = profile.empty() ? 0 : 1;

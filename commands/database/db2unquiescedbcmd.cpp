@@ -25,8 +25,7 @@ bool CDB2UnQuiesceDBCmd::CallDB2API() {
     db2DbUnquiesceStruct parms;
     std::memset(&parms, 0, sizeof(parms));
     parms.piDatabaseName = dbName.data();
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().db2DatabaseUnquiesce(db2Version810, &parms, &ca);
     return checkDB2Call(rc, ca);
 }

@@ -28,8 +28,7 @@ bool CDB2UnQuiesceInstanceCmd::CallDB2API() {
     db2InsUnquiesceStruct parms;
     std::memset(&parms, 0, sizeof(parms));
     parms.piInstanceName = instanceName.data();
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().db2InstanceUnquiesce(db2Version810, &parms, &ca);
     return checkDB2Call(rc, ca);
 }

@@ -1,7 +1,5 @@
 #include "commands/directory/db2catalogdbcmd.h"
 
-#include <cstring>
-
 #include "db2api/db2api.h"
 #include "db2api/db2structs.h"
 
@@ -46,8 +44,7 @@ void CDB2CatalogDBCmd::FreeData(bool) {
 }
 
 bool CDB2CatalogDBCmd::CallDB2API() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().CatalogDatabase(
         dbName.data(), orNull(alias), type, orNull(nodeName), orNull(path), orNull(comment),
         authentication, orNull(principal), &ca);

@@ -1,7 +1,5 @@
 #include "commands/directory/db2catalogdcsdbcmd.h"
 
-#include <cstring>
-
 #include "db2api/db2api.h"
 
 CDB2CatalogDCSDBCmd::CDB2CatalogDCSDBCmd(const tarvinex::JavaObject& command,
@@ -26,8 +24,7 @@ void CDB2CatalogDCSDBCmd::FreeData(bool) {
 
 bool CDB2CatalogDCSDBCmd::CallDB2API() {
     sql_dir_entry dcs = entry.catalogEntry();
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().CatalogDCSDatabase(&dcs, &ca);
     return checkDB2Call(rc, ca);
 }

@@ -22,8 +22,7 @@ bool CDB2CatalogNodeBase::CallDB2API() {
     sqle_node_struct node;
     fillNode(node);
     void* protocolInfo = fillProtocol();
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().CatalogNode(&node, protocolInfo, &ca);
     return checkDB2Call(rc, ca);
 }

@@ -1,7 +1,6 @@
 #include "commands/directory/db2listdcsdirectorycmd.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 

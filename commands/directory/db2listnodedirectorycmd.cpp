@@ -1,6 +1,5 @@
 #include "commands/directory/db2listnodedirectorycmd.h"
 
-#include <cstring>
 #include <iterator>
 
 #include "commands/directory/directorylisting.h"

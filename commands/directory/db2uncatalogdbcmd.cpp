@@ -1,7 +1,5 @@
 #include "commands/directory/db2uncatalogdbcmd.h"
 
-#include <cstring>
-
 #include "db2api/db2api.h"
 
 CDB2UnCatalogDBCmd::CDB2UnCatalogDBCmd(const tarvinex::JavaObject& command,
@@ -26,8 +24,7 @@ void CDB2UnCatalogDBCmd::FreeData(bool) {
 }
 
 bool CDB2UnCatalogDBCmd::CallDB2API() {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     // Passed even when empty: DB2 answers for an empty alias itself.
     const int rc = db2::DB2API::Instance().UnCatalogDatabase(alias.data(), &ca);
     return checkDB2Call(rc, ca);

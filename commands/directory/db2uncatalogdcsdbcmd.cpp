@@ -1,7 +1,5 @@
 #include "commands/directory/db2uncatalogdcsdbcmd.h"
 
-#include <cstring>
-
 #include "db2api/db2api.h"
 
 CDB2UnCatalogDCSDBCmd::CDB2UnCatalogDCSDBCmd(const tarvinex::JavaObject& command,
@@ -31,8 +29,7 @@ bool CDB2UnCatalogDCSDBCmd::CallDB2API() {
         return false;
     }
     sql_dir_entry dcs = entry.uncatalogEntry();
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().UnCatalogDCSDatabase(&dcs, &ca);
     return checkDB2Call(rc, ca);
 }

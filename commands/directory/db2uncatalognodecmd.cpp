@@ -1,7 +1,5 @@
 #include "commands/directory/db2uncatalognodecmd.h"
 
-#include <cstring>
-
 #include "db2api/db2api.h"
 
 CDB2UnCatalogNodeCmd::CDB2UnCatalogNodeCmd(const tarvinex::JavaObject& command,
@@ -24,8 +22,7 @@ bool CDB2UnCatalogNodeCmd::SetupContext() {
 bool CDB2UnCatalogNodeCmd::CallDB2API() {
     // Passed even when empty: DB2 judges the name. A copy, since DB2 takes a char*.
     t_string node = nodeName;
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     const int rc = db2::DB2API::Instance().UnCatalogNode(node.data(), &ca);
     return checkDB2Call(rc, ca);
 }

@@ -1,14 +1,11 @@
 #include "commands/directory/directoryscan.h"
 
-#include <cstring>
-
 void DirectoryScan::Close() {
     if (!m_open) {
         return;
     }
     m_open = false;
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
+    sqlca ca = zeroedSqlca();
     if (m_close) {
         m_close(&ca);
     }
