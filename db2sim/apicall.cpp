@@ -14,64 +14,68 @@ namespace db2sim {
 namespace {
 
 constexpr size_t kMaxShownText = 256;
-// Room for most lines, so a call formats its line without growing the string.
-constexpr size_t kLineReserve = 192;
 constexpr char kHexDigits[] = "0123456789ABCDEF";
+// Longest "0x..." of a pointer, and longest decimal long long.
+constexpr size_t kMaxHex = 2 + 2 * sizeof(uintptr_t);
+constexpr size_t kMaxNumber = 20;
 
 bool needsEscape(unsigned char c) {
     return c == '"' || c == '\\' || c < 0x20 || c >= 0x7F;
 }
 
-void appendEscaped(std::string& out, unsigned char c) {
+// Writes c as \" \\ or \xNN; returns the end.
+char* putEscaped(char* at, unsigned char c) {
+    *at++ = '\\';
     if (c == '"' || c == '\\') {
-        out += '\\';
-        out += static_cast<char>(c);
+        *at++ = static_cast<char>(c);
     } else {
-        const char hex[] = {'\\', 'x', kHexDigits[c >> 4], kHexDigits[c & 0xF]};
-        out.append(hex, sizeof(hex));
+        *at++ = 'x';
+        *at++ = kHexDigits[c >> 4];
+        *at++ = kHexDigits[c & 0xF];
     }
+    return at;
 }
 
 // Quoted and escaped, cut after kMaxShownText bytes, or null.
-void appendQuoted(std::string& out, const char* value) {
+void appendQuoted(LineBuilder& line, const char* value) {
     if (value == nullptr) {
-        out += "null";
+        line.append("null");
         return;
     }
     size_t length = strnlen(value, kMaxShownText + 1);
     size_t shown = std::min(length, kMaxShownText);
-    out += '"';
-    size_t plain = 0;  // start of the run of bytes shown as they are
+    // Every byte may need four ("\xNN"), plus the quotes and "...".
+    char* at = line.room(4 * shown + 5);
+    *at++ = '"';
     for (size_t i = 0; i < shown; ++i) {
         unsigned char c = static_cast<unsigned char>(value[i]);
         if (needsEscape(c)) {
-            out.append(value + plain, i - plain);
-            appendEscaped(out, c);
-            plain = i + 1;
+            at = putEscaped(at, c);
+        } else {
+            *at++ = static_cast<char>(c);
         }
     }
-    out.append(value + plain, shown - plain);
     if (length > kMaxShownText) {
-        out += "...";
+        at = std::copy_n("...", 3, at);
     }
-    out += '"';
+    *at++ = '"';
+    line.commit(at);
 }
 
-void appendNumber(std::string& out, long long value) {
-    char text[24];
-    char* end = std::to_chars(text, text + sizeof(text), value).ptr;
-    out.append(text, static_cast<size_t>(end - text));
+void appendNumber(LineBuilder& line, long long value) {
+    char* at = line.room(kMaxNumber);
+    line.commit(std::to_chars(at, at + kMaxNumber, value).ptr);
 }
 
-void appendHex(std::string& out, const void* value) {
+void appendHex(LineBuilder& line, const void* value) {
     if (value == nullptr) {
-        out += "null";
+        line.append("null");
         return;
     }
-    char text[2 + 2 * sizeof(uintptr_t)] = {'0', 'x'};
-    char* end =
-        std::to_chars(text + 2, text + sizeof(text), reinterpret_cast<uintptr_t>(value), 16).ptr;
-    out.append(text, static_cast<size_t>(end - text));
+    char* at = line.room(kMaxHex);
+    *at++ = '0';
+    *at++ = 'x';
+    line.commit(std::to_chars(at, at + kMaxHex - 2, reinterpret_cast<uintptr_t>(value), 16).ptr);
 }
 
 // Copies a literal into a buffer known to be large enough; returns the end of the copy.
@@ -80,107 +84,90 @@ char* copyText(char* at, const char (&text)[N]) {
     return std::copy_n(text, N - 1, at);
 }
 
-const char* faultName(FaultKind kind) {
+// The line's ending for a call an injected fault hit.
+std::string_view faultText(FaultKind kind) {
     switch (kind) {
         case FaultKind::kMissing:
-            return "missing";
+            return " fault=missing";
         case FaultKind::kError:
-            return "error";
+            return " fault=error";
         case FaultKind::kWarning:
-            return "warning";
+            return " fault=warning";
     }
-    return "?";
+    return " fault=?";
 }
 
 }  // namespace
 
-ApiCall::ApiCall(const char* entry, sqlca* ca, CallKind kind)
+ApiCall::ApiCall(std::string_view entry, sqlca* ca, CallKind kind)
     : instance_(Instance::get()),
       lock_(instance_.lock()),
       ca_(ca),
       kind_(kind),
-      line_(instance_.journal().scratch()) {
-    line_.reserve(kLineReserve);
-    line_ += entry;
-    line_ += '(';
-    argsBegin_ = argsEnd_ = line_.size();
+      entryLength_(entry.size()) {
+    arguments_.append(entry);
+    arguments_.append('(');
 }
 
 ApiCall::~ApiCall() {
     try {
-        finishLine();
-        instance_.journal().addBuilt(std::move(line_));
+        storeLine();
     } catch (...) {
         // A lost journal line must not take the caller down.
     }
 }
 
-size_t ApiCall::beginArgument(const char* name) {
-    size_t start = line_.size();
-    if (argsEnd_ != argsBegin_) {
-        line_ += ", ";
+void ApiCall::beginArgument(std::string_view name) {
+    if (arguments_.size() != entryLength_ + 1) {
+        arguments_.append(", ");
     }
-    line_ += name;
-    line_ += '=';
-    return start;
+    arguments_.append(name);
+    arguments_.append('=');
 }
 
-void ApiCall::endArgument(size_t start) {
-    // Outputs already written stay behind the arguments.
-    if (start != argsEnd_) {
-        std::rotate(line_.begin() + static_cast<std::ptrdiff_t>(argsEnd_),
-                    line_.begin() + static_cast<std::ptrdiff_t>(start), line_.end());
-    }
-    argsEnd_ += line_.size() - start;
-}
-
-ApiCall& ApiCall::text(const char* name, const char* value) {
-    size_t start = beginArgument(name);
-    appendQuoted(line_, value);
-    endArgument(start);
+ApiCall& ApiCall::text(std::string_view name, const char* value) {
+    beginArgument(name);
+    appendQuoted(arguments_, value);
     return *this;
 }
 
-ApiCall& ApiCall::secret(const char* name, const char* value) {
-    size_t start = beginArgument(name);
-    line_ += value == nullptr ? "null" : "***";
-    endArgument(start);
+ApiCall& ApiCall::secret(std::string_view name, const char* value) {
+    beginArgument(name);
+    arguments_.append(value == nullptr ? "null" : "***");
     return *this;
 }
 
-ApiCall& ApiCall::num(const char* name, long long value) {
-    size_t start = beginArgument(name);
-    appendNumber(line_, value);
-    endArgument(start);
+ApiCall& ApiCall::num(std::string_view name, long long value) {
+    beginArgument(name);
+    appendNumber(arguments_, value);
     return *this;
 }
 
-ApiCall& ApiCall::ptr(const char* name, const void* value) {
-    size_t start = beginArgument(name);
-    appendHex(line_, value);
-    endArgument(start);
+ApiCall& ApiCall::ptr(std::string_view name, const void* value) {
+    beginArgument(name);
+    appendHex(arguments_, value);
     return *this;
 }
 
-ApiCall& ApiCall::out(const char* name, const void* value) {
-    line_ += ' ';
-    line_ += name;
-    line_ += '=';
-    appendHex(line_, value);
+ApiCall& ApiCall::out(std::string_view name, const void* value) {
+    outputs_.append(' ');
+    outputs_.append(name);
+    outputs_.append('=');
+    appendHex(outputs_, value);
     return *this;
 }
 
-ApiCall& ApiCall::pointee(const char* name, const void* value) {
-    line_ += " *";
-    line_ += name;
-    line_ += '=';
-    appendHex(line_, value);
+ApiCall& ApiCall::pointee(std::string_view name, const void* value) {
+    outputs_.append(" *");
+    outputs_.append(name);
+    outputs_.append('=');
+    appendHex(outputs_, value);
     return *this;
 }
 
 bool ApiCall::proceed() {
     checked_ = true;
-    fault_ = instance_.faults().take(std::string_view(line_.data(), argsBegin_ - 1));
+    fault_ = instance_.faults().take(entryName());
     if (fault_ && fault_->kind == FaultKind::kMissing) {
         rc_ = -1;
         return false;
@@ -199,7 +186,7 @@ bool ApiCall::proceed() {
     return true;
 }
 
-void ApiCall::setSqlca(int sqlcode, const std::string& tokens) {
+void ApiCall::setSqlca(int sqlcode, std::string_view tokens) {
     if (ca_ != nullptr && kind_ == CallKind::kAdmin) {
         writeSqlca(*ca_, sqlcode, tokens, instance_.product());
     }
@@ -216,7 +203,7 @@ int ApiCall::succeed() {
         setSqlca(fault_->sqlcode, fault_->tokens);
         rc_ = kind_ == CallKind::kCli ? SQL_SUCCESS_WITH_INFO : fault_->sqlcode;
     } else {
-        setSqlca(code::kSuccess, std::string());
+        setSqlca(code::kSuccess, std::string_view());
         rc_ = kind_ == CallKind::kCli ? SQL_SUCCESS : code::kSuccess;
     }
     return rc_;
@@ -234,8 +221,8 @@ int ApiCall::finish(int result) {
     return rc_;
 }
 
-void ApiCall::finishLine() {
-    // ") -> rc sqlcode=N" built aside and put in front of the outputs: at most ~50 bytes.
+void ApiCall::storeLine() {
+    // ") -> rc sqlcode=N": at most ~50 bytes.
     char result[96];
     char* end = result + sizeof(result);
     char* at = copyText(result, ") -> ");
@@ -246,11 +233,13 @@ void ApiCall::finishLine() {
         at = copyText(at, " sqlcode=");
         at = std::to_chars(at, end, ca_->sqlcode).ptr;
     }
-    line_.insert(argsEnd_, result, static_cast<size_t>(at - result));
+    std::string_view fault;
     if (fault_) {
-        line_ += " fault=";
-        line_ += faultName(fault_->kind);
+        fault = faultText(fault_->kind);
     }
+    instance_.journal().add({arguments_.view(),
+                             std::string_view(result, static_cast<size_t>(at - result)),
+                             outputs_.view(), fault});
 }
 
 }  // namespace db2sim

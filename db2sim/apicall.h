@@ -8,18 +8,21 @@
 //
 // Journal line: name(arg=value, ...) -> rc sqlcode=N [outputs] [fault=kind]
 //
-// Every call of every entry point comes through here, so the line is built in one string as the
-// call goes (arguments, then outputs) and the result is slotted in before the outputs at the end.
+// Every call of every entry point comes through here, so the line is built on the stack as the
+// call goes, arguments and outputs apart, and the journal stores it in one piece at the end with
+// the result between them. Names are string views: a literal's length is known where it is written.
 #pragma once
 
 #include <cstddef>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "db2api/db2types.h"
 #include "db2sim/faulttable.h"
+#include "db2sim/linebuilder.h"
 
 namespace db2sim {
 
@@ -34,20 +37,20 @@ enum class CallKind {
 
 class ApiCall {
   public:
-    ApiCall(const char* entry, sqlca* ca, CallKind kind = CallKind::kAdmin);
+    ApiCall(std::string_view entry, sqlca* ca, CallKind kind = CallKind::kAdmin);
     ~ApiCall();
     ApiCall(const ApiCall&) = delete;
     ApiCall& operator=(const ApiCall&) = delete;
 
     // Decoded arguments, in call order.
-    ApiCall& text(const char* name, const char* value);    // quoted, or null
-    ApiCall& secret(const char* name, const char* value);  // "***", or null
-    ApiCall& num(const char* name, long long value);
-    ApiCall& ptr(const char* name, const void* value);  // hex, or null
+    ApiCall& text(std::string_view name, const char* value);    // quoted, or null
+    ApiCall& secret(std::string_view name, const char* value);  // "***", or null
+    ApiCall& num(std::string_view name, long long value);
+    ApiCall& ptr(std::string_view name, const void* value);  // hex, or null
     // A value the call hands back, shown after the result.
-    ApiCall& out(const char* name, const void* value);
+    ApiCall& out(std::string_view name, const void* value);
     // What the caller's pointer-to-pointer argument `name` now points at, shown as "*name=".
-    ApiCall& pointee(const char* name, const void* value);
+    ApiCall& pointee(std::string_view name, const void* value);
 
     // Applies an injected fault and the null-sqlca rule. False when the call must return rc()
     // at once: the entry point is "missing" (-1), the sqlca is null (-1), or an error fault hit.
@@ -63,24 +66,25 @@ class ApiCall {
     // Ends a call whose result is not an sqlcode (formatter, sqleSetTypeCtx).
     int finish(int result);
 
-    std::string entry() const { return line_.substr(0, argsBegin_ - 1); }
+    std::string entry() const { return std::string(entryName()); }
     Instance& instance() { return instance_; }
 
   private:
-    // Starts an argument ("name=" after a separator); endArgument() moves it before the outputs.
-    size_t beginArgument(const char* name);
-    void endArgument(size_t start);
-    void setSqlca(int sqlcode, const std::string& tokens);
-    // Completes the line: the result before the outputs, the fault after them.
-    void finishLine();
+    // Starts an argument: "name=" after a separator.
+    void beginArgument(std::string_view name);
+    void setSqlca(int sqlcode, std::string_view tokens);
+    // The entry point's name: the line's start, before "(".
+    std::string_view entryName() const { return arguments_.view().substr(0, entryLength_); }
+    // Hands the line to the journal: arguments, result, outputs, fault.
+    void storeLine();
 
     Instance& instance_;
     std::unique_lock<std::recursive_mutex> lock_;
     sqlca* ca_;
     CallKind kind_;
-    std::string line_;
-    size_t argsBegin_ = 0;  // just after "name(", which also gives the entry point's name
-    size_t argsEnd_ = 0;    // where the outputs start
+    LineBuilder arguments_;  // "entry(arg=value, ..."
+    LineBuilder outputs_;    // " name=value ..."
+    size_t entryLength_;
     std::optional<Fault> fault_;
     bool checked_ = false;
     int rc_ = 0;

@@ -15,7 +15,7 @@
 namespace db2sim {
 namespace {
 
-constexpr const char* kInternalName = "SQL00001";
+constexpr std::string_view kInternalName = "SQL00001";
 constexpr long kMaxFill = 9999999;  // D0000001 .. D9999999
 constexpr size_t kRecordFields = 8;
 
@@ -53,27 +53,27 @@ DbEntry homeEntry(const Database& database) {
     return entry;
 }
 
-// Runs once per sqledgne_api call, so it copies straight from the entry (no temporaries).
-// `out` is the scan's buffer, zeroed when the scan opened: every field is written here, so its
-// padding stays zero without clearing 1.6 KB per entry.
-void describe(const DbEntry& entry, const DbListing& listing, sqledinfo& out) {
-    out.com_codepage = 0;
-    bool remote = entry.type == SQL_REMOTE;
-    std::string_view path = pathOf(entry);
-    std::string_view drive = path.empty() ? std::string_view(listing.homePath) : path;
-    putBlankPadded(out.alias, SQL_ALIAS_SZ, shortNameView(entry.alias));
-    putBlankPadded(out.dbname, SQL_DBNAME_SZ, shortNameView(entry.dbname));
-    putBlankPadded(out.drive, SQL_DRIVE_SZ, remote ? std::string_view() : drive);
-    putBlankPadded(out.intname, SQL_INAME_SZ, remote ? "" : kInternalName);
-    putBlankPadded(out.nodename, SQL_NNAME_SZ, shortNameView(entry.node));
-    putBlankPadded(out.dbtype, SQL_DBTYPE_SZ, listing.release);
-    putBlankPadded(out.comment, SQL_CMT_SZ, commentOf(entry));
-    putBlankPadded(out.glbdbname, SQL_DIR_NAME_SZ, "");
-    putBlankPadded(out.dceprincipal, SQL_DCEPRIN_SZ, principalOf(entry));
-    out.type = entry.type;
-    out.authentication = entry.authentication;
-    out.cat_nodenum = remote ? -1 : 0;
-    out.nodenum = remote ? -1 : 0;
+template <size_t N>
+void blank(char (&field)[N]) {
+    std::memset(field, ' ', N);
+}
+
+// A scan's buffer before its first entry: zero, with the fields written through rewrite() blank
+// (nothing shown).
+std::unique_ptr<sqledinfo> blankEntry() {
+    auto entry = std::make_unique<sqledinfo>();
+    blank(entry->drive);
+    blank(entry->intname);
+    blank(entry->dbtype);
+    blank(entry->comment);
+    blank(entry->glbdbname);
+    blank(entry->dceprincipal);
+    return entry;
+}
+
+template <size_t N>
+void rewrite(char (&field)[N], std::string_view text, size_t& shown) {
+    rewriteBlankPadded(field, N, text, shown);
 }
 
 std::string formatRecord(const DbEntry& entry) {
@@ -260,7 +260,7 @@ int DbDirectory::open(const Databases& homes, const DbListing& listing, unsigned
     }
     scan.entries = entries_;
     scan.listing = listing;
-    scan.buffer = std::make_unique<sqledinfo>();
+    scan.buffer = blankEntry();
     size_t total = scan.homes.size() + entries_->size();
     handle = scans_.open(std::move(scan));
     if (handle == 0) {
@@ -283,9 +283,34 @@ int DbDirectory::next(unsigned short handle, sqledinfo*& entry) {
     const DbEntry& current =
         scan->next < homes ? scan->homes[scan->next] : (*scan->entries)[scan->next - homes];
     ++scan->next;
-    describe(current, scan->listing, *scan->buffer);
+    describe(current, *scan);
     entry = scan->buffer.get();
     return code::kSuccess;
+}
+
+// Runs once per sqledgne_api call, so it copies straight from the entry (no temporaries) and
+// pads only what the previous entry left (see ShownText). The padding between fields was zeroed
+// when the scan opened and is never written.
+void DbDirectory::describe(const DbEntry& entry, Scan& scan) {
+    sqledinfo& out = *scan.buffer;
+    ShownText& shown = scan.shown;
+    bool remote = entry.type == SQL_REMOTE;
+    std::string_view path = pathOf(entry);
+    std::string_view drive = path.empty() ? std::string_view(scan.listing.homePath) : path;
+    putShortName(out.alias, entry.alias);
+    putShortName(out.dbname, entry.dbname);
+    rewrite(out.drive, remote ? std::string_view() : drive, shown.drive);
+    rewrite(out.intname, remote ? std::string_view() : kInternalName, shown.intname);
+    putShortName(out.nodename, entry.node);
+    rewrite(out.dbtype, scan.listing.release, shown.dbtype);
+    rewrite(out.comment, commentOf(entry), shown.comment);
+    // glbdbname stays as blankEntry() left it: no entry has a global name.
+    rewrite(out.dceprincipal, principalOf(entry), shown.dceprincipal);
+    out.com_codepage = 0;
+    out.type = entry.type;
+    out.authentication = entry.authentication;
+    out.cat_nodenum = remote ? -1 : 0;
+    out.nodenum = remote ? -1 : 0;
 }
 
 int DbDirectory::close(unsigned short handle) {

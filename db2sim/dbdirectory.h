@@ -79,13 +79,28 @@ class DbDirectory {
     size_t size() const { return entries_->size(); }
 
   private:
+    // How many bytes of text each wide blank-padded field of a scan's buffer holds; the rest of
+    // the field is blank. The buffer belongs to the scan (callers only read it), so the next entry
+    // overwrites the text and blanks only what the previous one held beyond it.
+    struct ShownText {
+        size_t drive = 0;
+        size_t intname = 0;
+        size_t dbtype = 0;
+        size_t comment = 0;
+        size_t dceprincipal = 0;
+    };
+
     struct Scan {
         std::vector<DbEntry> homes;
         std::shared_ptr<const std::vector<DbEntry>> entries;
         DbListing listing;
         size_t next = 0;
-        std::unique_ptr<sqledinfo> buffer;
+        std::unique_ptr<sqledinfo> buffer;  // zero, text fields blank until the first entry
+        ShownText shown;
     };
+
+    // Writes `entry` into the scan's buffer.
+    static void describe(const DbEntry& entry, Scan& scan);
 
     bool aliasTaken(const ShortName& alias, const Databases& homes) const;
     // The entries for a change: copied first when an open scan shares them.

@@ -41,10 +41,6 @@ std::string fromShortName(const ShortName& name) {
     return std::string(shortNameView(name));
 }
 
-std::string_view shortNameView(const ShortName& name) {
-    return std::string_view(name.data(), strnlen(name.data(), name.size()));
-}
-
 void putBlankPadded(char* field, size_t width, std::string_view text) {
     size_t length = std::min(text.size(), width);
     std::copy_n(text.data(), length, field);

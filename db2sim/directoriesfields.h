@@ -3,8 +3,10 @@
 // tab-separated records of the state files.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,10 +19,34 @@ using ShortName = std::array<char, 8>;
 ShortName toShortName(const std::string& text);
 std::string fromShortName(const ShortName& name);
 // The same name without a copy, valid as long as `name`.
-std::string_view shortNameView(const ShortName& name);
+inline std::string_view shortNameView(const ShortName& name) {
+    return std::string_view(name.data(), strnlen(name.data(), name.size()));
+}
 
+// putBlankPadded(field, 8, shortNameView(name)) without a length search or a copy call: the name's
+// bytes up to its first NUL, blanks from there.
+template <size_t N>
+void putShortName(char (&field)[N], const ShortName& name) {
+    static_assert(N == std::tuple_size<ShortName>::value, "a field as wide as a short name");
+    bool ended = false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        ended = ended || name[i] == '\0';
+        field[i] = ended ? ' ' : name[i];
+    }
+}
 // Writes `text` blank-padded to the full width with no terminator, cut at the width.
 void putBlankPadded(char* field, size_t width, std::string_view text);
+// putBlankPadded for a field rewritten entry after entry in a buffer that keeps its bytes:
+// `shown` is how much text the field held (the rest is blank already; 0 for an all-blank field)
+// and becomes the new text's length. Only what the old text held beyond the new is blanked.
+inline void rewriteBlankPadded(char* field, size_t width, std::string_view text, size_t& shown) {
+    size_t length = std::min(text.size(), width);
+    std::memcpy(field, text.data(), length);
+    if (shown > length) {
+        std::memset(field + length, ' ', shown - length);
+    }
+    shown = length;
+}
 // Writes `text` NUL-terminated into a field of `size` bytes, zero-filled, cut at size - 1.
 void putTerminated(char* field, size_t size, const std::string& text);
 // Reads an inbound field of `size` bytes (N + 1); false when it holds no NUL.

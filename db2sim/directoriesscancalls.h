@@ -3,6 +3,8 @@
 // the call may proceed.
 #pragma once
 
+#include <string_view>
+
 #include "db2sim/apicall.h"
 #include "db2sim/directories.h"
 #include "db2sim/directoriescodes.h"
@@ -36,8 +38,9 @@ inline int openScanDone(ApiCall& call, int rc, unsigned short handle, unsigned s
 }
 
 // `entryArg` is the name of the caller's pointer-to-pointer argument, as the journal shows it.
+// Names are views so that the lengths of the literals passed are known at compile time.
 template <class Directory, class Entry>
-int nextScanEntry(const char* api, DirectoryOf<Directory> which, const char* entryArg,
+int nextScanEntry(std::string_view api, DirectoryOf<Directory> which, std::string_view entryArg,
                   unsigned short handle, Entry** entry, sqlca* ca) {
     ApiCall call(api, ca);
     call.num("Handle", handle).ptr(entryArg, entry);
@@ -56,7 +59,8 @@ int nextScanEntry(const char* api, DirectoryOf<Directory> which, const char* ent
 }
 
 template <class Directory>
-int closeScan(const char* api, DirectoryOf<Directory> which, unsigned short handle, sqlca* ca) {
+int closeScan(std::string_view api, DirectoryOf<Directory> which, unsigned short handle,
+              sqlca* ca) {
     ApiCall call(api, ca);
     call.num("Handle", handle);
     if (!call.proceed()) {

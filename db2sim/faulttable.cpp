@@ -13,10 +13,7 @@ bool FaultTable::inject(const std::string& entry, const Fault& fault) {
     return true;
 }
 
-std::optional<Fault> FaultTable::take(std::string_view entry) {
-    if (faults_.empty()) {
-        return std::nullopt;
-    }
+std::optional<Fault> FaultTable::takeSet(std::string_view entry) {
     auto it = faults_.find(entry);
     if (it == faults_.end()) {
         return std::nullopt;

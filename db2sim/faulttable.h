@@ -29,12 +29,17 @@ class FaultTable {
 
     // The fault that applies to this call of `entry`, counting the call. Every entry-point call
     // asks, so the name is looked up without a copy, and not at all while no fault is set.
-    std::optional<Fault> take(std::string_view entry);
+    std::optional<Fault> take(std::string_view entry) {
+        return faults_.empty() ? std::nullopt : takeSet(entry);
+    }
 
     void clear(const std::string& entry) { faults_.erase(entry); }
     void clear() { faults_.clear(); }
 
   private:
+    // take() once some fault is set.
+    std::optional<Fault> takeSet(std::string_view entry);
+
     std::map<std::string, Fault, std::less<>> faults_;
 };
 

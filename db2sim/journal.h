@@ -2,8 +2,9 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace db2sim {
@@ -12,14 +13,12 @@ class Journal {
   public:
     static constexpr size_t kMaxLines = 100000;
 
-    void add(std::string line);
-    void clear() { lines_.clear(); }
-    // For callers that build lines often: scratch() hands out a string to build a line in, and
-    // addBuilt() stores a copy of it, sized to fit and in the storage of the line dropped past the
-    // bound when there is one, then keeps the string for the next scratch(). A steady stream of
-    // calls thus formats and stores lines without allocating.
-    std::string scratch();
-    void addBuilt(std::string&& line);
+    // Stores one line made of `parts` in order. Once the bound is reached the line takes the place
+    // and the storage of the oldest one, so a steady stream of calls stores lines without
+    // allocating.
+    void add(std::initializer_list<std::string_view> parts);
+    void add(std::string_view line) { add({line}); }
+    void clear();
     size_t size() const { return lines_.size(); }
 
     // All lines, each ended by "\n".
@@ -30,8 +29,13 @@ class Journal {
     std::vector<std::string> lines() const;
 
   private:
-    std::deque<std::string> lines_;
-    std::string scratch_;
+    // Calls f(line) for every line, oldest first.
+    template <class F>
+    void forEach(F&& f) const;
+
+    // A ring once full: the oldest line is at `oldest_`, the newest just before it.
+    std::vector<std::string> lines_;
+    size_t oldest_ = 0;
 };
 
 }  // namespace db2sim

@@ -8,11 +8,16 @@
 namespace db2sim {
 namespace {
 
-// Copies `text` into a fixed field, padded with blanks, never terminated.
+// Copies `text` into a fixed field, padded with blanks, never terminated. Text that fills the
+// field (product signature, SQLSTATE) is one copy of a size known here.
 template <size_t N>
 void putFixed(char (&field)[N], std::string_view text) {
-    std::memset(field, ' ', N);
-    std::memcpy(field, text.data(), std::min(N, text.size()));
+    if (text.size() >= N) {
+        std::memcpy(field, text.data(), N);
+        return;
+    }
+    std::memcpy(field, text.data(), text.size());
+    std::memset(field + text.size(), ' ', N - text.size());
 }
 
 // MessageCatalog::sqlstate without a string: success, the common case, needs no look-up.
