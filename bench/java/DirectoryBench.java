@@ -18,8 +18,8 @@ import java.util.List;
  * ROUNDS times and prints the stand-in's memory handed out and the process RSS after each round.
  */
 public final class DirectoryBench {
-    private static final int REPEATS = 31;
-    private static final int WARM_UPS = 30;
+    private static final int REPEATS = 61;
+    private static final int WARM_UPS = 40;
 
     private DirectoryBench() {}
 
