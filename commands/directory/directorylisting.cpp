@@ -35,7 +35,11 @@ bool DirectoryListing::addColumns(const char* const* names, std::size_t count) c
 }
 
 void DirectoryListing::newRow() {
-    if (m_refused) {
+    if (m_refused || m_stopped) {
+        return;
+    }
+    if (m_env->ExceptionCheck()) {
+        m_stopped = true;  // as with single calls: nothing after a Java failure reaches Java
         return;
     }
     if (m_block.rows() >= kRowsPerBlock || m_block.size() >= kBytesPerBlock) {
@@ -45,7 +49,7 @@ void DirectoryListing::newRow() {
 }
 
 void DirectoryListing::set(int column, std::string_view text) {
-    if (!m_refused) {
+    if (!m_refused && !m_stopped) {
         m_block.setColumnValue(column, text);
     }
 }

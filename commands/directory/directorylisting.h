@@ -6,7 +6,8 @@
 // crosses into Java once per few hundred rows and holds a constant number of local references.
 // Whatever is still recorded when the listing goes out of scope is handed over then, also when
 // the command has raised its SQLException by that time: rows listed before a failure stay in
-// the container. Once Java refuses a block, nothing more is recorded.
+// the container. Once Java refuses a block, or a row starts while a Java exception is pending,
+// nothing more is recorded.
 #pragma once
 
 #include <cstddef>
@@ -36,5 +37,6 @@ class DirectoryListing {
     const DB2APIDataContainer& m_container;
     JNIEnv* m_env;
     tarvinex::RowBlock m_block;
-    bool m_refused = false;
+    bool m_refused = false;  // Java failed on a block
+    bool m_stopped = false;  // a Java exception was pending when a row started
 };
