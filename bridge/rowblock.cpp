@@ -56,7 +56,7 @@ void RowBlock::setColumnValue(int column, std::string_view text) {
     out[0] = kSetColumnValue;
     writeInt(out + 1, static_cast<std::uint32_t>(column));
     writeInt(out + 5, static_cast<std::uint32_t>(text.size()));
-    std::memcpy(out + kHeader, text.data(), text.size());
+    std::copy_n(text.data(), text.size(), out + kHeader);  // an empty view may have no data
 }
 
 void RowBlock::clear() {

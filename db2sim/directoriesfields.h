@@ -41,7 +41,7 @@ void putBlankPadded(char* field, size_t width, std::string_view text);
 // and becomes the new text's length. Only what the old text held beyond the new is blanked.
 inline void rewriteBlankPadded(char* field, size_t width, std::string_view text, size_t& shown) {
     size_t length = std::min(text.size(), width);
-    std::memcpy(field, text.data(), length);
+    std::copy_n(text.data(), length, field);
     if (shown > length) {
         std::memset(field + length, ' ', shown - length);
     }

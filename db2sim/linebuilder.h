@@ -3,6 +3,7 @@
 // lines are built this way: most fit in the inline buffer, long quoted arguments spill.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -20,7 +21,7 @@ class LineBuilder {
     LineBuilder& operator=(const LineBuilder&) = delete;
 
     void append(std::string_view text) {
-        std::memcpy(room(text.size()), text.data(), text.size());
+        std::copy_n(text.data(), text.size(), room(text.size()));
         cursor_ += text.size();
     }
     void append(char c) {

@@ -16,7 +16,7 @@ void putFixed(char (&field)[N], std::string_view text) {
         std::memcpy(field, text.data(), N);
         return;
     }
-    std::memcpy(field, text.data(), text.size());
+    std::copy_n(text.data(), text.size(), field);  // text may be empty with no data
     std::memset(field + text.size(), ' ', N - text.size());
 }
 
@@ -69,7 +69,7 @@ void writeSqlca(sqlca& ca, int sqlcode, std::string_view joinedTokens, std::stri
     ca.sqlcode = sqlcode;
     size_t length = std::min(joinedTokens.size(), sizeof(ca.sqlerrmc));
     std::memset(ca.sqlerrmc, 0, sizeof(ca.sqlerrmc));
-    std::memcpy(ca.sqlerrmc, joinedTokens.data(), length);
+    std::copy_n(joinedTokens.data(), length, ca.sqlerrmc);
     ca.sqlerrml = static_cast<short>(length);
     putFixed(ca.sqlerrp, product);
     putFixed(ca.sqlstate, sqlstateOf(sqlcode));
