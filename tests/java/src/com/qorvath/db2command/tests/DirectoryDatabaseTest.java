@@ -18,7 +18,11 @@ import java.io.File;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.sql.SQLException;
+import java.util.ArrayList;
 import java.util.List;
+import java.util.concurrent.ExecutorService;
+import java.util.concurrent.Executors;
+import java.util.concurrent.Future;
 import java.util.concurrent.TimeUnit;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
@@ -198,6 +202,37 @@ class DirectoryDatabaseTest extends Session {
             List<List<String>> after = rows();
             assertEquals(before + 2000, after.size());
             assertEquals("D0002000", after.get(after.size() - 1).get(0));
+        }
+
+        @Test
+        void listingsFromManyThreadsAtOnceAgree() throws Exception {
+            Db2Sim.fillDatabaseDirectory(2000);
+            List<List<String>> expected = rows();
+            // At most eight scans may be open at once, as in DB2: eight threads.
+            ExecutorService pool = Executors.newFixedThreadPool(8);
+            try {
+                List<Future<Integer>> results = new ArrayList<>();
+                for (int t = 0; t < 8; t++) {
+                    results.add(pool.submit(() -> {
+                        int same = 0;
+                        for (int i = 0; i < 10; i++) {
+                            DB2APIDataContainer mine = new DB2APIDataContainer();
+                            TarvinexUtil.executeDB2Command(new DB2CommandListDBDirectory(),
+                                    new DB2CommandRuntimeContext(), mine);
+                            if (mine.getRows().equals(expected)) {
+                                same++;
+                            }
+                        }
+                        return same;
+                    }));
+                }
+                for (Future<Integer> result : results) {
+                    assertEquals(10, result.get());
+                }
+            } finally {
+                pool.shutdown();
+            }
+            assertEquals(0, Db2Sim.liveContexts());
         }
 
         @Test
