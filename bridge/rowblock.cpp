@@ -1,7 +1,6 @@
 #include "bridge/rowblock.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "native/javatext.h"
 
@@ -20,25 +19,6 @@ void writeInt(char* out, std::uint32_t value) {
     out[3] = static_cast<char>(value & 0xFFu);
 }
 
-// Eight bytes at a time: cells are short, but there are hundreds of thousands of them.
-bool isAscii(std::string_view text) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-    std::size_t i = 0;
-    for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, sizeof(word));
-        if ((word & kHighBits) != 0) {
-            return false;
-        }
-    }
-    for (; i < text.size(); ++i) {
-        if (static_cast<unsigned char>(text[i]) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 void RowBlock::newRow() {
@@ -47,7 +27,7 @@ void RowBlock::newRow() {
 }
 
 void RowBlock::setColumnValue(int column, std::string_view text) {
-    if (!isAscii(text)) {
+    if (!isAscii(text.data(), text.size())) {
         m_scratch.clear();
         appendStandardUtf8(m_scratch, text.data(), text.size());
         text = m_scratch;

@@ -150,15 +150,15 @@ ApiCall& ApiCall::ptr(std::string_view name, const void* value) {
 }
 
 ApiCall& ApiCall::out(std::string_view name, const void* value) {
-    outputs_.append(' ');
-    outputs_.append(name);
-    outputs_.append('=');
-    appendHex(outputs_, value);
-    return *this;
+    return output(" ", name, value);
 }
 
 ApiCall& ApiCall::pointee(std::string_view name, const void* value) {
-    outputs_.append(" *");
+    return output(" *", name, value);
+}
+
+ApiCall& ApiCall::output(std::string_view prefix, std::string_view name, const void* value) {
+    outputs_.append(prefix);
     outputs_.append(name);
     outputs_.append('=');
     appendHex(outputs_, value);

@@ -72,6 +72,8 @@ class ApiCall {
   private:
     // Starts an argument: "name=" after a separator.
     void beginArgument(std::string_view name);
+    // An output shown as "<prefix>name=0x..." after the result.
+    ApiCall& output(std::string_view prefix, std::string_view name, const void* value);
     void setSqlca(int sqlcode, std::string_view tokens);
     // The entry point's name: the line's start, before "(".
     std::string_view entryName() const { return arguments_.view().substr(0, entryLength_); }

@@ -183,12 +183,12 @@ const MessageText* MessageCatalog::find(int sqlcode) {
     return it == std::end(kCatalogue) ? nullptr : &*it;
 }
 
-std::string MessageCatalog::sqlstate(int sqlcode) {
+std::string_view MessageCatalog::sqlstate(int sqlcode) {
     if (sqlcode == 0) {
-        return "00000";
+        return "00000";  // success, the common case: no look-up
     }
     const MessageText* row = find(sqlcode);
-    return row == nullptr ? std::string() : std::string(row->sqlstate);
+    return row == nullptr ? std::string_view() : std::string_view(row->sqlstate);
 }
 
 std::vector<std::string> MessageCatalog::tokens(const sqlca& ca) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "db2api/db2types.h"
@@ -21,7 +22,7 @@ class MessageCatalog {
     static const MessageText* find(int sqlcode);
 
     // The SQLSTATE the stand-in reports for `sqlcode`: its row's, "00000" for success, else "".
-    static std::string sqlstate(int sqlcode);
+    static std::string_view sqlstate(int sqlcode);
 
     // The message of an sqlca in DB2's shape, without line end:
     // "SQL1013N  ... "X" ...  SQLSTATE=42705".

@@ -20,15 +20,6 @@ void putFixed(char (&field)[N], std::string_view text) {
     std::memset(field + text.size(), ' ', N - text.size());
 }
 
-// MessageCatalog::sqlstate without a string: success, the common case, needs no look-up.
-std::string_view sqlstateOf(int sqlcode) {
-    if (sqlcode == 0) {
-        return "00000";
-    }
-    const MessageText* row = MessageCatalog::find(sqlcode);
-    return row == nullptr ? "" : row->sqlstate;
-}
-
 }  // namespace
 
 std::string joinTokens(const std::vector<std::string>& tokens) {
@@ -72,7 +63,7 @@ void writeSqlca(sqlca& ca, int sqlcode, std::string_view joinedTokens, std::stri
     std::copy_n(joinedTokens.data(), length, ca.sqlerrmc);
     ca.sqlerrml = static_cast<short>(length);
     putFixed(ca.sqlerrp, product);
-    putFixed(ca.sqlstate, sqlstateOf(sqlcode));
+    putFixed(ca.sqlstate, MessageCatalog::sqlstate(sqlcode));
 }
 
 }  // namespace db2sim

@@ -15,6 +15,9 @@ std::string toModifiedUtf8(const char* bytes, std::size_t length);
 // The same for a NUL-terminated text; a null pointer gives the empty text.
 std::string toModifiedUtf8(const char* text);
 
+// True when every byte is below 0x80: such text is the same in every form above.
+bool isAscii(const char* bytes, std::size_t length);
+
 // Appends the bytes as standard UTF-8 that Java decodes (StandardCharsets.UTF_8) to exactly the
 // characters NewStringUTF makes of toModifiedUtf8(bytes, length): for text handed to Java in
 // byte arrays. A NUL stays one byte; supplementary characters stay four-byte sequences.
