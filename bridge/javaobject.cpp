@@ -5,7 +5,7 @@
 #include "bridge/javastrings.h"
 #include "bridge/scopedlocalref.h"
 #include "bridge/scopedutfchars.h"
-#include "native/javaexception.h"
+#include "base/javaexception.h"
 
 namespace tarvinex {
 namespace {

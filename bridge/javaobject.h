@@ -29,7 +29,7 @@
 #include <jni.h>
 
 #include "bridge/sharedlocalref.h"
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 namespace tarvinex {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "native/javatext.h"
+#include "base/javatext.h"
 
 namespace tarvinex {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <jni.h>
 
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 namespace tarvinex {
 

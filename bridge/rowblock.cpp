@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "native/javatext.h"
+#include "base/javatext.h"
 
 namespace tarvinex {
 namespace {

@@ -3,7 +3,7 @@
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2apicontext.h"
 #include "db2api/db2message.h"
-#include "native/javaexception.h"
+#include "base/javaexception.h"
 
 const char* const kNoSuchFunctionMessage = "Call DB2 API fail, no such function";
 const char* const kRequiresDatabaseMessage = "Error: This command requires database connection!";

@@ -10,7 +10,7 @@
 #include "bridge/db2commandruntimecontext.h"
 #include "bridge/javaobject.h"
 #include "db2api/db2types.h"
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 class CDB2CmdBase {
   public:

@@ -10,7 +10,7 @@
 #include "db2api/db2api.h"
 #include "db2api/db2apicontext.h"
 #include "db2api/db2apicontextcleaner.h"
-#include "native/javaexception.h"
+#include "base/javaexception.h"
 
 namespace tarvinex {
 

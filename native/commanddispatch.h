@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "bridge/javaobject.h"
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 class CDB2CmdBase;
 

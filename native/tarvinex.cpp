@@ -4,7 +4,7 @@
 #include <jni.h>
 
 #include "native/commanddispatch.h"
-#include "native/javaexception.h"
+#include "base/javaexception.h"
 
 extern "C" {
 

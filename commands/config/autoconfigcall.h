@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "db2api/db2structs.h"
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 class AutoConfigCall {
   public:

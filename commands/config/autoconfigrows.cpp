@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "commands/config/configureparameter.h"
-#include "native/lexicalcast.h"
+#include "base/lexicalcast.h"
 
 namespace {
 

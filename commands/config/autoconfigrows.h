@@ -9,7 +9,7 @@
 #include "bridge/db2apidatacontainer.h"
 #include "bridge/javaobject.h"
 #include "db2api/db2structs.h"
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 class AutoConfigRows {
   public:

@@ -8,7 +8,7 @@
 #include <limits>
 #include <sstream>
 
-#include "native/lexicalcast.h"
+#include "base/lexicalcast.h"
 
 namespace {
 

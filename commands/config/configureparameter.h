@@ -11,7 +11,7 @@
 
 #include "bridge/javaobject.h"
 #include "commands/config/structdbconfiginfo.h"
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 class CDB2ConfigureParameter {
   public:

@@ -5,7 +5,7 @@
 
 #include "commands/config/configureparameter.h"
 #include "db2api/db2api.h"
-#include "native/lexicalcast.h"
+#include "base/lexicalcast.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // out. Descriptors own their texts.
 #pragma once
 
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 // Stored as an int in descriptors, so any value read back is a valid object of the type.
 enum DBConfigInfoDataType : int {

@@ -12,7 +12,7 @@
 #include <cstddef>
 
 #include "db2api/db2types.h"
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 class AttachReply {
   public:

@@ -6,7 +6,7 @@
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
 #include "db2api/db2apicontext.h"
-#include "native/lexicalcast.h"
+#include "base/lexicalcast.h"
 
 namespace {
 

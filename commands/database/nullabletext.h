@@ -1,7 +1,7 @@
 // Text arguments that DB2 takes as "null when not given".
 #pragma once
 
-#include "native/stdafx.h"
+#include "base/stdafx.h"
 
 // The text's buffer, or a null pointer when it is empty. The pointer lives as long as `text`.
 inline char* textOrNull(t_string& text) {

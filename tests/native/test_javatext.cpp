@@ -1,4 +1,4 @@
-#include "native/javatext.h"
+#include "base/javatext.h"
 
 #include <gtest/gtest.h>
 

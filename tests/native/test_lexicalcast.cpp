@@ -1,4 +1,4 @@
-#include "native/lexicalcast.h"
+#include "base/lexicalcast.h"
 
 #include <gtest/gtest.h>
 

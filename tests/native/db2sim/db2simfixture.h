@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "db2sim/control.h"
-#include "db2sim/entrypoints.h"
+#include "db2sim/core/control.h"
+#include "db2sim/core/entrypoints.h"
 
 class Db2SimTest : public ::testing::Test {
   protected:

@@ -1,0 +1,106 @@
+// One call of an entry point. It holds the instance lock for the whole call, applies injected
+// faults, fills the caller's sqlca and writes the journal line when it goes out of scope:
+//
+//     ApiCall call("sqleatin_api", pSqlca);
+//     call.text("pNodeName", pNodeName).secret("pPassword", pPassword);
+//     if (!call.proceed()) return call.rc();
+//     ... the work: return call.fail(code, {tokens}) or call.succeed();
+//
+// Journal line: name(arg=value, ...) -> rc sqlcode=N [outputs] [fault=kind]
+//
+// Every call of every entry point comes through here, so the line is built on the stack as the
+// call goes, arguments and outputs apart, and the journal stores it in one piece at the end with
+// the result between them. Names are string views: a literal's length is known where it is written.
+#pragma once
+
+#include <cstddef>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "db2api/db2types.h"
+#include "db2sim/core/faulttable.h"
+#include "db2sim/core/linebuilder.h"
+
+namespace db2sim {
+
+class Instance;
+
+enum class CallKind {
+    kAdmin,      // reports through the caller's sqlca and returns its sqlcode
+    kNoSqlca,    // only a result (sqleSetTypeCtx)
+    kFormatter,  // reads the sqlca, never writes it (sqlaintp_api)
+    kCli,        // SQLRETURN results
+};
+
+class ApiCall {
+  public:
+    ApiCall(std::string_view entry, sqlca* ca, CallKind kind = CallKind::kAdmin);
+    ~ApiCall();
+    ApiCall(const ApiCall&) = delete;
+    ApiCall& operator=(const ApiCall&) = delete;
+
+    // Decoded arguments, in call order.
+    ApiCall& text(std::string_view name, const char* value);    // quoted, or null
+    ApiCall& secret(std::string_view name, const char* value);  // "***", or null
+    ApiCall& num(std::string_view name, long long value);
+    ApiCall& ptr(std::string_view name, const void* value);  // hex, or null
+    // A value the call hands back, shown after the result.
+    ApiCall& out(std::string_view name, const void* value);
+    // What the caller's pointer-to-pointer argument `name` now points at, shown as "*name=".
+    ApiCall& pointee(std::string_view name, const void* value);
+
+    // Applies an injected fault and the null-sqlca rule. False when the call must return rc()
+    // at once: the entry point is "missing" (-1), the sqlca is null (-1), or an error fault hit.
+    bool proceed();
+    int rc() const { return rc_; }
+
+    // Ends the call with an error: sqlca filled, result per kind (sqlcode, or SQL_ERROR).
+    int fail(int sqlcode, const std::vector<std::string>& tokens = {});
+    // Ends the call successfully; a pending warning fault now lands in the sqlca.
+    int succeed();
+    // Ends a call of an entry point whose area the stand-in does not simulate yet.
+    int unsupported();
+    // Ends a call whose result is not an sqlcode (formatter, sqleSetTypeCtx).
+    int finish(int result);
+
+    std::string entry() const { return std::string(entryName()); }
+    Instance& instance() { return instance_; }
+
+  private:
+    // Starts an argument: "name=" after a separator.
+    void beginArgument(std::string_view name);
+    // An output shown as "<prefix>name=0x..." after the result.
+    ApiCall& output(std::string_view prefix, std::string_view name, const void* value);
+    void setSqlca(int sqlcode, std::string_view tokens);
+    // The entry point's name: the line's start, before "(".
+    std::string_view entryName() const { return arguments_.view().substr(0, entryLength_); }
+    // Hands the line to the journal: arguments, result, outputs, fault.
+    void storeLine();
+
+    Instance& instance_;
+    std::unique_lock<std::recursive_mutex> lock_;
+    sqlca* ca_;
+    CallKind kind_;
+    LineBuilder arguments_;  // "entry(arg=value, ..."
+    LineBuilder outputs_;    // " name=value ..."
+    size_t entryLength_;
+    std::optional<Fault> fault_;
+    bool checked_ = false;
+    int rc_ = 0;
+};
+
+// Runs an entry point's body; an escaping exception becomes the result -1 instead of crossing
+// into the caller.
+template <class Body>
+int guarded(Body&& body) noexcept {
+    try {
+        return body();
+    } catch (...) {
+        return -1;
+    }
+}
+
+}  // namespace db2sim

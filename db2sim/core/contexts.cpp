@@ -1,0 +1,180 @@
+// Application contexts: sqleSetTypeCtx, sqleBeginCtx, sqleAttachToCtx, sqleDetachFromCtx,
+// sqleGetCurrentCtx, sqleEndCtx. Each thread has at most one current context; a context is
+// attached to at most one thread. Whatever the context type, threads attach explicitly.
+#include "db2sim/core/apicall.h"
+#include "db2sim/core/entrypoints.h"
+#include "db2sim/core/export.h"
+#include "db2sim/core/instance.h"
+#include "db2sim/core/sqlcodes.h"
+
+DB2SIM_CHECK_TYPE(sqleSetTypeCtx);
+DB2SIM_CHECK_TYPE(sqleBeginCtx);
+DB2SIM_CHECK_TYPE(sqleAttachToCtx);
+DB2SIM_CHECK_TYPE(sqleDetachFromCtx);
+DB2SIM_CHECK_TYPE(sqleGetCurrentCtx);
+DB2SIM_CHECK_TYPE(sqleEndCtx);
+
+namespace db2sim {
+namespace {
+
+constexpr sqlint32 kTrustedRoutine = 2;  // the third context type; accepted, treated as manual
+
+// The error for a context the calling thread cannot attach, or 0 when it can.
+int attachRefusal(ContextPool& pool, void* ctx) {
+    if (!pool.isLive(ctx)) {
+        return code::kContextInvalid;
+    }
+    if (pool.current() != nullptr) {
+        return code::kThreadHasContext;
+    }
+    if (pool.owner(ctx) != std::thread::id()) {
+        return code::kContextInUse;
+    }
+    return 0;
+}
+
+int setType(sqlint32 type) {
+    ApiCall call("sqleSetTypeCtx", nullptr, CallKind::kNoSqlca);
+    call.num("lOptions", type);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    if (type < SQL_CTX_ORIGINAL || type > kTrustedRoutine) {
+        return call.finish(code::kContextInvalid);
+    }
+    call.instance().setContextType(type);
+    return call.finish(0);
+}
+
+int begin(void** ppCtx, sqlint32 options, void* reserved, sqlca* ca) {
+    ApiCall call("sqleBeginCtx", ca);
+    call.ptr("ppCtx", ppCtx).num("lOptions", options).ptr("reserved", reserved);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    ContextPool& pool = call.instance().contexts();
+    bool attach = options == SQL_CTX_BEGIN_ALL;
+    if (reserved != nullptr || (!attach && options != SQL_CTX_CREATE_ONLY) ||
+        (!attach && ppCtx == nullptr)) {
+        return call.fail(code::kContextInvalid);
+    }
+    if (attach && pool.current() != nullptr) {
+        return call.fail(code::kThreadHasContext);
+    }
+    void* ctx = pool.create();
+    if (ctx == nullptr) {
+        return call.fail(code::kNoMemory);
+    }
+    if (attach) {
+        pool.attach(ctx);
+    }
+    if (ppCtx != nullptr) {
+        *ppCtx = ctx;
+    }
+    call.out("*ppCtx", ctx);
+    return call.succeed();
+}
+
+int attach(void* ctx, void* reserved, sqlca* ca) {
+    ApiCall call("sqleAttachToCtx", ca);
+    call.ptr("pCtx", ctx).ptr("reserved", reserved);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    ContextPool& pool = call.instance().contexts();
+    int refusal = reserved != nullptr ? code::kContextInvalid : attachRefusal(pool, ctx);
+    if (refusal != 0) {
+        return call.fail(refusal);
+    }
+    pool.attach(ctx);
+    return call.succeed();
+}
+
+int detach(void* ctx, void* reserved, sqlca* ca) {
+    ApiCall call("sqleDetachFromCtx", ca);
+    call.ptr("pCtx", ctx).ptr("reserved", reserved);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    ContextPool& pool = call.instance().contexts();
+    if (reserved != nullptr || !pool.isLive(ctx)) {
+        return call.fail(code::kContextInvalid);
+    }
+    if (pool.current() != ctx) {
+        return call.fail(code::kContextNotAttached);
+    }
+    pool.detach(ctx);
+    return call.succeed();
+}
+
+int current(void** ppCtx, void* reserved, sqlca* ca) {
+    ApiCall call("sqleGetCurrentCtx", ca);
+    call.ptr("ppCtx", ppCtx).ptr("reserved", reserved);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    if (ppCtx == nullptr || reserved != nullptr) {
+        return call.fail(code::kContextInvalid);
+    }
+    *ppCtx = call.instance().contexts().current();
+    call.out("*ppCtx", *ppCtx);
+    return *ppCtx == nullptr ? call.fail(code::kNoContext) : call.succeed();
+}
+
+int end(void** ppCtx, sqlint32 options, void* reserved, sqlca* ca) {
+    ApiCall call("sqleEndCtx", ca);
+    call.ptr("ppCtx", ppCtx);
+    if (ppCtx != nullptr) {
+        call.ptr("*ppCtx", *ppCtx);
+    }
+    call.num("lOptions", options).ptr("reserved", reserved);
+    if (!call.proceed()) {
+        return call.rc();
+    }
+    ContextPool& pool = call.instance().contexts();
+    bool optionValid = options == SQL_CTX_END_ALL || options == SQL_CTX_FREE_ONLY;
+    if (ppCtx == nullptr || reserved != nullptr || !optionValid || !pool.isLive(*ppCtx)) {
+        return call.fail(code::kContextInvalid);
+    }
+    void* ctx = *ppCtx;
+    std::thread::id owner = pool.owner(ctx);
+    bool attachedHere = owner == std::this_thread::get_id();
+    if (owner != std::thread::id() && (!attachedHere || options == SQL_CTX_FREE_ONLY)) {
+        return call.fail(code::kContextInUse);
+    }
+    if (attachedHere) {
+        pool.detach(ctx);
+    }
+    pool.free(ctx);
+    *ppCtx = nullptr;
+    return call.succeed();
+}
+
+}  // namespace
+}  // namespace db2sim
+
+using db2sim::guarded;
+
+DB2SIM_EXPORT int sqleSetTypeCtx(sqlint32 lOptions) {
+    return guarded([&] { return db2sim::setType(lOptions); });
+}
+
+DB2SIM_EXPORT int sqleBeginCtx(void** ppCtx, sqlint32 lOptions, void* reserved, sqlca* pSqlca) {
+    return guarded([&] { return db2sim::begin(ppCtx, lOptions, reserved, pSqlca); });
+}
+
+DB2SIM_EXPORT int sqleAttachToCtx(void* pCtx, void* reserved, sqlca* pSqlca) {
+    return guarded([&] { return db2sim::attach(pCtx, reserved, pSqlca); });
+}
+
+DB2SIM_EXPORT int sqleDetachFromCtx(void* pCtx, void* reserved, sqlca* pSqlca) {
+    return guarded([&] { return db2sim::detach(pCtx, reserved, pSqlca); });
+}
+
+DB2SIM_EXPORT int sqleGetCurrentCtx(void** ppCtx, void* reserved, sqlca* pSqlca) {
+    return guarded([&] { return db2sim::current(ppCtx, reserved, pSqlca); });
+}
+
+DB2SIM_EXPORT int sqleEndCtx(void** ppCtx, sqlint32 lOptions, void* reserved, sqlca* pSqlca) {
+    return guarded([&] { return db2sim::end(ppCtx, lOptions, reserved, pSqlca); });
+}

@@ -1,0 +1,28 @@
+#include "db2sim/core/faulttable.h"
+
+namespace db2sim {
+
+bool FaultTable::inject(const std::string& entry, const Fault& fault) {
+    bool codeFits = (fault.kind == FaultKind::kMissing) ||
+                    (fault.kind == FaultKind::kError && fault.sqlcode < 0) ||
+                    (fault.kind == FaultKind::kWarning && fault.sqlcode > 0);
+    if (!codeFits || fault.remaining < 0) {
+        return false;
+    }
+    faults_[entry] = fault;
+    return true;
+}
+
+std::optional<Fault> FaultTable::takeSet(std::string_view entry) {
+    auto it = faults_.find(entry);
+    if (it == faults_.end()) {
+        return std::nullopt;
+    }
+    Fault fault = it->second;
+    if (it->second.remaining > 0 && --it->second.remaining == 0) {
+        faults_.erase(it);
+    }
+    return fault;
+}
+
+}  // namespace db2sim

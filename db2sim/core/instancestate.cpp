@@ -1,0 +1,115 @@
+#include "db2sim/core/instancestate.h"
+
+#include <algorithm>
+
+#include "db2sim/core/instance.h"
+#include "db2sim/core/nodestructor.h"
+#include "db2sim/connection/users.h"
+
+namespace db2sim {
+
+InstanceState& InstanceState::get() {
+    static NoDestructor<InstanceState> state;
+    return state.get();
+}
+
+InstanceState::InstanceState() {
+    Instance& instance = Instance::get();
+    std::lock_guard<std::recursive_mutex> lock(instance.lock());
+    instance.addResetHook([this] { clear(); });
+    instance.contexts().onFree([this](void* ctx) { contextEnded(ctx); });
+}
+
+void InstanceState::clear() {
+    connections_.clear();
+    active_.clear();
+    quiescedDatabases_.clear();
+    quiescedInstances_.clear();
+}
+
+void InstanceState::contextEnded(const void* ctx) {
+    for (auto it = connections_.begin(); it != connections_.end();) {
+        it = it->second.ctx == ctx ? connections_.erase(it) : std::next(it);
+    }
+}
+
+void InstanceState::connectionOpened(SQLHDBC dbc, void* ctx, const std::string& database) {
+    connections_[dbc] = Open{ctx, upperCase(database)};
+}
+
+void InstanceState::connectionClosed(SQLHDBC dbc) {
+    connections_.erase(dbc);
+}
+
+long InstanceState::connectionsTo(const std::string& database) const {
+    std::string wanted = upperCase(database);
+    return std::count_if(connections_.begin(), connections_.end(),
+                         [&](const auto& open) { return open.second.database == wanted; });
+}
+
+std::vector<void*> InstanceState::connectedContexts() const {
+    std::vector<void*> contexts;
+    for (const auto& open : connections_) {
+        contexts.push_back(open.second.ctx);
+    }
+    return contexts;
+}
+
+bool InstanceState::isActive(const std::string& database) const {
+    return active_.count(upperCase(database)) != 0;
+}
+
+void InstanceState::setActive(const std::string& database, bool active) {
+    if (active) {
+        active_.insert(upperCase(database));
+    } else {
+        active_.erase(upperCase(database));
+    }
+}
+
+bool InstanceState::isQuiesced(const std::string& database) const {
+    return quiescedDatabases_.count(upperCase(database)) != 0;
+}
+
+void InstanceState::quiesceDatabase(const std::string& database, const std::string& by) {
+    quiescedDatabases_[upperCase(database)] = upperCase(by);
+}
+
+void InstanceState::unquiesceDatabase(const std::string& database) {
+    quiescedDatabases_.erase(upperCase(database));
+}
+
+void InstanceState::quiesceInstance(const std::string& instance, const Quiescer& quiescer) {
+    quiescedInstances_[upperCase(instance)] =
+        Quiescer{upperCase(quiescer.user), upperCase(quiescer.group)};
+}
+
+void InstanceState::unquiesceInstance(const std::string& instance) {
+    quiescedInstances_.erase(upperCase(instance));
+}
+
+bool InstanceState::isInstanceQuiesced(const std::string& instance) const {
+    return quiescedInstances_.count(upperCase(instance)) != 0;
+}
+
+bool InstanceState::mayConnect(const std::string& instance, const std::string& database,
+                               const std::string& authid) const {
+    std::string who = upperCase(authid);
+    if (who == upperCase(instance)) {
+        return true;  // the owner holds SYSADM
+    }
+    auto db = quiescedDatabases_.find(upperCase(database));
+    if (db != quiescedDatabases_.end() && db->second != who) {
+        return false;
+    }
+    auto in = quiescedInstances_.find(upperCase(instance));
+    return in == quiescedInstances_.end() || in->second.user == who;
+}
+
+void InstanceState::forgetDatabase(const std::string& database) {
+    std::string name = upperCase(database);
+    active_.erase(name);
+    quiescedDatabases_.erase(name);
+}
+
+}  // namespace db2sim
