@@ -52,9 +52,20 @@ struct Refusal {
     std::vector<std::string> tokens;
 };
 
-// Reads the structure of the version passed: dbpartitionnum only from 9.0 on.
-bool readCfg(db2Uint32 version, const void* parms, CfgRequest& request, Refusal& refusal) {
-    if (version < db2Version810) {
+// The newest version number a client of the product signature "SQLvvrrm" knows: any level of
+// its own release (vv.rr), none of a later one.
+db2Uint32 newestVersion(const std::string& product) {
+    auto digits = [&](size_t at) {
+        return static_cast<db2Uint32>((product[at] - '0') * 10 + (product[at + 1] - '0'));
+    };
+    return digits(3) * 1000000 + digits(5) * 10000 + 9999;
+}
+
+// Reads the structure of the version passed, as DB2 does: no db2Cfg before 8.1, none of a
+// release newer than the client's own, and dbpartitionnum only from 9.0 on.
+bool readCfg(db2Uint32 version, db2Uint32 newest, const void* parms, CfgRequest& request,
+             Refusal& refusal) {
+    if (version < db2Version810 || version > newest) {
         refusal = {code::kInvalidParameter, {"versionNumber"}};
         return false;
     }
@@ -132,8 +143,8 @@ bool prepare(ApiCall& call, db2Uint32 version, void* parms, CfgRequest& request,
         refusal = {code::kInvalidParameter, {"pParmStruct"}};
         return false;
     }
-    return readCfg(version, parms, request, refusal) && resolveScope(call, request, refusal) &&
-           resolveItems(request, refusal);
+    return readCfg(version, newestVersion(call.instance().product()), parms, request, refusal) &&
+           resolveScope(call, request, refusal) && resolveItems(request, refusal);
 }
 
 // Delayed values only when asked for them alone; immediate otherwise.

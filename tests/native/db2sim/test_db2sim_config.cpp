@@ -184,6 +184,19 @@ TEST_F(Db2SimConfig, PartitionNumberIsReadOnlyFromVersion9) {
     EXPECT_EQ(0, db2CfgGet(db2Version900, &cfg, &ca_));
 }
 
+// A version names a layout of the client's own release or an older one, never a newer one.
+TEST_F(Db2SimConfig, VersionNewerThanTheClientIsRefused) {
+    Slot slot(kNumdb);
+    db2Cfg cfg{1, &slot.param, kDbm, nullptr, 0};
+    EXPECT_EQ(0, db2CfgGet(db2Version970, &cfg, &ca_));  // a 9.7 client
+    EXPECT_EQ(-2032, db2CfgGet(9080000, &cfg, &ca_));
+    ASSERT_EQ(0, db2sim_set_product("SQL08020"));
+    EXPECT_EQ(0, db2CfgGet(db2Version820, &cfg, &ca_));
+    EXPECT_EQ(-2032, db2CfgGet(db2Version900, &cfg, &ca_));
+    EXPECT_EQ(-2032, db2CfgSet(db2Version900, &cfg, &ca_));
+    EXPECT_EQ(8, numdb());
+}
+
 TEST_F(Db2SimConfig, ResetsRestoreDefaults) {
     ASSERT_EQ(0, set<uint16_t>(kDbm, kNumdb, 50));
     ASSERT_EQ(0, set<uint16_t>(kDb, kMaxappls, 77, 0, "SAMPLE"));

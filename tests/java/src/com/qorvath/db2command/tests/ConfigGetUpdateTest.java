@@ -9,14 +9,19 @@ import com.qorvath.db2command.DB2CommandGetDBMCfg;
 import com.qorvath.db2command.DB2CommandUpdateDBCfg;
 import com.qorvath.db2command.DB2CommandUpdateDBMCfg;
 import com.qorvath.db2command.util.DB2APIDataContainer;
+import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
+import java.util.ArrayList;
 import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Map;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.Test;
+import org.junit.jupiter.params.ParameterizedTest;
+import org.junit.jupiter.params.provider.CsvSource;
+import org.junit.jupiter.params.provider.ValueSource;
 
 /** GET and UPDATE of database manager and database configuration on the stand-in. */
 class ConfigGetUpdateTest extends Session {
@@ -84,6 +89,42 @@ class ConfigGetUpdateTest extends Session {
         List<String> calls = journal("db2CfgGet");
         assertEquals(1, calls.size(), calls.toString());
         assertTrue(calls.get(0).contains("flags=2"), calls.get(0));
+    }
+
+    /** Get and set name the 8.1 layout of db2Cfg whatever the server's release. */
+    @ParameterizedTest
+    @ValueSource(strings = {"SQL08020", "SQL09074"})
+    void callsPassVersion810ForEveryServer(String server) throws SQLException {
+        Db2Sim.setProductSignature(server);
+        attach();
+        DB2CommandGetDBMCfg get = new DB2CommandGetDBMCfg();
+        get.setShowDetail(true);
+        assertTrue(run(get));
+        assertTrue(run(updateDbm(Map.of("numdb", "8"))));
+        List<String> calls = new ArrayList<>(journal("db2CfgGet"));
+        calls.addAll(journal("db2CfgSet"));
+        assertEquals(3, calls.size(), calls.toString());
+        for (String call : calls) {
+            assertEquals("8010000", field(call, "versionNumber"), call);
+        }
+    }
+
+    /**
+     * The catalogue is that of the older of client and server: 8.2 and 8.1 still have maxagents
+     * (gone in 9.5), and 8.1 names sysadm_group by its older token.
+     */
+    @ParameterizedTest(name = "client {0}.{1}, server {2}")
+    @CsvSource({"9, 7, SQL08020, true, 844", "8, 1, SQL09074, true, 39",
+                "9, 7, SQL09074, false, 844"})
+    void catalogueIsTheOlderOfClientAndServer(int major, int minor, String server,
+            boolean maxagents, String sysadmToken) throws SQLException {
+        context.setClientVersion(new ServerVersion(major, minor, 0));
+        Db2Sim.setProductSignature(server);
+        attach();
+        assertTrue(run(new DB2CommandGetDBMCfg()));
+        assertEquals(sysadmToken, row("sysadm_group").get("TOKEN_ID"));
+        assertEquals(maxagents, box.getRows().stream().anyMatch(r -> r.get(0).equals("maxagents")),
+                () -> "maxagents listed in\n" + box.toTable());
     }
 
     @Test
