@@ -40,6 +40,37 @@ std::shared_ptr<const DbEntryText> makeText(std::string path, std::string commen
         DbEntryText{std::move(path), std::move(comment), std::move(principal)});
 }
 
+// The release level DB2 shows for a release "vvrr": a letter per release up to 10.1, then the
+// version number.
+std::string_view releaseLevel(const std::string& release) {
+    struct Row {
+        const char* prefix;
+        const char* level;
+    };
+    static const Row kLevels[] = {{"08", "a.00"},   {"0901", "b.00"}, {"0905", "c.00"},
+                                  {"0907", "d.00"}, {"0908", "e.00"}, {"1001", "f.00"},
+                                  {"1005", "10.00"}};
+    for (const Row& row : kLevels) {
+        if (release.compare(0, std::strlen(row.prefix), row.prefix) == 0) {
+            return row.level;
+        }
+    }
+    return "d.00";
+}
+
+// The dbtype DB2 writes for an entry of release "vvrr": a 9-character product field, then the
+// release level ("DB2      d.00" for 9.7).
+std::string dbtypeOf(const std::string& release) {
+    constexpr std::string_view kProduct = "DB2      ";
+    return std::string(kProduct).append(releaseLevel(release));
+}
+
+// The release a database was made at, or `fallback` when it recorded none.
+std::string releaseOf(const Database& database, const std::string& fallback) {
+    auto found = database.more.find("release");
+    return found == database.more.end() || found->second.empty() ? fallback : found->second;
+}
+
 DbEntry homeEntry(const Database& database) {
     DbEntry entry;
     entry.alias = toShortName(database.alias);
@@ -257,7 +288,9 @@ int DbDirectory::open(const Databases& homes, const DbListing& listing, unsigned
     Scan scan;
     for (const Database& database : homes.all()) {
         scan.homes.push_back(homeEntry(database));
+        scan.homeTypes.push_back(dbtypeOf(releaseOf(database, listing.release)));
     }
+    scan.catalogType = dbtypeOf(listing.release);
     scan.entries = entries_;
     scan.listing = listing;
     scan.buffer = blankEntry();
@@ -280,10 +313,10 @@ int DbDirectory::next(unsigned short handle, sqledinfo*& entry) {
     if (scan->next >= homes + scan->entries->size()) {
         return code::kNoMoreEntries;
     }
-    const DbEntry& current =
-        scan->next < homes ? scan->homes[scan->next] : (*scan->entries)[scan->next - homes];
+    const bool home = scan->next < homes;
+    const DbEntry& current = home ? scan->homes[scan->next] : (*scan->entries)[scan->next - homes];
+    describe(current, home ? scan->homeTypes[scan->next] : scan->catalogType, *scan);
     ++scan->next;
-    describe(current, *scan);
     entry = scan->buffer.get();
     return code::kSuccess;
 }
@@ -291,7 +324,7 @@ int DbDirectory::next(unsigned short handle, sqledinfo*& entry) {
 // Runs once per sqledgne_api call, so it copies straight from the entry (no temporaries) and
 // pads only what the previous entry left (see ShownText). The padding between fields was zeroed
 // when the scan opened and is never written.
-void DbDirectory::describe(const DbEntry& entry, Scan& scan) {
+void DbDirectory::describe(const DbEntry& entry, std::string_view dbtype, Scan& scan) {
     sqledinfo& out = *scan.buffer;
     ShownText& shown = scan.shown;
     bool remote = entry.type == SQL_REMOTE;
@@ -302,7 +335,7 @@ void DbDirectory::describe(const DbEntry& entry, Scan& scan) {
     rewrite(out.drive, remote ? std::string_view() : drive, shown.drive);
     rewrite(out.intname, remote ? std::string_view() : kInternalName, shown.intname);
     putShortName(out.nodename, entry.node);
-    rewrite(out.dbtype, scan.listing.release, shown.dbtype);
+    rewrite(out.dbtype, dbtype, shown.dbtype);
     rewrite(out.comment, commentOf(entry), shown.comment);
     // glbdbname stays as blankEntry() left it: no entry has a global name.
     rewrite(out.dceprincipal, principalOf(entry), shown.dceprincipal);

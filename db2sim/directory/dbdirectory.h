@@ -43,8 +43,9 @@ struct DbCatalogRequest {
     unsigned short authentication = 0;
 };
 
-// What a listing writes besides the entries: the path of home and default indirect entries and
-// the release text.
+// What a listing writes besides the entries: the path of home and default indirect entries, and
+// the client's release ("vvrr"), the level of catalogued entries and of databases that recorded
+// none of their own.
 struct DbListing {
     std::string homePath;
     std::string release;
@@ -92,6 +93,8 @@ class DbDirectory {
 
     struct Scan {
         std::vector<DbEntry> homes;
+        std::vector<std::string> homeTypes;  // dbtype of each home entry: its database's release
+        std::string catalogType;             // dbtype of catalogued entries
         std::shared_ptr<const std::vector<DbEntry>> entries;
         DbListing listing;
         size_t next = 0;
@@ -100,7 +103,7 @@ class DbDirectory {
     };
 
     // Writes `entry` into the scan's buffer.
-    static void describe(const DbEntry& entry, Scan& scan);
+    static void describe(const DbEntry& entry, std::string_view dbtype, Scan& scan);
 
     bool aliasTaken(const ShortName& alias, const Databases& homes) const;
     // The entries for a change: copied first when an open scan shares them.

@@ -1,7 +1,6 @@
 // The database directory's entry points: sqlecadb_api, sqleuncd_api, sqledosd_api, sqledgne_api,
 // sqledcls_api, and sqlegins_api (the instance name, which listings show for home entries).
 // Inbound names lose trailing blanks and compare in upper case, as DB2 does.
-#include <cstring>
 #include <string>
 
 #include "db2sim/core/apicall.h"
@@ -28,21 +27,9 @@ namespace {
 // Longest path or principal looked at; longer values are refused or cut by the directory.
 constexpr size_t kMaxTextParameter = SQL_DCEPRIN_SZ;
 
-// Release text of the product signature "SQLvvrrm", as DB2 writes it into dbtype.
-std::string releaseLevel(const std::string& product) {
-    struct Row {
-        const char* prefix;
-        const char* level;
-    };
-    static const Row kLevels[] = {{"SQL08", "a.00"},   {"SQL0901", "b.00"}, {"SQL0905", "c.00"},
-                                  {"SQL0907", "d.00"}, {"SQL0908", "e.00"}, {"SQL1001", "f.00"},
-                                  {"SQL1005", "10.00"}};
-    for (const Row& row : kLevels) {
-        if (product.compare(0, std::strlen(row.prefix), row.prefix) == 0) {
-            return row.level;
-        }
-    }
-    return "d.00";
+// The release part "vvrr" of the product signature "SQLvvrrm".
+std::string clientRelease(const std::string& product) {
+    return product.substr(3, 4);
 }
 
 std::string name(const char* text) {
@@ -93,7 +80,7 @@ int openScan(char* path, unsigned short* handle, unsigned short* count, sqlca* c
         return call.fail(code::kNoDatabaseDirectory);
     }
     Manager& manager = Manager::get();
-    DbListing listing{call.instance().home().path(), releaseLevel(call.instance().product())};
+    DbListing listing{call.instance().home().path(), clientRelease(call.instance().product())};
     rc = manager.directories().databases().open(manager.databases(), listing, *handle, *count);
     return openScanDone(call, rc, *handle, *count);
 }

@@ -70,7 +70,7 @@ TEST_F(Db2SimDbDirectory, FreshDirectoryHoldsTheHomeEntryBlankPadded) {
     EXPECT_EQ(std::string(SQL_NNAME_SZ, ' '), field(sample.nodename, SQL_NNAME_SZ));
     EXPECT_EQ(std::string(SQL_CMT_SZ, ' '), field(sample.comment, SQL_CMT_SZ));
     EXPECT_EQ(folder_.path(), trimmed(sample.drive, SQL_DRIVE_SZ));
-    EXPECT_EQ("d.00", trimmed(sample.dbtype, SQL_DBTYPE_SZ));
+    EXPECT_EQ("DB2      d.00", trimmed(sample.dbtype, SQL_DBTYPE_SZ)) << "product, then level";
     EXPECT_EQ(0, sample.cat_nodenum);
     EXPECT_EQ(0, db2sim_counter("scans"));
 }

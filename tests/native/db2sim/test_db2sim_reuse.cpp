@@ -131,7 +131,7 @@ TEST_F(Db2SimReuse, EachEntryOfAScanShowsOnlyItsOwnText) {
         EXPECT_EQ(padded(want.drive, SQL_DRIVE_SZ), field(entry.drive, SQL_DRIVE_SZ));
         EXPECT_EQ(padded(want.intname, SQL_INAME_SZ), field(entry.intname, SQL_INAME_SZ));
         EXPECT_EQ(padded(want.nodename, SQL_NNAME_SZ), field(entry.nodename, SQL_NNAME_SZ));
-        EXPECT_EQ(padded("d.00", SQL_DBTYPE_SZ), field(entry.dbtype, SQL_DBTYPE_SZ));
+        EXPECT_EQ(padded("DB2      d.00", SQL_DBTYPE_SZ), field(entry.dbtype, SQL_DBTYPE_SZ));
         EXPECT_EQ(padded(want.comment, SQL_CMT_SZ), field(entry.comment, SQL_CMT_SZ));
         EXPECT_EQ(padded("", SQL_DIR_NAME_SZ), field(entry.glbdbname, SQL_DIR_NAME_SZ));
         EXPECT_EQ(padded(want.principal, SQL_DCEPRIN_SZ),

@@ -8,6 +8,8 @@ import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.qorvath.db2command.DB2CommandCatalogDatabase;
 import com.qorvath.db2command.DB2CommandCatalogDatabase.EnumAuthenticationType;
+import com.qorvath.db2command.DB2CommandCreateDatabase;
+import com.qorvath.db2command.DB2CommandDropDatabase;
 import com.qorvath.db2command.DB2CommandListDBDirectory;
 import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.DB2CommandUnCatalogDatabase;
@@ -144,6 +146,22 @@ class DirectoryDatabaseTest extends Session {
             assertTrue(instance.substring(0, Math.min(8, instance.length()))
                     .equalsIgnoreCase(sample.get(2)), sample.get(2));
             assertEquals("HOME", sample.get(5));
+        }
+
+        /** The level of a home entry is its database's release, of a catalogued one the client's. */
+        @Test
+        void releaseLevelIsEachEntrysOwn() throws SQLException {
+            attach();
+            Db2Sim.setProductSignature("SQL08020");
+            try {
+                assertTrue(run(new DB2CommandCreateDatabase("OLDDB")));
+                Db2Sim.setProductSignature("SQL10050");
+                assertTrue(run(catalog("NEWDB", "NEWAL", "NODE1", null)));
+                assertEquals("a.00", listed("OLDDB").get(3), "made at 8.2");
+                assertEquals("10.00", listed("NEWAL").get(3), "catalogued by 10.5");
+            } finally {
+                run(new DB2CommandDropDatabase("OLDDB"));
+            }
         }
 
         @Test
