@@ -131,13 +131,9 @@ class ConfigHostileCatalogueTest extends Session {
         assertTrue(run(new SixteenBitUpdate("instance_memory", "5")));
         box = new DB2APIDataContainer();
         assertTrue(run(new DB2CommandGetDBMCfg(false)));
-        for (int r = 0; r < box.getRowCount(); r++) {
-            if ("instance_memory".equals(box.getValue(r, "NAME"))) {
-                assertEquals("5", box.getValue(r, "VALUE"));
-                return;
-            }
-        }
-        throw new AssertionError("no instance_memory row");
+        assertTrue(box.getRows().stream().anyMatch(
+                           row -> row.get(0).equals("instance_memory") && row.get(1).equals("5")),
+                box.toTable());
     }
 
     @Test

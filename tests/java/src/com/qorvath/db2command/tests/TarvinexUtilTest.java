@@ -110,20 +110,13 @@ class TarvinexUtilTest {
         };
         DB2APIDataContainer box = new DB2APIDataContainer();
         DB2Command attach = new DB2CommandAttach();
-        for (Runnable call : List.<Runnable>of(
-                 () -> execute(attach, contextThrows, box), () -> execute(attach, versionThrows, box),
-                 () -> execute(typeThrows, new DB2CommandRuntimeContext(), box))) {
-            assertSame(thrown, assertThrows(IllegalStateException.class, call::run));
-        }
+        assertSame(thrown, assertThrows(IllegalStateException.class,
+                () -> TarvinexUtil.executeDB2Command(attach, contextThrows, box)));
+        assertSame(thrown, assertThrows(IllegalStateException.class,
+                () -> TarvinexUtil.executeDB2Command(attach, versionThrows, box)));
+        assertSame(thrown, assertThrows(IllegalStateException.class,
+                () -> TarvinexUtil.executeDB2Command(typeThrows, new DB2CommandRuntimeContext(), box)));
         assertEquals(0, Db2Sim.journal("sqleatin_api").length);
-    }
-
-    private static void execute(DB2Command cmd, DB2CommandRuntimeContext ctx, DB2APIDataContainer box) {
-        try {
-            TarvinexUtil.executeDB2Command(cmd, ctx, box);
-        } catch (SQLException e) {
-            throw new AssertionError("an SQLException in place of the getter's own", e);
-        }
     }
 
     @Test
