@@ -31,6 +31,7 @@ const char kObjectByObjectSig[] = "(Ljava/lang/Object;)Ljava/lang/Object;";
 const char kTranslationSig[] = "(DILjava/lang/String;)Ljava/lang/String;";
 
 const char kClassIsNull[] = "javaClass is null";
+const char kHoldsNul[] = "() returned a text holding U+0000, which DB2 would read as a shorter one";
 const char kMissingMethod[] = "GetMethodId() return null, methodName is ";
 
 // "(args)L<class>;"
@@ -233,12 +234,25 @@ jboolean JavaObject::callboolMethod(const char* methodName) const {
     return value;
 }
 
+t_string JavaObject::withoutNul(const char* methodName, t_string text) const {
+    if (text.find('\0') == t_string::npos) {
+        return text;
+    }
+    ThrowJavaException(env,
+                       (t_string(methodName != nullptr ? methodName : "") + kHoldsNul).c_str());
+    return t_string();
+}
+
 t_string JavaObject::callStringMethod(const char* methodName) const {
+    return withoutNul(methodName, callString(methodName, kStringSig));
+}
+
+t_string JavaObject::callTextMethod(const char* methodName) const {
     return callString(methodName, kStringSig);
 }
 
 t_string JavaObject::callStringMethodString(const char* methodName, const char* value) const {
-    return callStringWithText(methodName, kStringStringSig, value);
+    return withoutNul(methodName, callStringWithText(methodName, kStringStringSig, value));
 }
 
 t_string JavaObject::callStringMethodInt(const char* methodName, int value) const {

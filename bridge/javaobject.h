@@ -7,6 +7,10 @@
 //     "javaClass is null".
 //   - Method not found: "GetMethodId() return null, methodName is <name>" (callintMethod and
 //     calldoubleMethod also print "unknown method:<name> " on standard output).
+//   - A text getter (callStringMethod, callStringMethodString, getFieldString) whose text holds
+//     U+0000: "<getter>() returned a text holding U+0000, ...", and the empty text. These texts
+//     are parameters that reach DB2 as C strings, where the NUL would end them early ("PRBDB\0x"
+//     naming PRBDB). callTextMethod keeps the text whole for what never reaches DB2.
 //   - A Java exception already pending: no Java call at all, the default comes back at once and
 //     the pending exception is left as it is. So after the first failure nothing more runs in
 //     Java, and a command never acts on values that a failed call made up.
@@ -68,6 +72,8 @@ class JavaObject {
     double calldoubleMethod(const char* methodName) const;
     jboolean callboolMethod(const char* methodName) const;
     t_string callStringMethod(const char* methodName) const;
+    // The text as it is, U+0000 included: for text that never reaches DB2.
+    t_string callTextMethod(const char* methodName) const;
     t_string callStringMethodString(const char* methodName, const char* value) const;
     t_string callStringMethodInt(const char* methodName, int value) const;
     t_string callStringMethodIntDouble(const char* methodName, int value, double number) const;
@@ -131,6 +137,8 @@ class JavaObject {
     // Neither a pending exception nor a null object or class; raises "javaClass is null".
     bool usable() const;
     jmethodID lookUp(const char* methodName, const char* signature, bool announceMissing) const;
+    // The text, or the empty text after raising the U+0000 refusal for the getter.
+    t_string withoutNul(const char* methodName, t_string text) const;
     // The text of a string a call returned; deletes the reference.
     t_string takeString(jobject result) const;
     // The result of an object call, or null when the call threw.

@@ -52,17 +52,21 @@ bool rejectNullArguments(JNIEnv* env, jobject command, jobject context, jobject 
     return false;
 }
 
-// Reads the code through command.getType().getType(); false when getType() answers null.
+// Reads the code through command.getType().getType(); false when getType() answers null or
+// either getter throws (its exception is left to reach Java).
 bool readTypeCode(const JavaObject& commandObj, int& code) {
+    JNIEnv* env = commandObj.getEnv();
     const t_string enumClass = JavaObject::getDB2CommandClassName("EnumDB2CommandType");
     JavaObject typeObj = commandObj.getChildObject("getType", enumClass.c_str());
+    if (env->ExceptionCheck()) {
+        return false;
+    }
     if (typeObj.isNull()) {
-        ThrowJavaException(commandObj.getEnv(),
-                           "get EnumDB2CommandType from DB2Command return null!");
+        ThrowJavaException(env, "get EnumDB2CommandType from DB2Command return null!");
         return false;
     }
     code = typeObj.callintMethod("getType");
-    return true;
+    return !env->ExceptionCheck();
 }
 
 }  // namespace
@@ -80,12 +84,18 @@ bool ExecuteCommand(JNIEnv* env, jobject command, jobject context, jobject resul
     JavaObject commandObj(env, commandClass.c_str(), command);
     DB2CommandRuntimeContext contextObj(env, context);
     DB2APIDataContainer containerObj(env, resultset);
+    if (env->ExceptionCheck()) {
+        return false;  // the run-time context's getter threw
+    }
 
     int code = 0;
     if (!readTypeCode(commandObj, code)) {
         return false;
     }
     const double clientVersion = contextObj.getClientVersion();
+    if (env->ExceptionCheck()) {
+        return false;
+    }
     const CommandType* row = SelectCommandType(table, code, clientVersion);
     if (row == nullptr) {
         ThrowJavaException(env, "unknown command type!");

@@ -169,11 +169,11 @@ std::unique_ptr<StructDBConfigInfo> CDB2ConfigureParameter::getDBConfigParamInfo
         return nullptr;
     }
     auto info = std::make_unique<StructDBConfigInfo>();
-    info->name = paramObject.callStringMethod("getName");
+    info->name = paramObject.callTextMethod("getName");
     info->token = paramObject.callIntegerMethod("getToken", 0);
-    info->DataType = getDataType(paramObject.callStringMethod("getDataType"));
+    info->DataType = getDataType(paramObject.callTextMethod("getDataType"));
     info->DataSize = paramObject.callIntegerMethod("getDataSize", 0);
-    info->brief = paramObject.callStringMethod("getBrief");
+    info->brief = paramObject.callTextMethod("getBrief");
     return info;
 }
 
@@ -188,10 +188,12 @@ int CDB2ConfigureParameter::GetItemAllocSize(const StructDBConfigInfo& item) {
     if (!isUsable(item)) {
         return 0;
     }
-    if (item.DataType == CharString) {
-        return std::max(item.DataSize + 1, kMinStringBuffer);
-    }
-    return item.DataType == Uint64 ? 8 : 4;
+    // DB2 reads and writes a token at its own width, whatever type the catalogue claims: a path
+    // typed as a number still gets 216 bytes written, a 64-bit token typed as 16 bits still has
+    // 8 bytes read. So every type gets the string floor; a number's value is rendered from, and
+    // stored into, its first bytes.
+    const int wanted = item.DataType == CharString ? item.DataSize + 1 : 0;
+    return std::max(wanted, kMinStringBuffer);
 }
 
 t_string CDB2ConfigureParameter::GetItemValue(const StructDBConfigInfo& item, const char* value,

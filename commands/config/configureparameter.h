@@ -1,9 +1,10 @@
 // The configuration parameter vocabulary shared by the get, update and auto-configure commands:
 // Java catalogue entries to descriptors, value buffer sizes, values to text and text to values.
 //
-// DB2 writes a parameter's full width into the buffer it is given, whatever the catalogue says,
-// so read buffers for strings never go below kMinStringBuffer. A NotAToken descriptor, or one
-// whose DataSize is negative or absurd, has no buffer at all: callers check isUsable first.
+// DB2 writes (and reads) a parameter's full width in the buffer it is given, whatever type the
+// catalogue says, so no value buffer, for any type, goes below kMinStringBuffer. A NotAToken
+// descriptor, or one whose DataSize is negative or absurd, has no buffer at all: callers check
+// isUsable first.
 #pragma once
 
 #include <cstddef>
@@ -33,7 +34,7 @@ class CDB2ConfigureParameter {
         const tarvinex::JavaObject& paramObject);
     // A known data type and a DataSize in [0, kMaxDataSize].
     static bool isUsable(const StructDBConfigInfo& item);
-    // Bytes of a value buffer for the item (0 when it is not usable).
+    // Bytes of a value buffer for the item, to get or to set (0 when it is not usable).
     static int GetItemAllocSize(const StructDBConfigInfo& item);
     // The buffer as text, reading no more than `size` bytes; empty when it is too small.
     static t_string GetItemValue(const StructDBConfigInfo& item, const char* value,

@@ -66,12 +66,20 @@ bool CDB2UpdateCfgCmdV8::readEntries(const tarvinex::JavaObject& map) {
             return false;
         }
     }
-    return !ExceptionOccurred();
+    if (ExceptionOccurred()) {
+        return false;
+    }
+    // size() promised entries the iteration never gave: DB2 must not be called with none.
+    if (data.count() == 0) {
+        throwJavaException(kMapEmpty);
+        return false;
+    }
+    return true;
 }
 
 t_string CDB2UpdateCfgCmdV8::entryText(const tarvinex::JavaObject& entry, const char* getter) {
     const tarvinex::JavaObject object = entry.getChildObject(getter, "java/lang/Object");
-    return object.isNull() ? t_string() : object.callStringMethod("toString");
+    return object.isNull() ? t_string() : object.callTextMethod("toString");
 }
 
 bool CDB2UpdateCfgCmdV8::addEntry(const tarvinex::JavaObject& entry) {
@@ -94,6 +102,11 @@ bool CDB2UpdateCfgCmdV8::addEntry(const tarvinex::JavaObject& entry) {
     }
     if (!CDB2ConfigureParameter::isUsable(*item)) {
         throwJavaException((kBadDataSize + name).c_str());
+        return false;
+    }
+    if (text.find('\0') != t_string::npos) {
+        // DB2 would read a string value only up to the NUL.
+        throwJavaException((kBadValue + name + ": it holds U+0000").c_str());
         return false;
     }
     const auto size = static_cast<std::size_t>(CDB2ConfigureParameter::GetItemAllocSize(*item));

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "commands/connection/attachreply.h"
+#include "commands/fieldnumber.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
 #include "db2api/db2apicontext.h"
@@ -37,7 +38,9 @@ bool CDB2AttachCmd::SetupData() {
     userid = attach.getFieldString("UserId");
     passwd = attach.getFieldString("Password");
     nodeId = contextObj.getAttachNodeId();
-    return true;
+    // -1 is no partition; any other value must fit the 16-bit setting.
+    unsigned short partition = 0;
+    return nodeId == -1 || FieldNumber::narrow(getEnv(), "getAttachNodeId()", nodeId, partition);
 }
 
 bool CDB2AttachCmd::SetupContext() {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "commands/fieldnumber.h"
 #include "commands/fixedfield.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
@@ -27,7 +28,9 @@ bool CDB2CreateDBCmd::SetupData() {
     dbName = create.getFieldString("DbName");
     alias = create.getFieldString("Alias");
     path = create.getFieldString("Path");
-    readDescriptor(create, className);
+    if (!readDescriptor(create, className)) {
+        return false;
+    }
     if (!pupulateTbsInfo(create, "getCatalogTablespaceDefinition", className, catalogTbs) ||
         !pupulateTbsInfo(create, "getUserTablespaceDefinition", className, userTbs) ||
         !pupulateTbsInfo(create, "getTempTablespaceDefinition", className, tempTbs)) {
@@ -41,15 +44,16 @@ bool CDB2CreateDBCmd::SetupData() {
     return true;
 }
 
-void CDB2CreateDBCmd::readDescriptor(const tarvinex::JavaObject& create,
+bool CDB2CreateDBCmd::readDescriptor(const tarvinex::JavaObject& create,
                                      const t_string& className) {
     std::memset(&dbDescriptor, 0, sizeof(dbDescriptor));
     copyEyeCatcher(dbDescriptor.sqldbdid, SQLE_DBDESC_2);
     const t_string collate = className + "$EnumCollate";
     dbDescriptor.sqldbcss = create.getEnumValue("getCollate", collate.c_str(), SQL_CS_NONE);
     copyToField(dbDescriptor.sqldbcmt, create.callStringMethod("getComment"));
-    dbDescriptor.sqldbnsg = static_cast<sqlint16>(create.callIntegerMethod("getNumSegs", 1));
     dbDescriptor.sqltsext = create.callIntegerMethod("getDefaultExtentSize", -1);
+    return FieldNumber::narrow(getEnv(), "getNumSegs()", create.callIntegerMethod("getNumSegs", 1),
+                               dbDescriptor.sqldbnsg);
 }
 
 bool CDB2CreateDBCmd::pupulateTbsInfo(const tarvinex::JavaObject& create, const char* getter,

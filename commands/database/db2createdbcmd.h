@@ -18,7 +18,8 @@ class CDB2CreateDBCmd : public CDB2CmdBase {
     bool CallDB2API() override;
 
   private:
-    void readDescriptor(const tarvinex::JavaObject& create, const t_string& className);
+    // False after refusing a number its field cannot hold.
+    bool readDescriptor(const tarvinex::JavaObject& create, const t_string& className);
     // Builds `block` from the definition the getter returns; none when it returns null.
     bool pupulateTbsInfo(const tarvinex::JavaObject& create, const char* getter,
                          const t_string& className, TablespaceBlock& block);

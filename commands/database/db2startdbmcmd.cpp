@@ -21,17 +21,14 @@ CDB2StartDBMCmd::CDB2StartDBMCmd(const tarvinex::JavaObject& command,
 bool CDB2StartDBMCmd::SetupData() {
     const t_string className = tarvinex::JavaObject::getDB2CommandClassName(kJavaClass);
     parameters.Read(tarvinex::JavaObject(commandObj, className.c_str()), className);
+    version8 = !(contextObj.getClientVersion() < 8.0);
     return true;
-}
-
-bool CDB2StartDBMCmd::isVersion8() const {
-    return !(contextObj.getClientVersion() < 8.0);
 }
 
 bool CDB2StartDBMCmd::SetupContext() {
     // The older interface has no remote start; starting the local instance instead would act
     // on the wrong one.
-    if (!parameters.remoteInstanceName.empty() && !isVersion8()) {
+    if (!parameters.remoteInstanceName.empty() && !version8) {
         throwJavaException(kRemoteNeedsVersion8);
         return false;
     }
@@ -43,7 +40,7 @@ void CDB2StartDBMCmd::FreeData(bool) {
 }
 
 bool CDB2StartDBMCmd::CallDB2API() {
-    return isVersion8() ? startV8() : startOlder();
+    return version8 ? startV8() : startOlder();
 }
 
 bool CDB2StartDBMCmd::startV8() {

@@ -17,10 +17,10 @@ class CDB2StartDBMCmd : public CDB2CmdBase {
     bool CallDB2API() override;
 
   private:
-    bool isVersion8() const;
     bool startV8();
     bool startOlder();
 
     PrivateAPIContext ctx;
     StartParameters parameters;
+    bool version8 = true;  // read with the parameters: the client is 8.0 or later
 };

@@ -25,6 +25,7 @@ bool CDB2StopDBMCmd::SetupData() {
     partitionNum = stop.callIntegerMethod("getPartitionNum", -1);
     const t_string modeEnum = className + "$EnumStopMode";
     stopMode = stop.getEnumValue("getStopMode", modeEnum.c_str(), 0);
+    version8 = !(contextObj.getClientVersion() < 8.0);
     return true;
 }
 
@@ -37,7 +38,7 @@ void CDB2StopDBMCmd::FreeData(bool) {
 }
 
 bool CDB2StopDBMCmd::CallDB2API() {
-    return contextObj.getClientVersion() < 8.0 ? stopOlder() : stopV8();
+    return version8 ? stopV8() : stopOlder();
 }
 
 bool CDB2StopDBMCmd::stopV8() {

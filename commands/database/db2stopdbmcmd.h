@@ -22,4 +22,5 @@ class CDB2StopDBMCmd : public CDB2CmdBase {
     t_string profile;
     int partitionNum = 0;
     int stopMode = 0;
+    bool version8 = true;  // read with the parameters: the client is 8.0 or later
 };

@@ -1,6 +1,7 @@
 #include "commands/directory/db2uncatalognodecmd.h"
 
 #include "db2api/db2api.h"
+#include "db2api/db2structs.h"
 
 CDB2UnCatalogNodeCmd::CDB2UnCatalogNodeCmd(const tarvinex::JavaObject& command,
                                            const tarvinex::JavaObject& context,
@@ -12,6 +13,11 @@ bool CDB2UnCatalogNodeCmd::SetupData() {
         commandObj,
         tarvinex::JavaObject::getDB2CommandClassName("DB2CommandUnCatalogNode").c_str());
     nodeName = uncatalog.callStringMethod("getNodeName");
+    // DB2 reads no more than 8 characters: a longer name would remove the node it starts with.
+    if (nodeName.size() > SQL_NNAME_SZ) {
+        throwJavaException(("Node name longer than 8 characters: " + nodeName).c_str());
+        return false;
+    }
     return true;
 }
 

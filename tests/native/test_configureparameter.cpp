@@ -55,13 +55,14 @@ TEST(ConfigureParameterTypes, NamesIgnoreCaseAndUnknownNamesAreNotTokens) {
     EXPECT_EQ(CP::getDataType("char "), NotAToken);
 }
 
-TEST(ConfigureParameterSizes, StringsHaveAFloorNumbersTheirWidth) {
+// A catalogue may claim any type for a token DB2 writes at 216 bytes.
+TEST(ConfigureParameterSizes, EveryTypeHasTheStringFloor) {
     EXPECT_EQ(CP::GetItemAllocSize(item(CharString, 8)), CP::kMinStringBuffer);
     EXPECT_EQ(CP::GetItemAllocSize(item(CharString, 0)), CP::kMinStringBuffer);
     EXPECT_EQ(CP::GetItemAllocSize(item(CharString, 2000)), 2001);
-    EXPECT_EQ(CP::GetItemAllocSize(item(Uint16)), 4);
-    EXPECT_EQ(CP::GetItemAllocSize(item(Float)), 4);
-    EXPECT_EQ(CP::GetItemAllocSize(item(Uint64)), 8);
+    EXPECT_EQ(CP::GetItemAllocSize(item(Uint16)), CP::kMinStringBuffer);
+    EXPECT_EQ(CP::GetItemAllocSize(item(Float)), CP::kMinStringBuffer);
+    EXPECT_EQ(CP::GetItemAllocSize(item(Uint64)), CP::kMinStringBuffer);
 }
 
 TEST(ConfigureParameterSizes, UnusableItemsGetNoBuffer) {

@@ -293,10 +293,13 @@ class BridgeHarnessTest {
         }
 
         @Test
-        void textReadFromJavaGoesBackUnchanged() {
-            subject.name = "a\u0000b \u00e9 \uD83D\uDE00";
+        void textReadFromJavaGoesBackUnchangedUnlessItHoldsNul() {
+            subject.name = "ab \u00e9 \uD83D\uDE00";
             assertEquals(subject.name, callString(subject, SUBJECT, "getName"));
             assertNothingRaised();
+            subject.name = "a\u0000b";
+            assertGives("", callString(subject, SUBJECT, "getName"),
+                    "getName() returned a text holding U+0000, which DB2 would read as a shorter one");
         }
 
         @Test

@@ -12,10 +12,13 @@ import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
+import java.util.AbstractMap;
 import java.util.ArrayList;
+import java.util.Collections;
 import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Map;
+import java.util.Set;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.Test;
@@ -183,7 +186,33 @@ class ConfigGetUpdateTest extends Session {
             String message = failure(updateDb(false, Map.of("logprimary", bad)));
             assertTrue(message.contains("logprimary"), message);
         }
+        assertEquals("Invalid value for parameter newlogpath: it holds U+0000",
+                failure(updateDb(false, Map.of("newlogpath", "/tmp/logs\0/elsewhere"))));
+        for (Set<Map.Entry<String, String>> entries : List.of(Set.<Map.Entry<String, String>>of(),
+                     Collections.<Map.Entry<String, String>>singleton(null))) {
+            assertEquals("map is empty.", failure(claimingTwo(entries)));
+        }
         assertEquals(List.of(), journal("db2CfgSet"));
+    }
+
+    /** An update whose map's size() promises two entries while its entry set yields `entries`. */
+    static DB2CommandUpdateDBCfg claimingTwo(Set<Map.Entry<String, String>> entries) {
+        return new DB2CommandUpdateDBCfg() {
+            @Override
+            public Map<String, String> getKeywordValueMap() {
+                return new AbstractMap<>() {
+                    @Override
+                    public int size() {
+                        return 2;
+                    }
+
+                    @Override
+                    public Set<Map.Entry<String, String>> entrySet() {
+                        return entries;
+                    }
+                };
+            }
+        };
     }
 
     @Test

@@ -4,8 +4,10 @@ import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.qorvath.db2command.DB2CommandGetDBMCfg;
+import com.qorvath.db2command.DB2CommandUpdateDBMCfg;
 import com.qorvath.db2command.configParams.ConfigDataType;
 import com.qorvath.db2command.configParams.ConfigParameter;
+import com.qorvath.db2command.util.DB2APIDataContainer;
 import java.sql.SQLException;
 import java.util.AbstractCollection;
 import java.util.ArrayList;
@@ -13,6 +15,7 @@ import java.util.Arrays;
 import java.util.Collection;
 import java.util.Iterator;
 import java.util.List;
+import java.util.Map;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.params.ParameterizedTest;
@@ -97,6 +100,40 @@ class ConfigHostileCatalogueTest extends Session {
     void aNegativeSizeIsNeverUsed() throws SQLException {
         run(new HostileGet(false, 2, text("diagpath", 65, -5), number("diaglevel", 64)));
         assertTrue(box.getRowCount() <= 1, "the parameter with a negative size gives no row");
+    }
+
+    /** DB2 writes a token at its own width (216 bytes for a path, 8 for a 64-bit number). */
+    @ParameterizedTest
+    @ValueSource(booleans = {false, true})
+    void aWrongTypeDoesNotLetDb2WritePastTheBuffer(boolean detail) throws SQLException {
+        assertTrue(run(new HostileGet(detail, 3, number("diagpath", 65), number("dftdbpath", 27),
+                number("instance_memory", 803))));
+        assertEquals(3, box.getRowCount());
+    }
+
+    /** update-dbm-cfg whose catalogue types every parameter as a 16-bit number. */
+    static final class SixteenBitUpdate extends DB2CommandUpdateDBMCfg {
+        SixteenBitUpdate(String name, String value) {
+            setKeywordValueMap(Map.of(name, value));
+        }
+
+        @Override
+        public ConfigParameter getParameter(double version, boolean instanceLevel, String name) {
+            ConfigParameter real = super.getParameter(version, instanceLevel, name);
+            return number(name, real.getToken());
+        }
+    }
+
+    /** DB2 reads the 64-bit token's 8 bytes: past the 2 the value takes, they must be zeros. */
+    @Test
+    void aWrongTypeOnUpdateHandsDb2AWholeZeroedValue() throws SQLException {
+        attach();
+        assertTrue(run(new SixteenBitUpdate("instance_memory", "5")));
+        box = new DB2APIDataContainer();
+        assertTrue(run(new DB2CommandGetDBMCfg(false)));
+        assertTrue(box.getRows().stream().anyMatch(
+                           row -> row.get(0).equals("instance_memory") && row.get(1).equals("5")),
+                box.toTable());
     }
 
     @Test

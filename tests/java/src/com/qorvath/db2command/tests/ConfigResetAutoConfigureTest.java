@@ -147,6 +147,8 @@ class ConfigResetAutoConfigureTest extends Session {
             DB2CommandAutoConfigure auto = sample();
             auto.setRemoteDatabaseName("SAMPLEXYZ");
             assertTrue(failure(auto).contains("SAMPLEXYZ"));
+            auto.setRemoteDatabaseName("SAMPLE\0x");  // eight characters for Java, six for DB2
+            assertEquals("getRemoteDatabaseName" + HOLDS_NUL, failure(auto));
             assertEquals(List.of(), journal("db2AutoConfig"));
         }
 

@@ -17,6 +17,8 @@ import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
+import org.junit.jupiter.params.ParameterizedTest;
+import org.junit.jupiter.params.provider.ValueSource;
 
 /** ATTACH and DETACH on the stand-in instance. */
 class ConnectionAttachTest extends Session {
@@ -101,6 +103,30 @@ class ConnectionAttachTest extends Session {
             context.setAttachNodeId(3);
             assertTrue(failure(new DB2CommandAttach()).startsWith("SQL"));
             assertTrue(journal("sqlesetc_api").get(0).contains("8:3"));
+            assertTrue(journal("sqleatin_api").isEmpty());
+            assertFalse(context.isAttached());
+        }
+
+        /** 65536 in the 16-bit setting would mean partition 0. */
+        @ParameterizedTest
+        @ValueSource(ints = {65536, 196608, Integer.MIN_VALUE})
+        void aNodeIdTheSettingCannotHoldIsRefused(int nodeId) {
+            context.setAttachNodeId(nodeId);
+            assertEquals("getAttachNodeId() gave " + nodeId + ", outside 0 to 65535",
+                    failure(new DB2CommandAttach()));
+            assertTrue(journal("sqlesetc_api").isEmpty());
+            assertTrue(journal("sqleatin_api").isEmpty());
+            assertFalse(context.isAttached());
+        }
+
+        /** DB2 reads a text up to its first NUL: "\0db2inst1" would be the trusted empty user. */
+        @Test
+        void aTextHoldingNulNeverReachesDb2() {
+            assertEquals("getPassword" + HOLDS_NUL,
+                    failure(new DB2CommandAttach(INSTANCE, INSTANCE, ADMIN_PASSWORD + "\0anything")));
+            assertEquals("getUserId" + HOLDS_NUL,
+                    failure(new DB2CommandAttach(INSTANCE, "\0" + INSTANCE, "wrong")));
+            assertEquals("getNodeName" + HOLDS_NUL, failure(new DB2CommandAttach(INSTANCE + "\0x", "", "")));
             assertTrue(journal("sqleatin_api").isEmpty());
             assertFalse(context.isAttached());
         }

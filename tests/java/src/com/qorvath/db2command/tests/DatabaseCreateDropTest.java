@@ -119,6 +119,15 @@ class DatabaseCreateDropTest extends Session {
         }
     }
 
+    /** 65537 in the 16-bit field would be 1 segment. */
+    @Test
+    void aSegmentCountTheFieldCannotHoldIsRefused() {
+        DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("SEGDB");
+        create.setNumSegs(65537);
+        assertEquals("getNumSegs() gave 65537, outside -32768 to 32767", failure(create));
+        assertEquals(0, Db2Sim.journal("sqlecrea_api").length);
+    }
+
     @Nested
     class Tablespaces {
         @Test
@@ -231,6 +240,16 @@ class DatabaseCreateDropTest extends Session {
             createFresh(new DB2CommandCreateDatabase("GONEDB"));
             assertTrue(run(new DB2CommandDropDatabase("GONEDB")));
             assertTrue(failure(new DB2CommandDropDatabase("GONEDB")).startsWith("SQL1013N"));
+        }
+
+        /** DB2 reads the alias up to its first NUL: PRBDB must not be the one dropped. */
+        @Test
+        void anAliasHoldingNulIsRefusedAndTheDatabaseStays() throws Exception {
+            createFresh(new DB2CommandCreateDatabase("PRBDB"));
+            assertEquals("getAlias" + HOLDS_NUL,
+                    failure(new DB2CommandDropDatabase("PRBDB\0-OLD")));
+            assertEquals(0, Db2Sim.journal("sqledrpd_api").length);
+            assertTrue(run(new DB2CommandDropDatabase("PRBDB")));
         }
 
         @Test

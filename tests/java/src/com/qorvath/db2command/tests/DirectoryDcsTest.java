@@ -111,8 +111,12 @@ class DirectoryDcsTest extends Session {
         Db2Sim.clearJournal();
         String message = failure(new DB2CommandUnCatalogDCSDB("ABCDEFGHX"));
         assertTrue(message.contains("ABCDEFGHX"), message);
+        assertTrue(run(entry("SAMPLE", "T2", "", "", "")));
+        Db2Sim.clearJournal();
+        // Eight characters for Java, "SAMPLE" for DB2.
+        assertEquals("getDbName" + HOLDS_NUL, failure(new DB2CommandUnCatalogDCSDB("SAMPLE\0x")));
         assertEquals(0, Db2Sim.journal("sqlegdel_api").length);
-        assertEquals(1, listing().size(), "the 8-character entry is still there");
+        assertEquals(2, listing().size(), "both entries are still there");
     }
 
     @Test

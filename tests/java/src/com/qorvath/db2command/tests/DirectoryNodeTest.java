@@ -366,6 +366,21 @@ class DirectoryNodeTest extends Session {
             assertTrue(e.getMessage().startsWith("SQL1021N"), e.getMessage());
         }
 
+        /** DB2 reads a name up to its first NUL and to 8 characters at most. */
+        @Test
+        void aNameDb2WouldReadShorterIsRefusedAndTheNodeStays() throws SQLException {
+            assertTrue(run(tcpip("KEEPME", "localhost", "50000")));
+            assertTrue(run(tcpip("KEEPNODE", "localhost", "50001")));
+            Db2Sim.clearJournal();
+            DB2CommandUnCatalogNode uncatalog = new DB2CommandUnCatalogNode();
+            uncatalog.setNodeName("KEEPME\0-NOT");
+            assertEquals("getNodeName" + HOLDS_NUL, failure(uncatalog));
+            uncatalog.setNodeName("KEEPNODE9");
+            assertEquals("Node name longer than 8 characters: KEEPNODE9", failure(uncatalog));
+            assertEquals(0, Db2Sim.journal("sqleuncn_api").length);
+            assertEquals(2, list(false).getRowCount());
+        }
+
         @Test
         void anEmptyNameIsStillPassed() {
             Db2Sim.clearJournal();

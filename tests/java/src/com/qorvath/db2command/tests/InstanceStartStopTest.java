@@ -3,9 +3,13 @@ package com.qorvath.db2command.tests;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNotEquals;
+import static org.junit.jupiter.api.Assertions.assertSame;
+import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
+import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandAttach;
+import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.DB2CommandStartDBM;
 import com.qorvath.db2command.DB2CommandStartDBM.AddDBPartitioinOption;
 import com.qorvath.db2command.DB2CommandStartDBM.EnumStartOption;
@@ -15,6 +19,7 @@ import com.qorvath.db2command.DB2CommandStopDBM.EnumStopMode;
 import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
+import java.util.List;
 import java.util.Map;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
@@ -70,6 +75,30 @@ class InstanceStartStopTest extends Session {
                     "sqlepstart_api").indexOf("sqlepstart_api"));
             handed(new DB2CommandStopDBM(), "sqlepstp");
             assertEquals(0, Db2Sim.journal("db2InstanceStop").length);
+        }
+
+        /** Read with the parameters: a throwing getter stops the command before any DB2 call. */
+        @Test
+        void aClientVersionGetterThrowingAfterTheDispatchStopsTheCommand() {
+            for (DB2Command command : List.of(new DB2CommandStartDBM(), new DB2CommandStopDBM())) {
+                IllegalStateException thrown = new IllegalStateException("version unknown");
+                begin(new DB2CommandRuntimeContext() {
+                    private int calls;
+
+                    @Override
+                    public ServerVersion getClientVersion() {
+                        if (++calls > 1) {
+                            throw thrown;
+                        }
+                        return new ServerVersion(8, 0, 0);
+                    }
+                });
+                assertSame(thrown, assertThrows(IllegalStateException.class, () -> run(command)));
+                for (String entry : List.of("db2InstanceStart", "sqlepstart_api", "db2InstanceStop",
+                         "sqlepstp")) {
+                    assertEquals(0, Db2Sim.journal(entry).length, entry);
+                }
+            }
         }
 
         @Test

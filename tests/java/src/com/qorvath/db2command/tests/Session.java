@@ -24,6 +24,10 @@ import java.util.List;
  * client holds no context.
  */
 abstract class Session {
+    /** What follows the getter's name when a text bound for DB2 holds U+0000. */
+    static final String HOLDS_NUL =
+            "() returned a text holding U+0000, which DB2 would read as a shorter one";
+
     DB2CommandRuntimeContext context;
     DB2APIDataContainer box;
     /** Each run gets an empty container (tests that read only the last command's rows). */

@@ -2,9 +2,11 @@ package com.qorvath.db2command.tests;
 
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertNull;
+import static org.junit.jupiter.api.Assertions.assertSame;
 import static org.junit.jupiter.api.Assertions.assertThrows;
 
 import com.qorvath.db2command.DB2Command;
+import com.qorvath.db2command.DB2CommandAttach;
 import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.EnumDB2CommandType;
 import com.qorvath.db2command.jniutil.TarvinexUtil;
@@ -82,6 +84,39 @@ class TarvinexUtilTest {
             }
         };
         assertEquals("get EnumDB2CommandType from DB2Command return null!", failure(noType, context, box));
+    }
+
+    /** A getter that throws as the call begins: its own exception reaches Java, no other. */
+    @Test
+    void aGetterThrowingAtTheEntryKeepsItsException() {
+        IllegalStateException thrown = new IllegalStateException("from the getter");
+        DB2CommandRuntimeContext contextThrows = new DB2CommandRuntimeContext() {
+            @Override
+            public synchronized int getDatabaseConnectionContext() {
+                throw thrown;
+            }
+        };
+        DB2CommandRuntimeContext versionThrows = new DB2CommandRuntimeContext() {
+            @Override
+            public ServerVersion getClientVersion() {
+                throw thrown;
+            }
+        };
+        DB2Command typeThrows = new DB2Command() {
+            @Override
+            public EnumDB2CommandType getType() {
+                throw thrown;
+            }
+        };
+        DB2APIDataContainer box = new DB2APIDataContainer();
+        DB2Command attach = new DB2CommandAttach();
+        assertSame(thrown, assertThrows(IllegalStateException.class,
+                () -> TarvinexUtil.executeDB2Command(attach, contextThrows, box)));
+        assertSame(thrown, assertThrows(IllegalStateException.class,
+                () -> TarvinexUtil.executeDB2Command(attach, versionThrows, box)));
+        assertSame(thrown, assertThrows(IllegalStateException.class,
+                () -> TarvinexUtil.executeDB2Command(typeThrows, new DB2CommandRuntimeContext(), box)));
+        assertEquals(0, Db2Sim.journal("sqleatin_api").length);
     }
 
     @Test

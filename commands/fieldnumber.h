@@ -1,0 +1,44 @@
+// Numbers from Java into DB2's narrower numeric fields. A value the field cannot hold is refused
+// with a message naming where it came from, never wrapped: 65536 in a 16-bit partition number
+// would silently mean partition 0.
+#pragma once
+
+#include <jni.h>
+
+#include <limits>
+#include <type_traits>
+
+#include "base/stdafx.h"
+
+class FieldNumber {
+  public:
+    FieldNumber() = delete;
+
+    template <typename Field>
+    static bool fits(long long value) {
+        static_assert(std::is_integral_v<Field> && sizeof(Field) < sizeof(long long),
+                      "a field narrower than long long");
+        return value >= static_cast<long long>(std::numeric_limits<Field>::min()) &&
+               value <= static_cast<long long>(std::numeric_limits<Field>::max());
+    }
+
+    // Stores `value` in `out`, or raises "<source> gave <value>, outside <lowest> to <highest>"
+    // as an SQLException and leaves `out` alone.
+    template <typename Field>
+    static bool narrow(JNIEnv* env, const char* source, long long value, Field& out) {
+        if (!fits<Field>(value)) {
+            refuse(env, source, value, std::numeric_limits<Field>::min(),
+                   std::numeric_limits<Field>::max());
+            return false;
+        }
+        out = static_cast<Field>(value);
+        return true;
+    }
+
+    static t_string refusal(const char* source, long long value, long long lowest,
+                            long long highest);
+
+  private:
+    static void refuse(JNIEnv* env, const char* source, long long value, long long lowest,
+                       long long highest);
+};
