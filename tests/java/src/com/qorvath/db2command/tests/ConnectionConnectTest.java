@@ -1,9 +1,11 @@
 package com.qorvath.db2command.tests;
 
+import static org.junit.jupiter.api.Assertions.assertArrayEquals;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNotEquals;
 import static org.junit.jupiter.api.Assertions.assertNull;
+import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.qorvath.db2command.DB2CommandConnect;
@@ -35,6 +37,25 @@ class ConnectionConnectTest extends Session {
         int disconnects;
         boolean disconnectNatively;
         final List<Boolean> nativeResults = new ArrayList<>();
+        /** Refuse to store a connection, or to tell the stored environment handle. */
+        boolean setterThrows;
+        boolean handleGetterThrows;
+
+        @Override
+        public synchronized void setDatabaseConnectionContext(int ctx, int env, int dbc) {
+            if (setterThrows && ctx != 0) {
+                throw new IllegalStateException("setter refused");
+            }
+            super.setDatabaseConnectionContext(ctx, env, dbc);
+        }
+
+        @Override
+        public synchronized int getDatabaseConnectionEnvHandler() {
+            if (handleGetterThrows) {
+                throw new IllegalStateException("getter refused");
+            }
+            return super.getDatabaseConnectionEnvHandler();
+        }
 
         @Override
         public synchronized void disconnect() {
@@ -202,6 +223,61 @@ class ConnectionConnectTest extends Session {
             assertTrue(run(sample()));
             assertFalse(run(new DB2CommandConnect("SAMPLE", INSTANCE, "wrong")));
             assertFalse(context.isConnected());
+        }
+    }
+
+    @Nested
+    class Ownership {
+        @Test
+        void aConnectionTheSetterDoesNotTakeIsClosed() {
+            recording.setterThrows = true;
+            for (int i = 0; i < 100; i++) {
+                assertThrows(IllegalStateException.class, () -> run(sample()));
+            }
+            assertEquals(0, Db2Sim.liveContexts());
+            assertEquals(0, Db2Sim.liveCliHandles());
+            assertEquals(0, Db2Sim.liveConnections());
+        }
+
+        @Test
+        void aThrowingHandleGetterKeepsTheConnectionAndCallsNoDb2() throws SQLException {
+            assertTrue(run(sample()));
+            int[] held = triple(context);
+            Db2Sim.clearJournal();
+            recording.handleGetterThrows = true;
+            try {
+                assertThrows(IllegalStateException.class, () -> run(sample()));
+            } finally {
+                recording.handleGetterThrows = false;
+            }
+            for (String entry : List.of("SQLDisconnect", "SQLFreeHandle", "sqleEndCtx",
+                    "sqleBeginCtx", "SQLAllocHandle")) {
+                assertEquals(List.of(), journal(entry), entry);
+            }
+            assertArrayEquals(held, triple(context));
+            assertEquals(0, recording.disconnects);
+            assertEquals(1, Db2Sim.liveConnections());
+        }
+
+        @Test
+        void handlesOfAnotherConnectionAreRefused() throws SQLException {
+            assertTrue(run(sample()));
+            int[] mine = triple(context);
+            DB2CommandRuntimeContext other = new DB2CommandRuntimeContext();
+            assertTrue(TarvinexUtil.executeDB2Command(sample(), other, new DB2APIDataContainer()));
+            int[] theirs = triple(other);
+            Db2Sim.clearJournal();
+
+            context.setDatabaseConnectionContext(mine[0], theirs[1], theirs[2]);
+            assertContains(failure(new DB2CommandDisconnect()), "belong to another connection");
+            context.setDatabaseConnectionContext(theirs[0], mine[1], 0);
+            assertContains(failure(sample()), "belong to another connection");
+            assertEquals(List.of(), journal("SQLDisconnect"));
+            assertEquals(2, Db2Sim.liveConnections());
+
+            context.setDatabaseConnectionContext(mine[0], mine[1], mine[2]);
+            assertTrue(TarvinexUtil.executeDB2Command(new DB2CommandDisconnect(), other,
+                    new DB2APIDataContainer()));
         }
     }
 
