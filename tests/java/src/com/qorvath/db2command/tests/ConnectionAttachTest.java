@@ -173,64 +173,47 @@ class ConnectionAttachTest extends Session {
         }
     }
 
-    /** A run-time context whose stored-context setter or getter throws when told to. */
+    /** A run-time context that refuses to store, or to tell, its instance context. */
     static class RefusingContext extends DB2CommandRuntimeContext {
-        boolean setterThrows;
-        boolean getterThrows;
+        boolean refuseSet;
+        boolean refuseGet;
 
         @Override
         public synchronized void setInstanceConnectionContext(int handle) {
-            if (setterThrows && handle != 0) {
-                throw new IllegalStateException("setter refused");
+            if (refuseSet && handle != 0) {
+                throw new IllegalStateException("refused");
             }
             super.setInstanceConnectionContext(handle);
         }
 
         @Override
         public synchronized int getInstanceConnectionContext() {
-            if (getterThrows) {
-                throw new IllegalStateException("getter refused");
+            if (refuseGet) {
+                throw new IllegalStateException("refused");
             }
             return super.getInstanceConnectionContext();
         }
     }
 
-    @Nested
-    class JavaRefusals {
-        final RefusingContext refusing = new RefusingContext();
-
-        @BeforeEach
-        void refusingContext() {
-            begin(refusing);
+    @Test
+    void whatJavaRefusesIsEndedAndAFailedGetterStopsBeforeAnyDb2Call() throws SQLException {
+        RefusingContext refusing = new RefusingContext();
+        begin(refusing);
+        refusing.refuseSet = true;
+        for (int i = 0; i < 100; i++) {
+            assertThrows(IllegalStateException.class, () -> run(new DB2CommandAttach()));
         }
+        assertEquals(0, Db2Sim.liveContexts());
+        assertEquals(0, Db2Sim.liveAttachments());
 
-        @Test
-        void aContextTheSetterDoesNotTakeIsDetachedAndEnded() {
-            refusing.setterThrows = true;
-            for (int i = 0; i < 100; i++) {
-                assertThrows(IllegalStateException.class, () -> run(new DB2CommandAttach()));
-            }
-            assertEquals(0, Db2Sim.liveContexts());
-            assertEquals(0, Db2Sim.liveAttachments());
-            assertFalse(context.isAttached());
-        }
-
-        @Test
-        void aThrowingGetterStopsTheAttachBeforeAnyDb2Call() throws SQLException {
-            attach();
-            int stored = context.getInstanceConnectionContext();
-            refusing.getterThrows = true;
-            try {
-                assertThrows(IllegalStateException.class, () -> run(new DB2CommandAttach()));
-            } finally {
-                refusing.getterThrows = false;
-            }
-            for (String entry : List.of("sqleBeginCtx", "sqleAttachToCtx", "sqleatin_api")) {
-                assertEquals(List.of(), journal(entry), entry);
-            }
-            assertEquals(stored, context.getInstanceConnectionContext());
-            assertEquals(1, Db2Sim.liveAttachments());
-        }
+        refusing.refuseSet = false;
+        attach();
+        refusing.refuseGet = true;
+        assertThrows(IllegalStateException.class, () -> run(new DB2CommandAttach()));
+        refusing.refuseGet = false;
+        assertEquals(List.of(), journal("sqleBeginCtx"));
+        assertEquals(List.of(), journal("sqleatin_api"));
+        assertEquals(1, Db2Sim.liveAttachments());
     }
 
     @Nested
@@ -271,17 +254,6 @@ class ConnectionAttachTest extends Session {
             assertTrue(run(new DB2CommandDetach()));
             assertFalse(context.isAttached());
             assertEquals(0, Db2Sim.liveContexts());
-        }
-
-        @Test
-        void aContextDb2WillNotMakeCurrentKeepsTheAttachment() throws SQLException {
-            attach();
-            int stored = context.getInstanceConnectionContext();
-            Db2Sim.injectError("sqleAttachToCtx", -1444, "", 1);
-            assertTrue(failure(new DB2CommandDetach()).startsWith("SQL1444N"));
-            assertEquals(List.of(), journal("sqledtin_api"));
-            assertEquals(stored, context.getInstanceConnectionContext());
-            assertEquals(1, Db2Sim.liveAttachments());
         }
 
         @Test
