@@ -7,8 +7,8 @@
 #include "db2api/db2apicontext.h"
 
 const char* const kForeignCliHandlesMessage =
-    "The CLI handles stored with the database connection context belong to another connection; "
-    "nothing was closed";
+    "The database connection context and CLI handles stored in the run-time context do not belong "
+    "together; nothing was closed";
 
 StoredConnection::StoredConnection(const tarvinex::DB2CommandRuntimeContext& context)
     : m_id(context.getDatabaseConnectionContext()),

@@ -32,5 +32,5 @@ class StoredConnection {
     SQLHDBC m_hDbc;
 };
 
-// The refusal of a triple whose CLI handles belong to another connection.
+// The refusal of a triple whose CLI handles are not its context's own.
 extern const char* const kForeignCliHandlesMessage;

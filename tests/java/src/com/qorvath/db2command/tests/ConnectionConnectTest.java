@@ -257,9 +257,12 @@ class ConnectionConnectTest extends Session {
             int[] theirs = triple(other);
 
             context.setDatabaseConnectionContext(mine[0], theirs[1], theirs[2]);
-            assertContains(failure(new DB2CommandDisconnect()), "belong to another connection");
+            assertContains(failure(new DB2CommandDisconnect()), "do not belong together");
             context.setDatabaseConnectionContext(theirs[0], mine[1], 0);
-            assertContains(failure(sample()), "belong to another connection");
+            assertContains(failure(sample()), "do not belong together");
+            attach();  // an attachment's context is no database connection
+            context.setDatabaseConnectionContext(context.getInstanceConnectionContext(), 0, 0);
+            assertContains(failure(new DB2CommandDisconnect()), "do not belong together");
             assertEquals(2, Db2Sim.liveConnections());
 
             context.setDatabaseConnectionContext(mine[0], mine[1], mine[2]);
