@@ -21,18 +21,16 @@ bool CreatedContext::Create() {
     return rc != db2::kEntryPointMissing && ca.sqlcode >= 0 && ctx != nullptr;
 }
 
-int32_t CreatedContext::HandToJava() {
-    const int32_t id = db2::ContextHandleRegistry::ToHandle(m_pCtx);
-    m_pCtx = nullptr;
-    return id;
+int32_t CreatedContext::Id() const {
+    return db2::ContextHandleRegistry::ToHandle(m_pCtx);
 }
 
 void CreatedContext::End(void* ctx) {
     if (ctx == nullptr) {
         return;
     }
+    db2::ContextHandleRegistry::Release(ctx);
     sqlca ca = zeroedSqlca();
     void* doomed = ctx;
     db2::DB2API::Instance().DestroyContext(&doomed, SQL_CTX_END_ALL, nullptr, &ca);
-    db2::ContextHandleRegistry::Release(ctx);
 }

@@ -16,15 +16,18 @@ class CreatedContext {
     // create one (entry point missing, sqlcode < 0, or no context handed back).
     bool Create();
     void* get() const { return m_pCtx; }
-    // Gives the context up as the id Java keeps (see ContextHandleRegistry); this object no
-    // longer ends it.
-    int32_t HandToJava();
+    // The id Java keeps for the context (see ContextHandleRegistry). The context still belongs to
+    // this object until Release(): hand it over only once Java has taken the id.
+    int32_t Id() const;
+    // Gives the context up; this object no longer ends it.
+    void Release() { m_pCtx = nullptr; }
 
     // Ends the context this object still owns, if any.
     void Reset();
 
-    // Ends ctx (detached first if this thread holds it, then freed) and forgets its id. DB2's
-    // answers are ignored.
+    // Forgets ctx's id, then ends ctx (detached first if this thread holds it, then freed). The
+    // id goes first: once the context is freed, another thread may get a context at the same
+    // address. DB2's answers are ignored.
     static void End(void* ctx);
 
   private:

@@ -1,5 +1,6 @@
 #include "commands/db2cmdbase.h"
 
+#include "commands/privateapicontext.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2apicontext.h"
 #include "db2api/db2message.h"
@@ -8,6 +9,7 @@
 const char* const kNoSuchFunctionMessage = "Call DB2 API fail, no such function";
 const char* const kRequiresDatabaseMessage = "Error: This command requires database connection!";
 const char* const kRequiresInstanceMessage = "Error: This command requires instance connection!";
+const char* const kNoContextMessage = "No DB2 context to make current";
 
 CDB2CmdBase::CDB2CmdBase(const tarvinex::JavaObject& command, const tarvinex::JavaObject& context,
                          const tarvinex::JavaObject& container)
@@ -86,21 +88,52 @@ bool CDB2CmdBase::isAboveVersion8_2() {
 }
 
 bool CDB2CmdBase::setupDatabaseContext() {
-    void* ctx = db2::ContextHandleRegistry::FromHandle(contextObj.getDatabaseConnectionContext());
-    if (ctx == nullptr) {
-        throwJavaException(kRequiresDatabaseMessage);
-        return false;
-    }
-    db2::CDB2APIContext::AttachCtx(ctx);
-    return true;
+    return setupStoredContext(contextObj.getDatabaseConnectionContext(), kRequiresDatabaseMessage);
 }
 
 bool CDB2CmdBase::setupInstanceContext() {
-    void* ctx = db2::ContextHandleRegistry::FromHandle(contextObj.getInstanceConnectionContext());
+    return setupStoredContext(contextObj.getInstanceConnectionContext(), kRequiresInstanceMessage);
+}
+
+bool CDB2CmdBase::setupStoredContext(int id, const char* requirement) {
+    if (ExceptionOccurred()) {
+        return false;  // the getter failed: its exception goes to Java as it is
+    }
+    void* ctx = db2::ContextHandleRegistry::FromHandle(id);
     if (ctx == nullptr) {
-        throwJavaException(kRequiresInstanceMessage);
+        throwJavaException(requirement);
         return false;
     }
-    db2::CDB2APIContext::AttachCtx(ctx);
-    return true;
+    return makeCurrent(ctx);
+}
+
+bool CDB2CmdBase::makeCurrent(void* ctx) {
+    if (ctx == nullptr) {
+        throwJavaException(kNoContextMessage);
+        return false;
+    }
+    sqlca answer;
+    if (db2::CDB2APIContext::AttachCtx(ctx, answer)) {
+        return true;
+    }
+    raiseAttachFailure(answer);
+    return false;
+}
+
+bool CDB2CmdBase::beginPrivateContext(PrivateAPIContext& ctx) {
+    sqlca answer = zeroedSqlca();
+    switch (ctx.Begin(answer)) {
+        case PrivateAPIContext::Start::kBegun:
+            return true;
+        case PrivateAPIContext::Start::kNotCurrent:
+            raiseAttachFailure(answer);
+            return false;
+        case PrivateAPIContext::Start::kNotCreated:
+            break;
+    }
+    return false;
+}
+
+void CDB2CmdBase::raiseAttachFailure(const sqlca& answer) {
+    throwJavaException(answer.sqlcode < 0 ? db2::GetError(answer).c_str() : kNoSuchFunctionMessage);
 }

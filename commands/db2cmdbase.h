@@ -12,6 +12,8 @@
 #include "db2api/db2types.h"
 #include "base/stdafx.h"
 
+class PrivateAPIContext;
+
 class CDB2CmdBase {
   public:
     CDB2CmdBase(const tarvinex::JavaObject& command, const tarvinex::JavaObject& context,
@@ -49,10 +51,23 @@ class CDB2CmdBase {
     bool isAboveVersion8_2();
 
     // Attach the context stored in the run-time context, or raise the requirement message.
+    // False, with no further Java or DB2 call, when the getter left an exception pending; false
+    // with DB2's text when the context cannot be made current.
     bool setupDatabaseContext();
     bool setupInstanceContext();
+    // Makes ctx current on this thread. When DB2 refuses (or ctx is null), raises DB2's text (or
+    // the no-such-function message) and returns false: the command must not call DB2 then.
+    bool makeCurrent(void* ctx);
+    // Begins the command's own context and makes it current. False without a message when DB2
+    // could not create one; false with DB2's text when it could not be made current.
+    bool beginPrivateContext(PrivateAPIContext& ctx);
 
   protected:
+    // The common part of the setup*Context functions: `id` was just read from Java.
+    bool setupStoredContext(int id, const char* requirement);
+    // Raises the failure of an attach whose sqlca is `answer`.
+    void raiseAttachFailure(const sqlca& answer);
+
     tarvinex::JavaObject commandObj;
     tarvinex::DB2CommandRuntimeContext contextObj;
     DB2APIDataContainer containerObj;
@@ -62,3 +77,4 @@ class CDB2CmdBase {
 extern const char* const kNoSuchFunctionMessage;
 extern const char* const kRequiresDatabaseMessage;
 extern const char* const kRequiresInstanceMessage;
+extern const char* const kNoContextMessage;

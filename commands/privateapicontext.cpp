@@ -2,14 +2,17 @@
 
 #include "db2api/db2apicontext.h"
 
-bool PrivateAPIContext::Begin() {
+PrivateAPIContext::Start PrivateAPIContext::Begin(sqlca& answer) {
     End();
     if (!m_context.Create()) {
         End();
-        return false;
+        return Start::kNotCreated;
     }
-    db2::CDB2APIContext::AttachCtx(m_context.get());
-    return true;
+    if (!db2::CDB2APIContext::AttachCtx(m_context.get(), answer)) {
+        End();
+        return Start::kNotCurrent;
+    }
+    return Start::kBegun;
 }
 
 void PrivateAPIContext::End() {

@@ -35,11 +35,27 @@ class Table {
 
     void Drop(void* ctx) {
         std::lock_guard<std::mutex> lock(m_mutex);
+        m_cli.erase(ctx);
         auto found = m_ids.find(ctx);
         if (found != m_ids.end()) {
             m_contexts.erase(found->second);
             m_ids.erase(found);
         }
+    }
+
+    void Bind(void* ctx, int32_t env, int32_t dbc) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_cli[ctx] = CliHandles{env, dbc};
+    }
+
+    bool Owns(void* ctx, int32_t env, int32_t dbc) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto found = m_cli.find(ctx);
+        if (found == m_cli.end()) {
+            return false;
+        }
+        const CliHandles& held = found->second;
+        return (env == 0 || env == held.env) && (dbc == 0 || dbc == held.dbc);
     }
 
     std::size_t Size() {
@@ -48,6 +64,11 @@ class Table {
     }
 
   private:
+    struct CliHandles {
+        int32_t env = 0;
+        int32_t dbc = 0;
+    };
+
     int32_t NextFreeId() {
         int32_t id;
         do {
@@ -61,6 +82,7 @@ class Table {
     int32_t m_next = kFirstId;
     std::unordered_map<void*, int32_t> m_ids;
     std::unordered_map<int32_t, void*> m_contexts;
+    std::unordered_map<void*, CliHandles> m_cli;
 };
 
 // Never destroyed: JVM threads may still look contexts up while exit-time destructors run.
@@ -98,9 +120,19 @@ void* ContextHandleRegistry::FromHandle(int32_t id) {
 }
 
 void ContextHandleRegistry::Release(void* ctx) {
-    if (!kPointerFitsHandle && ctx != nullptr) {
+    if (ctx != nullptr) {
         TheTable().Drop(ctx);
     }
+}
+
+void ContextHandleRegistry::BindCliHandles(void* ctx, int32_t env, int32_t dbc) {
+    if (ctx != nullptr) {
+        TheTable().Bind(ctx, env, dbc);
+    }
+}
+
+bool ContextHandleRegistry::OwnsCliHandles(void* ctx, int32_t env, int32_t dbc) {
+    return ctx != nullptr && TheTable().Owns(ctx, env, dbc);
 }
 
 std::size_t ContextHandleRegistry::Size() {

@@ -35,10 +35,17 @@ void DetachReporting(void* ctx, int site) {
     ReportIfFailed(ca, site);
 }
 
-void AttachReporting(void* ctx, int site) {
-    sqlca ca = ZeroedSqlca();
-    DB2API::Instance().AttachToContext(ctx, nullptr, &ca);
+// True when DB2 made ctx current; `ca` holds its answer.
+bool AttachReporting(void* ctx, int site, sqlca& ca) {
+    ca = ZeroedSqlca();
+    const int rc = DB2API::Instance().AttachToContext(ctx, nullptr, &ca);
     ReportIfFailed(ca, site);
+    return ca.sqlcode >= 0 && !(rc == kEntryPointMissing && ca.sqlcode == 0);
+}
+
+void AttachReporting(void* ctx, int site) {
+    sqlca ca;
+    AttachReporting(ctx, site, ca);
 }
 
 }  // namespace
@@ -54,6 +61,11 @@ void CDB2APIContext::AttachCtx(void* ctx) {
     if (ctx != nullptr) {
         AttachReporting(ctx, kSiteAttachCtx);
     }
+}
+
+bool CDB2APIContext::AttachCtx(void* ctx, sqlca& answer) {
+    answer = ZeroedSqlca();
+    return ctx != nullptr && AttachReporting(ctx, kSiteAttachCtx, answer);
 }
 
 void CDB2APIContext::DetachCurrentCtx() {

@@ -1,7 +1,10 @@
 // DB2 application contexts on the calling thread. The client runs with one context per thread
 // attached explicitly, so every function here acts on the calling thread only. Failures to
-// attach or detach print one diagnostic line on stdout and are otherwise ignored.
+// attach or detach print one diagnostic line on stdout; only the attach a command depends on
+// reports its failure to the caller.
 #pragma once
+
+#include "db2api/db2types.h"
 
 namespace db2 {
 
@@ -11,6 +14,9 @@ class CDB2APIContext {
     static void* GetCurrentCtx();
     // Attaches ctx to the calling thread; null does nothing.
     static void AttachCtx(void* ctx);
+    // As AttachCtx, for a caller that must not go on without ctx: false when ctx is null or DB2
+    // did not make it current (entry point missing: `answer` untouched; refused: DB2's answer).
+    static bool AttachCtx(void* ctx, sqlca& answer);
     // Detaches whatever context the calling thread holds; nothing when it holds none.
     static void DetachCurrentCtx();
 

@@ -1,7 +1,6 @@
 #include "commands/config/db2getcfgcmd.h"
 
 #include "db2api/contexthandleregistry.h"
-#include "db2api/db2apicontext.h"
 
 namespace {
 
@@ -16,13 +15,15 @@ CDB2GetCfgCmd::CDB2GetCfgCmd(const tarvinex::JavaObject& command,
     : CDB2CmdBase(command, context, container), isInstanceLevel(instanceLevel) {}
 
 bool CDB2GetCfgCmd::SetupContext() {
-    void* stored =
-        db2::ContextHandleRegistry::FromHandle(contextObj.getInstanceConnectionContext());
-    if (stored != nullptr) {
-        db2::CDB2APIContext::AttachCtx(stored);
-        return true;
+    const int id = contextObj.getInstanceConnectionContext();
+    if (ExceptionOccurred()) {
+        return false;
     }
-    return ctx.Begin();
+    void* stored = db2::ContextHandleRegistry::FromHandle(id);
+    if (stored != nullptr) {
+        return makeCurrent(stored);
+    }
+    return beginPrivateContext(ctx);
 }
 
 bool CDB2GetCfgCmd::SetupColumnInfo() {

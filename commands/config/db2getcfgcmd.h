@@ -14,7 +14,8 @@ class CDB2GetCfgCmd : public CDB2CmdBase {
                   const tarvinex::JavaObject& container, bool instanceLevel);
 
     // Instance level: the stored attachment, or else a private context on the local instance
-    // (ended in FreeData). False without a message when that context cannot be made.
+    // (ended in FreeData). False without a message when that context cannot be made; false with
+    // DB2's text when the context cannot be made current.
     bool SetupContext() override;
     // NAME, VALUE, DELAYED_VALUE, TOKEN_ID, VALUE_FLAG, DELAYED_VALUE_FLAG. False when Java
     // failed while they were added (the exception is described and stays pending).

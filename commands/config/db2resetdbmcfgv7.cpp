@@ -1,8 +1,6 @@
 #include "commands/config/db2resetdbmcfgv7.h"
 
-#include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
-#include "db2api/db2apicontext.h"
 
 CDB2ResetDBMCfgV7::CDB2ResetDBMCfgV7(const tarvinex::JavaObject& command,
                                      const tarvinex::JavaObject& context,
@@ -14,13 +12,7 @@ bool CDB2ResetDBMCfgV7::SetupData() {
 }
 
 bool CDB2ResetDBMCfgV7::SetupContext() {
-    ctx = db2::ContextHandleRegistry::FromHandle(contextObj.getInstanceConnectionContext());
-    if (ctx == nullptr) {
-        throwJavaException(kRequiresInstanceMessage);
-        return false;
-    }
-    db2::CDB2APIContext::AttachCtx(ctx);
-    return true;
+    return setupInstanceContext();
 }
 
 bool CDB2ResetDBMCfgV7::CallDB2API() {

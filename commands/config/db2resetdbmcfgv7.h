@@ -14,7 +14,4 @@ class CDB2ResetDBMCfgV7 : public CDB2CmdBase {
     bool SetupData() override;
     void FreeData(bool rslt) override;
     bool CallDB2API() override;
-
-  protected:
-    void* ctx = nullptr;  // the stored attachment's context; owned by the run-time context
 };

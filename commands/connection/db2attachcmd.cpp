@@ -6,7 +6,6 @@
 #include "commands/fieldnumber.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
-#include "db2api/db2apicontext.h"
 #include "base/lexicalcast.h"
 
 namespace {
@@ -38,21 +37,21 @@ bool CDB2AttachCmd::SetupData() {
     userid = attach.getFieldString("UserId");
     passwd = attach.getFieldString("Password");
     nodeId = contextObj.getAttachNodeId();
+    // Read with the parameters, so that a failing getter stops the command before any DB2 call.
+    ctx = db2::ContextHandleRegistry::FromHandle(contextObj.getInstanceConnectionContext());
     // -1 is no partition; any other value must fit the 16-bit setting.
     unsigned short partition = 0;
     return nodeId == -1 || FieldNumber::narrow(getEnv(), "getAttachNodeId()", nodeId, partition);
 }
 
 bool CDB2AttachCmd::SetupContext() {
-    ctx = db2::ContextHandleRegistry::FromHandle(contextObj.getInstanceConnectionContext());
     if (ctx == nullptr) {
         if (!created.Create()) {
             return false;
         }
         ctx = created.get();
     }
-    db2::CDB2APIContext::AttachCtx(ctx);
-    return true;
+    return makeCurrent(ctx);
 }
 
 bool CDB2AttachCmd::CallDB2API() {
@@ -120,9 +119,18 @@ void CDB2AttachCmd::publish(const AttachReply& reply) {
 }
 
 void CDB2AttachCmd::FreeData(bool rslt) {
-    // A stored context stays stored either way. A context made here goes to Java only when Java
-    // can take it; otherwise `created` ends it.
-    if (rslt && created.get() != nullptr && !ExceptionOccurred()) {
-        contextObj.setInstanceConnectionContext(created.HandToJava());
+    // A stored context stays stored either way. A context made here is given up only once Java's
+    // setter has taken it; otherwise it is detached from the instance and `created` ends it.
+    if (created.get() == nullptr || !rslt) {
+        return;
     }
+    if (!ExceptionOccurred()) {
+        contextObj.setInstanceConnectionContext(created.Id());
+        if (!ExceptionOccurred()) {
+            created.Release();
+            return;
+        }
+    }
+    sqlca ca = zeroedSqlca();
+    db2::DB2API::Instance().DetachNode(&ca);
 }

@@ -3,7 +3,8 @@
 // connection context.
 //
 // A context already stored is reused and stays stored; otherwise the command creates one, which
-// Java keeps on success and which is ended on failure, so a failed attach changes nothing.
+// Java keeps on success and which is detached and ended on failure (a Java setter that throws
+// included), so a failed attach changes nothing.
 #pragma once
 
 #include "commands/createdcontext.h"

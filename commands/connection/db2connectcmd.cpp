@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "commands/connection/storedconnection.h"
+#include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
 
 namespace {
@@ -26,6 +27,8 @@ CDB2ConnectCmd::CDB2ConnectCmd(const tarvinex::JavaObject& command,
                                const tarvinex::JavaObject& container)
     : CDB2CmdBase(command, context, container) {}
 
+CDB2ConnectCmd::~CDB2ConnectCmd() = default;
+
 bool CDB2ConnectCmd::CLI_CHECK(SQLRETURN rc, SQLHANDLE) {
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
 }
@@ -37,23 +40,31 @@ bool CDB2ConnectCmd::SetupData() {
     userId = connect.getFieldString("UserId");
     password = connect.getFieldString("Password");
     nodeId = contextObj.getConnectNodeId();
+    // Read with the parameters, so that a failing getter stops the command before any DB2 call.
+    previous = std::make_unique<StoredConnection>(contextObj);
     return true;
 }
 
 bool CDB2ConnectCmd::SetupContext() {
-    if (contextObj.getDatabaseConnectionContext() != 0) {
-        closePreviousConnection();
+    if (previous->stored() && !closePreviousConnection()) {
+        return false;
     }
     return ctx.Create();
 }
 
 // Java's disconnect() cannot free native handles, so the connection is closed here before Java
 // forgets it. Clearing the stored values first means a disconnect() that calls back into the
-// library finds nothing left to close.
-void CDB2ConnectCmd::closePreviousConnection() {
-    StoredConnection(contextObj).Close();
+// library finds nothing left to close. A connection that cannot be closed stays as it is.
+bool CDB2ConnectCmd::closePreviousConnection() {
+    if (previous->exists()) {
+        if (!previous->Prepare(*this)) {
+            return false;
+        }
+        previous->Close();
+    }
     contextObj.setDatabaseConnectionContext(0, 0, 0);
     contextObj.disconnect();
+    return !ExceptionOccurred();
 }
 
 bool CDB2ConnectCmd::CallDB2API() {
@@ -108,14 +119,19 @@ t_string CDB2ConnectCmd::serverVersion() {
 }
 
 void CDB2ConnectCmd::FreeData(bool rslt) {
-    // On failure, or when Java cannot take them, `handles` and `ctx` close what was opened.
+    // On failure, or when Java does not take them, `handles` and `ctx` close what was opened.
     if (!rslt || ExceptionOccurred()) {
         return;
     }
     const SQLHENV env = handles.env();
     const SQLHDBC dbc = handles.dbc();
     const t_string version = serverVersion();
-    contextObj.setDatabaseConnectionContext(ctx.HandToJava(), env, dbc);
+    db2::ContextHandleRegistry::BindCliHandles(ctx.get(), env, dbc);
+    contextObj.setDatabaseConnectionContext(ctx.Id(), env, dbc);
+    if (ExceptionOccurred()) {
+        return;
+    }
     handles.Release();
+    ctx.Release();
     contextObj.setDatabaseServerVersion(version.c_str());
 }

@@ -3,7 +3,6 @@
 #include "commands/createdcontext.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
-#include "db2api/db2apicontext.h"
 
 CDB2DetachCmd::CDB2DetachCmd(const tarvinex::JavaObject& command,
                              const tarvinex::JavaObject& context,
@@ -16,8 +15,7 @@ bool CDB2DetachCmd::SetupData() {
 }
 
 bool CDB2DetachCmd::SetupContext() {
-    db2::CDB2APIContext::AttachCtx(ctx);
-    return true;
+    return makeCurrent(ctx);
 }
 
 bool CDB2DetachCmd::CallDB2API() {

@@ -1,5 +1,6 @@
 // DETACH: detaches the stored instance connection context from its instance, ends it and clears
-// it in the run-time context. Without a stored context it does nothing and returns false.
+// it in the run-time context. Without a stored context it does nothing and returns false; when DB2
+// cannot make the context current it raises DB2's text and keeps the attachment.
 #pragma once
 
 #include "commands/db2cmdbase.h"

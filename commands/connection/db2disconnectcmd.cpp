@@ -15,7 +15,7 @@ bool CDB2DisconnectCmd::SetupData() {
 }
 
 bool CDB2DisconnectCmd::SetupContext() {
-    return true;
+    return connection->Prepare(*this);
 }
 
 bool CDB2DisconnectCmd::CallDB2API() {

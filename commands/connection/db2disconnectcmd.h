@@ -1,6 +1,7 @@
 // DISCONNECT: closes the stored database connection (CLI connection and environment, then its DB2
-// context) and clears it in the run-time context. DB2's answers are ignored; without a stored
-// connection it does nothing and returns false.
+// context) and clears it in the run-time context. DB2's answers to the closing calls are ignored;
+// without a stored connection it does nothing and returns false. Handles that belong to another
+// connection, or a context DB2 cannot make current, fail it with a message and close nothing.
 #pragma once
 
 #include <memory>

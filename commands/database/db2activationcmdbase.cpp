@@ -19,7 +19,7 @@ bool CDB2ActivationCmdBase::SetupData() {
 }
 
 bool CDB2ActivationCmdBase::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2ActivationCmdBase::FreeData(bool) {

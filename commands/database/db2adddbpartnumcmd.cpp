@@ -31,7 +31,7 @@ bool CDB2AddDBPartNumCmd::SetupData() {
 }
 
 bool CDB2AddDBPartNumCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2AddDBPartNumCmd::FreeData(bool) {

@@ -18,7 +18,7 @@ bool CDB2ChangeDBCommentCmd::SetupData() {
 }
 
 bool CDB2ChangeDBCommentCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2ChangeDBCommentCmd::FreeData(bool) {

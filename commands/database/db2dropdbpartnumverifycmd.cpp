@@ -15,7 +15,7 @@ bool CDB2DropDBPartNumVerifyCmd::SetupData() {
 }
 
 bool CDB2DropDBPartNumVerifyCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2DropDBPartNumVerifyCmd::FreeData(bool) {

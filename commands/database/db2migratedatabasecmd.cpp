@@ -18,7 +18,7 @@ bool CDB2MigrateDatabaseCmd::SetupData() {
 }
 
 bool CDB2MigrateDatabaseCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2MigrateDatabaseCmd::FreeData(bool) {

@@ -25,7 +25,7 @@ bool CDB2RestartDatabaseCmd::SetupData() {
 }
 
 bool CDB2RestartDatabaseCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2RestartDatabaseCmd::FreeData(bool) {

@@ -32,7 +32,7 @@ bool CDB2StartDBMCmd::SetupContext() {
         throwJavaException(kRemoteNeedsVersion8);
         return false;
     }
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2StartDBMCmd::FreeData(bool) {

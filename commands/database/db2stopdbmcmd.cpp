@@ -30,7 +30,7 @@ bool CDB2StopDBMCmd::SetupData() {
 }
 
 bool CDB2StopDBMCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2StopDBMCmd::FreeData(bool) {

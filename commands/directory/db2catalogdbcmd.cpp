@@ -36,7 +36,7 @@ bool CDB2CatalogDBCmd::SetupData() {
 }
 
 bool CDB2CatalogDBCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2CatalogDBCmd::FreeData(bool) {

@@ -15,7 +15,7 @@ bool CDB2CatalogDCSDBCmd::SetupData() {
 }
 
 bool CDB2CatalogDCSDBCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2CatalogDCSDBCmd::FreeData(bool) {

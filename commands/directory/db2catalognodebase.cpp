@@ -11,7 +11,7 @@ CDB2CatalogNodeBase::CDB2CatalogNodeBase(const tarvinex::JavaObject& command,
     : CDB2CmdBase(command, context, container) {}
 
 bool CDB2CatalogNodeBase::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2CatalogNodeBase::FreeData(bool) {

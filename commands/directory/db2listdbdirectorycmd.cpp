@@ -52,7 +52,7 @@ bool CDB2ListDBDirectoryCmd::SetupData() {
 }
 
 bool CDB2ListDBDirectoryCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2ListDBDirectoryCmd::FreeData(bool) {

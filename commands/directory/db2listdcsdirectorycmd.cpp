@@ -28,7 +28,7 @@ bool CDB2ListDCSDirectoryCmd::SetupData() {
 }
 
 bool CDB2ListDCSDirectoryCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2ListDCSDirectoryCmd::FreeData(bool) {

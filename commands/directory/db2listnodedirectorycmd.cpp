@@ -90,7 +90,7 @@ bool CDB2ListNodeDirectoryCmd::SetupData() {
 }
 
 bool CDB2ListNodeDirectoryCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2ListNodeDirectoryCmd::FreeData(bool) {

@@ -16,7 +16,7 @@ bool CDB2UnCatalogDBCmd::SetupData() {
 }
 
 bool CDB2UnCatalogDBCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2UnCatalogDBCmd::FreeData(bool) {

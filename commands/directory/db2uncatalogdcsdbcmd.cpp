@@ -16,7 +16,7 @@ bool CDB2UnCatalogDCSDBCmd::SetupData() {
 }
 
 bool CDB2UnCatalogDCSDBCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 void CDB2UnCatalogDCSDBCmd::FreeData(bool) {

@@ -22,7 +22,7 @@ bool CDB2UnCatalogNodeCmd::SetupData() {
 }
 
 bool CDB2UnCatalogNodeCmd::SetupContext() {
-    return ctx.Begin();
+    return beginPrivateContext(ctx);
 }
 
 bool CDB2UnCatalogNodeCmd::CallDB2API() {

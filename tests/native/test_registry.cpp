@@ -83,6 +83,20 @@ TEST(ContextHandles, UnknownIdsMeanNoContext) {
     ContextHandleRegistry::Release(ctx);
 }
 
+TEST(ContextHandles, CliHandlesBelongToTheirContextOnly) {
+    void* a = FakeContext(5);
+    void* b = FakeContext(6);
+    EXPECT_FALSE(ContextHandleRegistry::OwnsCliHandles(a, 0, 0)) << "no connection bound yet";
+    ContextHandleRegistry::BindCliHandles(a, 11, 12);
+    ContextHandleRegistry::BindCliHandles(b, 21, 22);
+    EXPECT_TRUE(ContextHandleRegistry::OwnsCliHandles(a, 11, 12));
+    EXPECT_TRUE(ContextHandleRegistry::OwnsCliHandles(a, 0, 0));  // 0: not given
+    EXPECT_FALSE(ContextHandleRegistry::OwnsCliHandles(a, 11, 22));
+    ContextHandleRegistry::Release(a);
+    EXPECT_FALSE(ContextHandleRegistry::OwnsCliHandles(a, 11, 12)) << "forgotten with a";
+    ContextHandleRegistry::Release(b);
+}
+
 TEST(ContextHandles, ConcurrentHandOffsGiveEachContextOneId) {
     // Threads work in pairs on the same contexts, so hand-offs of one context race each other.
     constexpr int kThreads = 8;

@@ -79,7 +79,7 @@ class ScriptedCmd : public CDB2CmdBase {
         } else if (how == "database") {
             ok = setupDatabaseContext();
         } else if (how == "private") {
-            ok = privateContext.Begin();
+            ok = beginPrivateContext(privateContext);
         }
         if (ok && how != "fail") {
             record("current=" + std::to_string(currentHandle()));

@@ -8,6 +8,7 @@ import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.qorvath.db2command.DB2CommandAttach;
 import com.qorvath.db2command.DB2CommandDetach;
+import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
 import java.util.Arrays;
@@ -196,6 +197,49 @@ class ConnectionAttachTest extends Session {
             assertEquals("", context.getAuthorizationId());
             assertEquals(List.of("", "", "09.07.40", "", ""), box.getRows().get(0));
         }
+    }
+
+    /** A run-time context that refuses to store, or to tell, its instance context. */
+    static class RefusingContext extends DB2CommandRuntimeContext {
+        boolean refuseSet;
+        boolean refuseGet;
+
+        @Override
+        public synchronized void setInstanceConnectionContext(int handle) {
+            if (refuseSet && handle != 0) {
+                throw new IllegalStateException("refused");
+            }
+            super.setInstanceConnectionContext(handle);
+        }
+
+        @Override
+        public synchronized int getInstanceConnectionContext() {
+            if (refuseGet) {
+                throw new IllegalStateException("refused");
+            }
+            return super.getInstanceConnectionContext();
+        }
+    }
+
+    @Test
+    void whatJavaRefusesIsEndedAndAFailedGetterStopsBeforeAnyDb2Call() throws SQLException {
+        RefusingContext refusing = new RefusingContext();
+        begin(refusing);
+        refusing.refuseSet = true;
+        for (int i = 0; i < 100; i++) {
+            assertThrows(IllegalStateException.class, () -> run(new DB2CommandAttach()));
+        }
+        assertEquals(0, Db2Sim.liveContexts());
+        assertEquals(0, Db2Sim.liveAttachments());
+
+        refusing.refuseSet = false;
+        attach();
+        refusing.refuseGet = true;
+        assertThrows(IllegalStateException.class, () -> run(new DB2CommandAttach()));
+        refusing.refuseGet = false;
+        assertEquals(List.of(), journal("sqleBeginCtx"));
+        assertEquals(List.of(), journal("sqleatin_api"));
+        assertEquals(1, Db2Sim.liveAttachments());
     }
 
     @Nested

@@ -1,9 +1,11 @@
 package com.qorvath.db2command.tests;
 
+import static org.junit.jupiter.api.Assertions.assertArrayEquals;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNotEquals;
 import static org.junit.jupiter.api.Assertions.assertNull;
+import static org.junit.jupiter.api.Assertions.assertThrows;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.qorvath.db2command.DB2CommandConnect;
@@ -35,6 +37,24 @@ class ConnectionConnectTest extends Session {
         int disconnects;
         boolean disconnectNatively;
         final List<Boolean> nativeResults = new ArrayList<>();
+        boolean refuseSet;
+        boolean refuseGet;
+
+        @Override
+        public synchronized void setDatabaseConnectionContext(int ctx, int env, int dbc) {
+            if (refuseSet && ctx != 0) {
+                throw new IllegalStateException("refused");
+            }
+            super.setDatabaseConnectionContext(ctx, env, dbc);
+        }
+
+        @Override
+        public synchronized int getDatabaseConnectionEnvHandler() {
+            if (refuseGet) {
+                throw new IllegalStateException("refused");
+            }
+            return super.getDatabaseConnectionEnvHandler();
+        }
 
         @Override
         public synchronized void disconnect() {
@@ -202,6 +222,52 @@ class ConnectionConnectTest extends Session {
             assertTrue(run(sample()));
             assertFalse(run(new DB2CommandConnect("SAMPLE", INSTANCE, "wrong")));
             assertFalse(context.isConnected());
+        }
+    }
+
+    @Nested
+    class Ownership {
+        @Test
+        void whatJavaRefusesIsClosedAndAFailedGetterKeepsTheConnection() throws SQLException {
+            recording.refuseSet = true;
+            for (int i = 0; i < 100; i++) {
+                assertThrows(IllegalStateException.class, () -> run(sample()));
+            }
+            assertEquals(List.of(0L, 0L, 0L), List.of(Db2Sim.liveContexts(),
+                    Db2Sim.liveCliHandles(), Db2Sim.liveConnections()));
+
+            recording.refuseSet = false;
+            assertTrue(run(sample()));
+            int[] held = triple(context);
+            Db2Sim.clearJournal();
+            recording.refuseGet = true;
+            assertThrows(IllegalStateException.class, () -> run(sample()));
+            recording.refuseGet = false;
+            assertArrayEquals(held, triple(context));
+            assertEquals(List.of(), Arrays.asList(Db2Sim.journal()).stream()
+                    .filter(call -> !call.startsWith("sqleGetCurrentCtx")).toList());
+        }
+
+        @Test
+        void handlesOfAnotherConnectionAreRefused() throws SQLException {
+            assertTrue(run(sample()));
+            int[] mine = triple(context);
+            DB2CommandRuntimeContext other = new DB2CommandRuntimeContext();
+            assertTrue(TarvinexUtil.executeDB2Command(sample(), other, new DB2APIDataContainer()));
+            int[] theirs = triple(other);
+
+            context.setDatabaseConnectionContext(mine[0], theirs[1], theirs[2]);
+            assertContains(failure(new DB2CommandDisconnect()), "do not belong together");
+            context.setDatabaseConnectionContext(theirs[0], mine[1], 0);
+            assertContains(failure(sample()), "do not belong together");
+            attach();  // an attachment's context is no database connection
+            context.setDatabaseConnectionContext(context.getInstanceConnectionContext(), 0, 0);
+            assertContains(failure(new DB2CommandDisconnect()), "do not belong together");
+            assertEquals(2, Db2Sim.liveConnections());
+
+            context.setDatabaseConnectionContext(mine[0], mine[1], mine[2]);
+            assertTrue(TarvinexUtil.executeDB2Command(new DB2CommandDisconnect(), other,
+                    new DB2APIDataContainer()));
         }
     }
 

@@ -3,6 +3,7 @@ package com.qorvath.db2command.tests;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNotNull;
+import static org.junit.jupiter.api.Assertions.assertTrue;
 import static org.junit.jupiter.api.DynamicTest.dynamicTest;
 
 import com.qorvath.db2command.DB2Command;
@@ -54,6 +55,7 @@ import java.sql.SQLException;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.Map;
+import java.util.Set;
 import java.util.concurrent.Callable;
 import org.junit.jupiter.api.DynamicTest;
 import org.junit.jupiter.api.TestFactory;
@@ -164,6 +166,12 @@ class FaultSweepTest {
                     List.of("sqleBeginCtx", "sqleAttachToCtx", "db2CfgGet", "sqleEndCtx"),
                     List.of("sqleEndCtx"), Session::open,
                     () -> Session.run(new DB2CommandGetDBMCfg()), Session::close),
+            new Row("get-dbm-cfg attached", List.of("sqleAttachToCtx", "db2CfgGet"), List.of(),
+                    Session::attached, () -> Session.run(new DB2CommandGetDBMCfg()),
+                    Session::close),
+            new Row("get-db-cfg through the attachment", List.of("sqleAttachToCtx", "db2CfgGet"),
+                    List.of(), Session::attached,
+                    () -> Session.run(new DB2CommandGetDBCfg("SAMPLE", false)), Session::close),
             new Row("get-db-cfg detail", List.of("sqleAttachToCtx", "db2CfgGet"), List.of(),
                     Session::connected, () -> Session.run(Session.getDbDetail()), Session::close),
             new Row("update-dbm-cfg", List.of("sqleAttachToCtx", "db2CfgSet"), List.of(),
@@ -482,13 +490,22 @@ class FaultSweepTest {
             case ERROR -> Db2Sim.injectError(entry, -1092, "SWEEP", 0);
             case WARNING -> Db2Sim.injectWarning(entry, 1014, "", 0);
         }
+        // A context DB2 will not make current fails the command with DB2's text, before any
+        // other DB2 call.
+        boolean noContext = fault == Fault.ERROR && entry.equals("sqleAttachToCtx");
         try {
-            assertNotNull(row.run().call(), "an answer, never null");
+            Object answer = row.run().call();
+            assertFalse(noContext, "answered " + answer + " without its context");
+            assertNotNull(answer, "an answer, never null");
         } catch (SQLException e) {
             assertNotNull(e.getMessage());
             assertFalse(e.getMessage().isBlank(), "a failure says what failed");
+            assertTrue(!noContext || e.getMessage().startsWith("SQL1092N"), e.getMessage());
         } finally {
             Db2Sim.clearFaults();
+        }
+        if (noContext) {
+            assertOnlyContextCallsAfterTheRefusedAttach();
         }
         row.tearDown().run();
         if (fault != Fault.WARNING && row.releases().contains(entry)) {
@@ -497,6 +514,24 @@ class FaultSweepTest {
         assertEquals(asList(before), asList(counters()),
                 "contexts, CLI handles, scans, memory, connections and attachments are back where"
                         + " they were");
+    }
+
+    /** What may follow a refused attach: ending the context, restoring the thread, the text. */
+    private static final Set<String> CONTEXT_CALLS = Set.of("sqleGetCurrentCtx",
+            "sqleDetachFromCtx", "sqleAttachToCtx", "sqleEndCtx", "sqlaintp_api");
+
+    private static void assertOnlyContextCallsAfterTheRefusedAttach() {
+        List<String> calls = List.of(Db2Sim.journal());
+        int refused = 0;
+        while (refused < calls.size() && !(calls.get(refused).startsWith("sqleAttachToCtx(")
+                && calls.get(refused).contains("sqlcode=-1092"))) {
+            refused++;
+        }
+        assertTrue(refused < calls.size(), "the refused attach is in the journal");
+        for (String call : calls.subList(refused + 1, calls.size())) {
+            assertTrue(CONTEXT_CALLS.contains(call.substring(0, call.indexOf('('))),
+                    "no DB2 call after the refused attach: " + call);
+        }
     }
 
     private static List<Long> asList(long[] values) {
