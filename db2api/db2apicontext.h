@@ -1,6 +1,7 @@
 // DB2 application contexts on the calling thread. The client runs with one context per thread
 // attached explicitly, so every function here acts on the calling thread only. Failures to
-// attach or detach print one diagnostic line on stdout and are otherwise ignored.
+// attach or detach print one diagnostic line on stdout (unless diagnostics are off,
+// base/diagnostics.h) and are otherwise ignored.
 #pragma once
 
 namespace db2 {

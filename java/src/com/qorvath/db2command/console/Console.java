@@ -2,13 +2,10 @@ package com.qorvath.db2command.console;
 
 import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandRuntimeContext;
-import java.io.BufferedReader;
 import java.io.IOException;
-import java.io.InputStreamReader;
+import java.io.InputStream;
 import java.io.PrintStream;
 import java.io.UncheckedIOException;
-import java.nio.charset.Charset;
-import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Paths;
 import java.util.Collections;
@@ -26,6 +23,9 @@ import java.util.TreeMap;
  * when one failed (or the native library cannot be loaded), 2 for a usage error; with several,
  * the highest. Reading stops at the first failure unless {@code --keep-going}; at a prompt it
  * goes on, and the status is 0.
+ *
+ * <p>A file and standard input are read alike, as UTF-8: a line that is not valid UTF-8 is a
+ * usage error of its own (a comment is skipped as ever), never decoded by guesswork.
  */
 public final class Console {
     /** Exit status of a usage error. */
@@ -58,8 +58,7 @@ public final class Console {
         standardInputIsTerminal = terminal != null;
         standardInput = terminal != null
                 ? LineSource.of(terminal)
-                : LineSource.of(new BufferedReader(new InputStreamReader(System.in,
-                                        Charset.defaultCharset())), out);
+                : LineSource.of(System.in, out);
     }
 
     /**
@@ -213,12 +212,12 @@ public final class Console {
             return runLines(session, writer, standardInput, !writer.isJson(), null,
                     options.keepGoing());
         }
-        try (BufferedReader reader = Files.newBufferedReader(Paths.get(file),
-                     StandardCharsets.UTF_8)) {
-            return runLines(session, writer, LineSource.of(reader, out), !writer.isJson(), null,
+        try (InputStream input = Files.newInputStream(Paths.get(file))) {
+            return runLines(session, writer, LineSource.of(input, out), !writer.isJson(), null,
                     options.keepGoing());
         } catch (IOException | UncheckedIOException | java.nio.file.InvalidPathException e) {
-            err.println("tarvinex: cannot read " + file + ": " + oneLine(e.toString()));
+            err.println(PrintableText.of(
+                    "tarvinex: cannot read " + file + ": " + oneLine(e.toString())));
             return EXIT_USAGE;
         }
     }
@@ -235,8 +234,12 @@ public final class Console {
         int worst = 0;
         while (true) {
             String line;
+            CommandResult refused = null;
             try {
                 line = source.readLine(prompt);
+            } catch (MalformedLineException e) {
+                line = e.text();
+                refused = CommandResult.failed("", EXIT_USAGE, "tarvinex: " + e.getMessage());
             } catch (IOException | UncheckedIOException e) {
                 err.println("tarvinex: cannot read the commands: " + oneLine(e.toString()));
                 return Math.max(worst, EXIT_FAILURE);
@@ -251,9 +254,9 @@ public final class Console {
                 continue;
             }
             if (echo) {
-                out.println(PROMPT + ConsoleSession.echoText(line));
+                out.println(PrintableText.of(PROMPT + ConsoleSession.echoText(line)));
             }
-            CommandResult result = session.executeLine(line);
+            CommandResult result = refused != null ? refused : session.executeLine(line);
             writer.write(result);
             if (spaced && !result.isQuit()) {
                 out.println();
@@ -266,7 +269,7 @@ public final class Console {
     }
 
     private int usageError(String message) {
-        err.println("tarvinex: " + oneLine(message));
+        err.println(PrintableText.of("tarvinex: " + oneLine(message)));
         printUsage(err);
         return EXIT_USAGE;
     }
