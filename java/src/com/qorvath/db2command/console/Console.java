@@ -34,6 +34,8 @@ public final class Console {
     public static final int EXIT_FAILURE = 1;
     /** The prompt, shown at a terminal and before each echoed line of a file. */
     public static final String PROMPT = "db2 => ";
+    /** The blanks a message's line breaks are joined across. */
+    private static final String BLANKS = " \t\n\u000B\f\r";
 
     private final Map<String, ConsoleCommand> commands = new LinkedHashMap<>();
     private final Map<String, Class<? extends DB2Command>> db2Commands = new TreeMap<>();
@@ -290,7 +292,27 @@ public final class Console {
      * @return the text on one line
      */
     static String oneLine(String text) {
-        return text == null ? "" : text.replaceAll("\\s*[\\r\\n]+\\s*", " ").trim();
+        if (text == null) {
+            return "";
+        }
+        // One pass: a pattern would try every blank of a long run as a start, in quadratic time.
+        StringBuilder joined = new StringBuilder(text.length());
+        int start = 0;
+        while (start < text.length()) {
+            int end = start;
+            while (end < text.length() && BLANKS.indexOf(text.charAt(end)) >= 0) {
+                end++;
+            }
+            if (end == start) {
+                joined.append(text.charAt(start++));
+                continue;
+            }
+            String run = text.substring(start, end);
+            boolean breaks = run.indexOf('\n') >= 0 || run.indexOf('\r') >= 0;
+            joined.append(breaks ? " " : run);
+            start = end;
+        }
+        return joined.toString().trim();
     }
 
     /**

@@ -29,7 +29,13 @@ public final class PrintableText {
         return shown.toString();
     }
 
-    private static boolean acts(int c) {
+    /**
+     * Tells whether a terminal would act on a character rather than show it.
+     *
+     * @param c the code point
+     * @return true for the characters {@link #of} escapes
+     */
+    static boolean acts(int c) {
         if (c == '\n' || c == '\t') {
             return false;
         }

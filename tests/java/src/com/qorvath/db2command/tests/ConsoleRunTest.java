@@ -227,8 +227,9 @@ class ConsoleRunTest {
     @Test
     void jsonEscapesEverythingThatCouldBreakALine() {
         assertEquals("\"q\\\" b\\\\ n\\n r\\r t\\t \\u0001 \\u001f \\u2028 \\ud800 "
-                        + "\uD83D\uDE00 é\"",
-                Json.string("q\" b\\ n\n r\r t\t \u0001 \u001f \u2028 \ud800 \uD83D\uDE00 é"));
+                        + "\uD83D\uDE00 é \\u007f \\u009b \\u202e\"",
+                Json.string("q\" b\\ n\n r\r t\t \u0001 \u001f \u2028 \ud800 \uD83D\uDE00 é"
+                        + " \u007f \u009b \u202e"));
         assertEquals("null", Json.string(null));
         assertEquals("[\"a\",null]", Json.array(java.util.Arrays.asList("a", null)));
     }
@@ -272,9 +273,11 @@ class ConsoleRunTest {
         assertTimeoutPreemptively(Duration.ofSeconds(20), () -> {
             assertEquals(2, console.run(word));
             assertEquals(2, console.run("list-db-directory", word + "=1"));
+            assertEquals(2, console.run("--" + " ".repeat(1 << 20) + "x"));
         });
         assertTrue(err().startsWith("tarvinex: unknown command xxx"), err().substring(0, 80));
         assertTrue(err().contains("tarvinex: unknown parameter xxx"));
+        assertTrue(err().contains("tarvinex: unknown option -- "));
         assertEquals(List.of(), ran);
     }
 
