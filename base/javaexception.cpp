@@ -2,11 +2,14 @@
 
 #include <cstdio>
 
+#include "base/diagnostics.h"
 #include "base/javatext.h"
 
 void ThrowJavaException(JNIEnv* env, const char* message) {
     const char* text = message != nullptr ? message : "";
-    std::fprintf(stderr, " %s: \n", text);
+    if (tarvinex::DiagnosticsEnabled()) {
+        std::fprintf(stderr, " %s: \n", text);
+    }
     if (env != nullptr && env->ExceptionCheck()) {
         env->ExceptionClear();
     }

@@ -4,8 +4,9 @@
 
 #include <jni.h>
 
-// Writes " <message>: " to standard error, clears any pending Java exception, then raises a
-// java.sql.SQLException with the message. The last message raised in a call is the one Java sees.
+// Writes " <message>: " to standard error (unless diagnostics are off: base/diagnostics.h), clears
+// any pending Java exception, then raises a java.sql.SQLException with the message. The last
+// message raised in a call is the one Java sees.
 void ThrowJavaException(JNIEnv* env, const char* message);
 
 // Does nothing when env is null; otherwise clears any pending exception, finds the class and

@@ -5,6 +5,7 @@
 #include "bridge/javastrings.h"
 #include "bridge/scopedlocalref.h"
 #include "bridge/scopedutfchars.h"
+#include "base/diagnostics.h"
 #include "base/javaexception.h"
 
 namespace tarvinex {
@@ -41,7 +42,7 @@ t_string objectSignature(const char* arguments, const char* className) {
 
 void reportMissingMethod(JNIEnv* env, const char* methodName, bool announce) {
     const char* name = methodName != nullptr ? methodName : "";
-    if (announce) {
+    if (announce && DiagnosticsEnabled()) {
         std::printf("unknown method:%s \n", name);
         std::fflush(stdout);
     }

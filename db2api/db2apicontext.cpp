@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/diagnostics.h"
 #include "db2api/db2api.h"
 #include "db2api/db2message.h"
 
@@ -23,7 +24,7 @@ sqlca ZeroedSqlca() {
 }
 
 void ReportIfFailed(const sqlca& ca, int site) {
-    if (ca.sqlcode != 0) {
+    if (ca.sqlcode != 0 && tarvinex::DiagnosticsEnabled()) {
         std::printf("%s, %s, %d\n", GetError(ca).c_str(), kSourceName, site);
         std::fflush(stdout);
     }

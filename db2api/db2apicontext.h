@@ -1,7 +1,7 @@
 // DB2 application contexts on the calling thread. The client runs with one context per thread
 // attached explicitly, so every function here acts on the calling thread only. Failures to
-// attach or detach print one diagnostic line on stdout; only the attach a command depends on
-// reports its failure to the caller.
+// attach or detach print one diagnostic line on stdout (unless diagnostics are off,
+// base/diagnostics.h); only the attach a command depends on reports its failure to the caller.
 #pragma once
 
 #include "db2api/db2types.h"

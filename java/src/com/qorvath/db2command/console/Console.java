@@ -2,13 +2,10 @@ package com.qorvath.db2command.console;
 
 import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandRuntimeContext;
-import java.io.BufferedReader;
 import java.io.IOException;
-import java.io.InputStreamReader;
+import java.io.InputStream;
 import java.io.PrintStream;
 import java.io.UncheckedIOException;
-import java.nio.charset.Charset;
-import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Paths;
 import java.util.Collections;
@@ -26,6 +23,9 @@ import java.util.TreeMap;
  * when one failed (or the native library cannot be loaded), 2 for a usage error; with several,
  * the highest. Reading stops at the first failure unless {@code --keep-going}; at a prompt it
  * goes on, and the status is 0.
+ *
+ * <p>A file and standard input are read alike, as UTF-8: a line that is not valid UTF-8 is a
+ * usage error of its own (a comment is skipped as ever), never decoded by guesswork.
  */
 public final class Console {
     /** Exit status of a usage error. */
@@ -34,6 +34,8 @@ public final class Console {
     public static final int EXIT_FAILURE = 1;
     /** The prompt, shown at a terminal and before each echoed line of a file. */
     public static final String PROMPT = "db2 => ";
+    /** The blanks a message's line breaks are joined across. */
+    private static final String BLANKS = " \t\n\u000B\f\r";
 
     private final Map<String, ConsoleCommand> commands = new LinkedHashMap<>();
     private final Map<String, Class<? extends DB2Command>> db2Commands = new TreeMap<>();
@@ -58,8 +60,7 @@ public final class Console {
         standardInputIsTerminal = terminal != null;
         standardInput = terminal != null
                 ? LineSource.of(terminal)
-                : LineSource.of(new BufferedReader(new InputStreamReader(System.in,
-                                        Charset.defaultCharset())), out);
+                : LineSource.of(System.in, out);
     }
 
     /**
@@ -213,12 +214,12 @@ public final class Console {
             return runLines(session, writer, standardInput, !writer.isJson(), null,
                     options.keepGoing());
         }
-        try (BufferedReader reader = Files.newBufferedReader(Paths.get(file),
-                     StandardCharsets.UTF_8)) {
-            return runLines(session, writer, LineSource.of(reader, out), !writer.isJson(), null,
+        try (InputStream input = Files.newInputStream(Paths.get(file))) {
+            return runLines(session, writer, LineSource.of(input, out), !writer.isJson(), null,
                     options.keepGoing());
         } catch (IOException | UncheckedIOException | java.nio.file.InvalidPathException e) {
-            err.println("tarvinex: cannot read " + file + ": " + oneLine(e.toString()));
+            err.println(PrintableText.of(
+                    "tarvinex: cannot read " + file + ": " + oneLine(e.toString())));
             return EXIT_USAGE;
         }
     }
@@ -235,8 +236,12 @@ public final class Console {
         int worst = 0;
         while (true) {
             String line;
+            CommandResult refused = null;
             try {
                 line = source.readLine(prompt);
+            } catch (MalformedLineException e) {
+                line = e.text();
+                refused = CommandResult.failed("", EXIT_USAGE, "tarvinex: " + e.getMessage());
             } catch (IOException | UncheckedIOException e) {
                 err.println("tarvinex: cannot read the commands: " + oneLine(e.toString()));
                 return Math.max(worst, EXIT_FAILURE);
@@ -251,9 +256,9 @@ public final class Console {
                 continue;
             }
             if (echo) {
-                out.println(PROMPT + ConsoleSession.echoText(line));
+                out.println(PrintableText.of(PROMPT + ConsoleSession.echoText(line)));
             }
-            CommandResult result = session.executeLine(line);
+            CommandResult result = refused != null ? refused : session.executeLine(line);
             writer.write(result);
             if (spaced && !result.isQuit()) {
                 out.println();
@@ -266,7 +271,7 @@ public final class Console {
     }
 
     private int usageError(String message) {
-        err.println("tarvinex: " + oneLine(message));
+        err.println(PrintableText.of("tarvinex: " + oneLine(message)));
         printUsage(err);
         return EXIT_USAGE;
     }
@@ -287,7 +292,27 @@ public final class Console {
      * @return the text on one line
      */
     static String oneLine(String text) {
-        return text == null ? "" : text.replaceAll("\\s*[\\r\\n]+\\s*", " ").trim();
+        if (text == null) {
+            return "";
+        }
+        // One pass: a pattern would try every blank of a long run as a start, in quadratic time.
+        StringBuilder joined = new StringBuilder(text.length());
+        int start = 0;
+        while (start < text.length()) {
+            int end = start;
+            while (end < text.length() && BLANKS.indexOf(text.charAt(end)) >= 0) {
+                end++;
+            }
+            if (end == start) {
+                joined.append(text.charAt(start++));
+                continue;
+            }
+            String run = text.substring(start, end);
+            boolean breaks = run.indexOf('\n') >= 0 || run.indexOf('\r') >= 0;
+            joined.append(breaks ? " " : run);
+            start = end;
+        }
+        return joined.toString().trim();
     }
 
     /**

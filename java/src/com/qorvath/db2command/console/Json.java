@@ -7,9 +7,10 @@ public final class Json {
     private Json() {}
 
     /**
-     * Writes a text as a JSON string. Control characters, quotes, backslashes, the two Unicode
-     * line separators and unpaired surrogates are escaped, so the result is valid JSON on one line
-     * and survives any UTF encoding.
+     * Writes a text as a JSON string. Quotes, backslashes, unpaired surrogates and what a terminal
+     * would not print ({@link PrintableText}: control characters, the two Unicode line separators,
+     * format characters) are escaped, so the result is valid JSON on one line, survives any UTF
+     * encoding and is safe to show.
      *
      * @param text the text, may be null
      * @return the quoted string, or {@code null} for null
@@ -29,7 +30,8 @@ public final class Json {
                 out.append("\\r");
             } else if (c == '\t') {
                 out.append("\\t");
-            } else if (c < 0x20 || c == '\u2028' || c == '\u2029' || unpairedSurrogate(text, i)) {
+            } else if (unpairedSurrogate(text, i)
+                    || (!Character.isSurrogate(c) && PrintableText.acts(c))) {
                 out.append(String.format("\\u%04x", (int) c));
             } else {
                 out.append(c);

@@ -2,6 +2,7 @@ package com.qorvath.db2command.console;
 
 import java.io.BufferedReader;
 import java.io.IOException;
+import java.io.InputStream;
 import java.io.PrintStream;
 
 /** Where the console reads its lines: a file, standard input, or a terminal with a prompt. */
@@ -31,6 +32,18 @@ public interface LineSource {
             }
             return reader.readLine();
         };
+    }
+
+    /**
+     * Reads lines of UTF-8 from a byte stream, showing prompts on a stream. A line that is not
+     * valid UTF-8 throws {@link MalformedLineException}; reading goes on after it.
+     *
+     * @param in the input
+     * @param prompts where prompts go
+     * @return the source
+     */
+    static LineSource of(InputStream in, PrintStream prompts) {
+        return new Utf8LineSource(in, prompts);
     }
 
     /**

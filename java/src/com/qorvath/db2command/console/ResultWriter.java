@@ -4,7 +4,8 @@ import java.io.PrintStream;
 
 /**
  * Prints command results: as text for people (tables, DB2-like closing lines, errors on standard
- * error) or as one JSON object per command for scripts.
+ * error; what a terminal would not print is escaped) or as one JSON object per command for
+ * scripts.
  */
 public final class ResultWriter {
     private final PrintStream out;
@@ -51,9 +52,9 @@ public final class ResultWriter {
     }
 
     private void writeText(CommandResult result) {
-        result.output().forEach(out::println);
+        result.output().forEach(this::printLine);
         if (!result.columns().isEmpty() && result.ok()) {
-            out.print(result.table().toTable());
+            out.print(PrintableText.of(result.table().toTable()));
             if (result.isDB2Command()) {
                 out.println();
                 out.println(result.rows().size() + " record(s) selected.");
@@ -61,11 +62,15 @@ public final class ResultWriter {
         } else if (result.isDB2Command() && result.ok()) {
             out.println("The " + result.command() + " command completed successfully.");
         }
-        result.warnings().forEach(out::println);
+        result.warnings().forEach(this::printLine);
         if (result.error() != null) {
-            err.println(result.error());
+            err.println(PrintableText.of(result.error()));
             err.flush();
         }
+    }
+
+    private void printLine(String line) {
+        out.println(PrintableText.of(line));
     }
 
     /**

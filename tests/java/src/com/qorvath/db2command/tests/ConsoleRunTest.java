@@ -2,6 +2,7 @@ package com.qorvath.db2command.tests;
 
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
+import static org.junit.jupiter.api.Assertions.assertTimeoutPreemptively;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.qorvath.db2command.DB2Command;
@@ -12,24 +13,29 @@ import com.qorvath.db2command.console.Json;
 import com.qorvath.db2command.console.LineSource;
 import com.qorvath.db2command.util.DB2APIDataContainer;
 import java.io.BufferedReader;
+import java.io.ByteArrayInputStream;
 import java.io.ByteArrayOutputStream;
 import java.io.IOException;
+import java.io.InputStream;
 import java.io.PrintStream;
 import java.io.StringReader;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.sql.SQLException;
+import java.time.Duration;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.Map;
+import java.util.concurrent.TimeUnit;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.Test;
 import org.junit.jupiter.api.io.TempDir;
 
 /**
  * The console's lines, output, JSON and exit statuses, with the native library played by the
- * test: the probe command's parameters tell the played library what to do.
+ * test: the probe command's parameters tell the played library what to do. One test runs the
+ * console in a JVM of its own on the real library.
  */
 class ConsoleRunTest {
     /** A Java enum parameter, listed by help. */
@@ -221,8 +227,9 @@ class ConsoleRunTest {
     @Test
     void jsonEscapesEverythingThatCouldBreakALine() {
         assertEquals("\"q\\\" b\\\\ n\\n r\\r t\\t \\u0001 \\u001f \\u2028 \\ud800 "
-                        + "\uD83D\uDE00 é\"",
-                Json.string("q\" b\\ n\n r\r t\t \u0001 \u001f \u2028 \ud800 \uD83D\uDE00 é"));
+                        + "\uD83D\uDE00 é \\u007f \\u009b \\u202e\"",
+                Json.string("q\" b\\ n\n r\r t\t \u0001 \u001f \u2028 \ud800 \uD83D\uDE00 é"
+                        + " \u007f \u009b \u202e"));
         assertEquals("null", Json.string(null));
         assertEquals("[\"a\",null]", Json.array(java.util.Arrays.asList("a", null)));
     }
@@ -259,5 +266,103 @@ class ConsoleRunTest {
         assertEquals("db2 => \ndb2 => The detach command completed successfully.\n\ndb2 => ",
                 out());
         assertEquals("The list-db-directory command failed.\n", err());
+    }
+    @Test
+    void aLongUnknownWordIsAnsweredAtOnce() {
+        String word = "x".repeat(1 << 20);
+        assertTimeoutPreemptively(Duration.ofSeconds(20), () -> {
+            assertEquals(2, console.run(word));
+            assertEquals(2, console.run("list-db-directory", word + "=1"));
+            assertEquals(2, console.run("--" + " ".repeat(1 << 20) + "x"));
+        });
+        assertTrue(err().startsWith("tarvinex: unknown command xxx"), err().substring(0, 80));
+        assertTrue(err().contains("tarvinex: unknown parameter xxx"));
+        assertTrue(err().contains("tarvinex: unknown option -- "));
+        assertEquals(List.of(), ran);
+    }
+
+    @Test
+    void controlCharactersReachingTheOutputAreEscaped(@TempDir Path dir) throws IOException {
+        Path file = script(dir, "list-db-directory Rows=1 Alias=a\u001b[31mb",
+                "list-db-directory Error=\"SQL1013N  \u009b2J\\rx\"", "bo\u0007gus\u202e");
+        assertEquals(2, console.run("-k", "-f", file.toString()));
+        String all = out() + err();
+        assertTrue(all.chars().noneMatch(c -> c != '\n' && Character.isISOControl(c)), all);
+        assertFalse(all.contains("\u202e"), all);
+        assertTrue(out().contains("db2 => list-db-directory Rows=1 Alias=a\\u001b[31mb\n"), out());
+        assertTrue(out().contains("\na\\u001b[31mb  0\n"), out());
+        assertEquals("SQL1013N  \\u009b2J\\u000dx\n"
+                + "tarvinex: unknown command bo\\u0007gus\\u202e; 'help' lists the commands\n",
+                err());
+    }
+
+    /** Runs the played console on bytes given as a file and then as standard input. */
+    @Test
+    void aFileAndStandardInputReadTheSameBytesAlike(@TempDir Path dir) throws IOException {
+        byte[] bytes = "detach\nlist-db-directory Alias=\u00ff\n# caf\u00e9\ndetach\r\n"
+                .getBytes(StandardCharsets.ISO_8859_1);
+        Path file = Files.write(dir.resolve("latin1.txt"), bytes);
+        assertEquals(2, console.run("-k", "-f", file.toString()));
+        assertEquals("db2 => detach\nThe detach command completed successfully.\n\n"
+                + "db2 => list-db-directory Alias=\ufffd\n\n"
+                + "db2 => detach\nThe detach command completed successfully.\n\n", out());
+        assertEquals("tarvinex: line 2 is not valid UTF-8\n", err());
+        String fileOut = out();
+        String fileErr = err();
+        InputStream standardInput = System.in;
+        System.setIn(new ByteArrayInputStream(bytes));
+        try {
+            outBytes.reset();
+            errBytes.reset();
+            Console piped = new Console(print(outBytes), print(errBytes));
+            piped.addDB2Command(Probe.class);
+            piped.addDB2Command(Quiet.class);
+            piped.setExecutor(this::execute);
+            assertEquals(2, piped.run("-k", "-f", "-"));
+        } finally {
+            System.setIn(standardInput);
+        }
+        assertEquals(fileOut, out());
+        assertEquals(fileErr, err());
+        assertEquals(4, ran.size());
+    }
+
+    /**
+     * The console as its launcher runs it, in a JVM of its own on the real library and the
+     * stand-in: with the library's diagnostic lines switched off, a failure shows once and
+     * standard output holds only the result.
+     */
+    @Test
+    void eachFailureShowsOnceAndJsonIsAllThatIsPrinted(@TempDir Path dir) throws Exception {
+        String[] plain = consoleProcess(dir, "attach", "NodeName=NOPE");
+        assertEquals("1", plain[0], plain[1] + plain[2]);
+        assertEquals("", plain[1]);
+        assertTrue(plain[2].startsWith("SQL") && plain[2].lines().count() == 1, plain[2]);
+        String[] json = consoleProcess(dir, "--json", "attach", "NodeName=NOPE");
+        assertEquals("1", json[0], json[1] + json[2]);
+        assertEquals("", json[2]);
+        assertEquals("{\"command\":\"attach\",\"ok\":false,\"columns\":[],\"rows\":[],"
+                + "\"warnings\":[],\"output\":[],\"error\":"
+                + Json.string(plain[2].stripTrailing()) + "}\n", json[1]);
+    }
+
+    /** Runs the console's main in a child JVM: {exit status, standard output, standard error}. */
+    static String[] consoleProcess(Path dir, String... args) throws Exception {
+        Path out = dir.resolve("out.txt");
+        Path err = dir.resolve("err.txt");
+        List<String> command = new ArrayList<>(List.of(
+                Path.of(System.getProperty("java.home"), "bin", "java").toString(), "-Xcheck:jni",
+                "-Djava.library.path=" + System.getProperty("java.library.path"), "-cp",
+                Path.of(Console.class.getProtectionDomain().getCodeSource().getLocation().toURI())
+                        .toString(),
+                Console.class.getName()));
+        command.addAll(List.of(args));
+        ProcessBuilder builder = new ProcessBuilder(command);
+        builder.environment().put("TARVINEX_DIAGNOSTICS", "off");
+        builder.environment().put("DB2SIM_HOME", dir.resolve("home").toString());
+        Process child = builder.redirectOutput(out.toFile()).redirectError(err.toFile()).start();
+        assertTrue(child.waitFor(120, TimeUnit.SECONDS), "child JVM did not finish");
+        return new String[] {Integer.toString(child.exitValue()),
+            Files.readString(out), Files.readString(err)};
     }
 }
