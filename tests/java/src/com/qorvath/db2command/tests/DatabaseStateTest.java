@@ -110,6 +110,7 @@ class DatabaseStateTest extends Session {
         Db2Sim.clearJournal();
         assertTrue(run(quiesce(true, true, 7)));
         assertContains(call("db2DatabaseQuiesce"), "iImmediate=0", "iForce=1", "iTimeout=7");
+        assertTrue(run(new DB2CommandUnQuiesceDatabase()));
     }
 
     @Test

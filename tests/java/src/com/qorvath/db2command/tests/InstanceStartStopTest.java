@@ -12,7 +12,6 @@ import com.qorvath.db2command.DB2CommandStopDBM.EnumStopMode;
 import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
-import java.util.Map;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.Test;
@@ -35,10 +34,6 @@ class InstanceStartStopTest extends Session {
 
     void client(int major, int minor) {
         context.setClientVersion(new ServerVersion(major, minor, 0));
-    }
-
-    static void assertFields(Map<String, String> expected, String call) {
-        expected.forEach((name, value) -> assertEquals(value, field(call, name), name));
     }
 
     /** Fails unless the call holds every "name=value" argument. */
@@ -104,18 +99,14 @@ class InstanceStartStopTest extends Session {
         start.setIsAdminNode(true);
         start.setUser("notpassed");
         String call = handed(start, "db2InstanceStart");
-        assertFields(Map.of("iIsRemote", "1", "piRemoteInstName", "\"REMINST\"", "iCommParam",
-                             "1", "piNodeOrHostName", "\"ADMNODE\"", "piUserId", "\"ruser\"",
-                             "piUserPw", "***"),
-                call);
+        assertFields(call, "iIsRemote=1", "piRemoteInstName=\"REMINST\"", "iCommParam=1",
+                "piNodeOrHostName=\"ADMNODE\"", "piUserId=\"ruser\"", "piUserPw=***");
         assertFalse(call.contains("notpassed"), call);
 
         start.setRemoteAdminNodeName("");
         start.setRemoteUserId("");
         call = handed(start, "db2InstanceStart");
-        assertFields(Map.of("iCommParam", "1", "piNodeOrHostName", "\"remhost\"", "piUserId",
-                             "\"\""),
-                call);
+        assertFields(call, "iCommParam=1", "piNodeOrHostName=\"remhost\"", "piUserId=\"\"");
     }
 
     @Test
@@ -141,12 +132,12 @@ class InstanceStartStopTest extends Session {
 
     @Test
     void addedPartitionTablespaceRulesAndAMissingOptionObject() {
-        assertFields(Map.of("iOption", "5", "iTblspaceType", "1", "iTblspaceNode", "3"),
-                handed(addPartition(3, null), "db2InstanceStart"));
-        assertFields(Map.of("iTblspaceType", "1", "iTblspaceNode", "0"),
-                handed(addPartition(null, true), "db2InstanceStart"));
-        assertFields(Map.of("iTblspaceType", "0", "iTblspaceNode", "0"),
-                handed(addPartition(null, null), "db2InstanceStart"));
+        assertFields(handed(addPartition(3, null), "db2InstanceStart"), "iOption=5",
+                "iTblspaceType=1", "iTblspaceNode=3");
+        assertFields(handed(addPartition(null, true), "db2InstanceStart"), "iTblspaceType=1",
+                "iTblspaceNode=0");
+        assertFields(handed(addPartition(null, null), "db2InstanceStart"), "iTblspaceType=0",
+                "iTblspaceNode=0");
         // A missing option object fails before DB2.
         DB2CommandStartDBM start = new DB2CommandStartDBM();
         start.setStartOption(EnumStartOption.RESTART);
@@ -166,19 +157,17 @@ class InstanceStartStopTest extends Session {
         start.getAddDBPartionOption().setComputerName("c".repeat(30));
         start.getAddDBPartionOption().setNetName("n".repeat(300));
         String call = handed(start, "sqlepstart_api");
-        assertFields(Map.of("sqloptid", "\"SQLOPT01\"", "isprofile", "1", "option", "5",
-                             "tblspace_type", "1", "tblspace_node", "3", "iscomputer", "1",
-                             "computer", "\"" + "c".repeat(15) + "\"", "isport", "1", "port",
-                             "3"),
-                call);
+        assertFields(call, "sqloptid=\"SQLOPT01\"", "isprofile=1", "option=5", "tblspace_type=1",
+                "tblspace_node=3", "iscomputer=1", "computer=" + "\"" + "c".repeat(15) + "\"",
+                "isport=1", "port=3");
         assertEquals(235, field(call, "profile").length() - 2);
         assertEquals("\"" + "h".repeat(255) + "\"", field(call, "hostname"));
         assertEquals("\"" + "n".repeat(255) + "\"", field(call, "netname"));
 
-        assertFields(Map.of("tblspace_type", "1", "tblspace_node", "0"),
-                handed(new DB2CommandStartDBM(), "sqlepstart_api"));
-        assertFields(Map.of("tblspace_type", "0", "isnodenum", "0"),
-                handed(addPartition(null, false), "sqlepstart_api"));
+        assertFields(handed(new DB2CommandStartDBM(), "sqlepstart_api"), "tblspace_type=1",
+                "tblspace_node=0");
+        assertFields(handed(addPartition(null, false), "sqlepstart_api"), "tblspace_type=0",
+                "isnodenum=0");
         start = new DB2CommandStartDBM();
         start.setRemoteInstanceName("REMINST");
         Db2Sim.clearJournal();
@@ -193,25 +182,20 @@ class InstanceStartStopTest extends Session {
     @Test
     void stopPassesNothingUnsetAndProfilePartitionAndModeOnBothInterfaces() {
         String call = handed(new DB2CommandStopDBM(), "db2InstanceStop");
-        assertFields(Map.of("iIsRemote", "0", "piRemoteInstName", "null", "iIsProfile", "0",
-                             "piProfile", "null", "iIsNodeNum", "0", "iStopOption", "0",
-                             "iCallerac", "0"),
-                call);
+        assertFields(call, "iIsRemote=0", "piRemoteInstName=null", "iIsProfile=0", "piProfile=null",
+                "iIsNodeNum=0", "iStopOption=0", "iCallerac=0");
         assertNotEquals("null", field(call, "piCommData"), "the cleared communication data");
         DB2CommandStopDBM stop = new DB2CommandStopDBM();
         stop.setProfile("stop.sh");
         stop.setPartitionNum(0);
         stop.setStopMode(EnumStopMode.FORCE);
-        assertFields(Map.of("iIsProfile", "1", "piProfile", "\"stop.sh\"", "iIsNodeNum", "1",
-                             "iNodeNum", "0", "iStopOption", "1"),
-                handed(stop, "db2InstanceStop"));
+        assertFields(handed(stop, "db2InstanceStop"), "iIsProfile=1", "piProfile=\"stop.sh\"",
+                "iIsNodeNum=1", "iNodeNum=0", "iStopOption=1");
         Db2Sim.startInstance();
         client(7, 2);
         stop.setProfile("q".repeat(300));
         call = handed(stop, "sqlepstp");
-        assertFields(Map.of("isprofile", "1", "isnodenum", "1", "nodenum", "0", "option", "1",
-                             "callerac", "0"),
-                call);
+        assertFields(call, "isprofile=1", "isnodenum=1", "nodenum=0", "option=1", "callerac=0");
         assertEquals(235, field(call, "profile").length() - 2);
     }
 
