@@ -169,16 +169,12 @@ class DatabaseCreateDropTest extends Session {
     }
 
     @Test
-    void createdDatabaseIsDroppedAndThenMissingAndAnEmptyAliasIsPassed() throws Exception {
+    void dropRemovesTheDatabasePassesAnEmptyAliasAndStoresAWarning() throws Exception {
         createFresh(new DB2CommandCreateDatabase("GONEDB"));
         assertTrue(run(new DB2CommandDropDatabase("GONEDB")));
         assertTrue(failure(new DB2CommandDropDatabase("GONEDB")).startsWith("SQL1013N"));
         assertEquals("\"\"", field(handed(new DB2CommandDropDatabase(""), "sqledrpd_api"),
                 "pDbAlias"), "an empty alias is still passed");
-    }
-
-    @Test
-    void aWarningIsStoredAndTheCommandSucceeds() throws Exception {
         createFresh(new DB2CommandCreateDatabase("WARNDB"));
         Db2Sim.injectWarning("sqledrpd_api", 1014, "", 1);
         assertTrue(run(new DB2CommandDropDatabase("WARNDB")));

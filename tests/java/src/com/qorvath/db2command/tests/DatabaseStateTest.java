@@ -13,8 +13,6 @@ import com.qorvath.db2command.DB2CommandQuiesceInstance;
 import com.qorvath.db2command.DB2CommandRestartDatabase;
 import com.qorvath.db2command.DB2CommandUnQuiesceDatabase;
 import com.qorvath.db2command.DB2CommandUnQuiesceInstance;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
-import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
@@ -179,17 +177,13 @@ class DatabaseStateTest extends Session {
     }
 
     @Test
-    void migratePassesEmptyTextsAsText() throws SQLException {
-        DB2CommandMigrateDatabase command = new DB2CommandMigrateDatabase();
-        command.setAlias("SAMPLE");
-        command.setUsername("");
-        command.setPassword("");
-        assertContains(onlyCall(command, "sqlemgdb_api"), "pDbAlias=\"SAMPLE\"", "pUserName=\"\"",
+    void migrateAndCommentPassEmptyTextsAsTextAndThePathNeverReachesDb2() throws SQLException {
+        DB2CommandMigrateDatabase migrate = new DB2CommandMigrateDatabase();
+        migrate.setAlias("SAMPLE");
+        migrate.setUsername("");
+        migrate.setPassword("");
+        assertContains(onlyCall(migrate, "sqlemgdb_api"), "pDbAlias=\"SAMPLE\"", "pUserName=\"\"",
                 "pPassword=***");
-    }
-
-    @Test
-    void thePathNeverReachesDb2AndTheCommentIsListed() throws SQLException {
         DB2CommandChangeDBComment command = new DB2CommandChangeDBComment();
         command.setAlias("SAMPLE");
         command.setComment("state test comment");
@@ -197,10 +191,7 @@ class DatabaseStateTest extends Session {
         assertTrue(run(command));
         assertContains(call("sqledcgd_api"), "pDbAlias=\"SAMPLE\"", "pPath=\"\"",
                 "pComment=\"state test comment\"");
-
-        DB2APIDataContainer box = new DB2APIDataContainer();
-        assertTrue(TarvinexUtil.executeDB2Command(new DB2CommandListDBDirectory(), context,
-                box));
+        assertTrue(run(new DB2CommandListDBDirectory()));
         int column = box.getColumnNames().indexOf("comment");
         boolean found = false;
         for (List<String> row : box.getRows()) {

@@ -186,7 +186,7 @@ class JavaSideRuntimeContextTest {
     private final DB2Command connect = command(EnumDB2CommandType.CONNECT);
 
     @Test
-    void automaticCommandsRunOnlyWhenRegisteredOnThisContext() throws SQLException {
+    void automaticCommandsRunOnlyWhenRegisteredAndNeededOnThisContext() throws SQLException {
         ctx.autoAttach();
         ctx.autoConnect();
         assertTrue(ctx.executed.isEmpty());
@@ -197,31 +197,20 @@ class JavaSideRuntimeContextTest {
         assertTrue(ctx.isAttached());
         ctx.autoConnect();
         assertEquals(List.of(attach, connect), ctx.executed);
-    }
-
-    @Test
-    void doNotReplaceAnAttachmentOrConnectionAlreadyHeld() throws SQLException {
-        ctx.setAutoAttachCommand(attach);
-        ctx.setAutoConnectCommand(connect);
-        ctx.setInstanceConnectionContext(11);
         ctx.setDatabaseConnectionContext(12, 13, 14);
         ctx.autoAttach();
         ctx.autoConnect();
-        assertTrue(ctx.executed.isEmpty());
+        assertEquals(2, ctx.executed.size(), "an attachment or connection held is not replaced");
     }
 
     @Test
-    void aCommandThatAsksAgainDoesNotRecurse() throws SQLException {
+    void theGuardStopsACommandThatAsksAgainAndIsReleasedEvenOnFailure() throws SQLException {
         ctx.setAutoAttachCommand(attach);
         ctx.commandEffect = DB2CommandRuntimeContext::autoAttach;
         ctx.autoAttach();
         assertEquals(1, ctx.executed.size());
         ctx.autoAttach(); // the guard is released afterwards
         assertEquals(2, ctx.executed.size());
-    }
-
-    @Test
-    void aFailureReachesTheCallerAndReleasesTheGuard() throws SQLException {
         ctx.setAutoConnectCommand(connect);
         ctx.commandEffect = c -> {
             throw new SQLException("SQL1013N  not found");
@@ -229,7 +218,7 @@ class JavaSideRuntimeContextTest {
         assertThrows(SQLException.class, ctx::autoConnect);
         ctx.commandEffect = c -> {};
         ctx.autoConnect();
-        assertEquals(2, ctx.executed.size());
+        assertEquals(4, ctx.executed.size());
         assertSame(connect, ctx.getAutoConnectCommand());
     }
 }
