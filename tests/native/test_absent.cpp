@@ -66,12 +66,9 @@ TEST_F(LibraryAbsent, EveryKindOfWrapperReportsAMissingEntryPoint) {
     EXPECT_EQ(ctx, nullptr);
 }
 
-TEST_F(LibraryAbsent, MessagesReadAsFormatterFailure) {
+TEST_F(LibraryAbsent, MessagesReadAsFormatterFailureAndContextFunctionsDoNothingQuietly) {
     EXPECT_EQ(db2::GetError(FailedSqlca()), "Get Error Message Failed");
     EXPECT_EQ(db2::GetMessage(sqlca{}), "Get Error Message Failed");
-}
-
-TEST_F(LibraryAbsent, ContextFunctionsDoNothingQuietly) {
     int fake = 0;
     testing::internal::CaptureStdout();
     {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "commands/config/cfgparamarray.h"
@@ -36,12 +37,14 @@ std::vector<char> store(const StructDBConfigInfo& info, const t_string& text, bo
     return buffer;
 }
 
+// The value stored for text, or nothing when the conversion was refused.
 template <typename T>
-T stored(DBConfigInfoDataType type, const t_string& text, bool* ok) {
-    const std::vector<char> buffer = store(item(type), text, ok);
+std::optional<T> stored(DBConfigInfoDataType type, const t_string& text) {
+    bool ok = false;
+    const std::vector<char> buffer = store(item(type), text, &ok);
     T value{};
     std::memcpy(&value, buffer.data(), sizeof(value));
-    return value;
+    return ok ? std::optional<T>(value) : std::nullopt;
 }
 
 TEST(ConfigureParameterTypes, NamesIgnoreCaseAndUnknownNamesAreNotTokens) {
@@ -63,9 +66,7 @@ TEST(ConfigureParameterSizes, EveryTypeHasTheStringFloor) {
     EXPECT_EQ(CP::GetItemAllocSize(item(Uint16)), CP::kMinStringBuffer);
     EXPECT_EQ(CP::GetItemAllocSize(item(Float)), CP::kMinStringBuffer);
     EXPECT_EQ(CP::GetItemAllocSize(item(Uint64)), CP::kMinStringBuffer);
-}
-
-TEST(ConfigureParameterSizes, UnusableItemsGetNoBuffer) {
+    // Unusable items get no buffer.
     EXPECT_EQ(CP::GetItemAllocSize(item(NotAToken)), 0);
     EXPECT_EQ(CP::GetItemAllocSize(item(CharString, -1)), 0);
     EXPECT_EQ(CP::GetItemAllocSize(item(Uint32, -5)), 0);
@@ -84,9 +85,6 @@ TEST(ConfigureParameterRendering, NumbersAsDB2UsersKnowThem) {
     EXPECT_EQ(render(Uint16_YesNo, std::uint16_t{0}), "No");
     EXPECT_EQ(render(Uint16_YesNo, std::uint16_t{1}), "Yes");
     EXPECT_EQ(render(Uint16_YesNo, std::uint16_t{7}), "Yes");
-}
-
-TEST(ConfigureParameterRendering, Int64MinHasAMagnitude) {
     EXPECT_EQ(render(Uint64, std::numeric_limits<std::int64_t>::min()), "9223372036854775808");
 }
 
@@ -120,39 +118,24 @@ TEST(ConfigureParameterConversion, StringsAreCutToDataSize) {
 }
 
 TEST(ConfigureParameterConversion, NumbersTakeTheirTypesWidthAndRange) {
-    bool ok = false;
-    EXPECT_EQ(stored<std::uint16_t>(Uint16, "100", &ok), 100);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(stored<std::uint32_t>(Uint32, "-1", &ok), 4294967295u);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(stored<std::int16_t>(Sint16, " -32768", &ok), -32768);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(stored<std::int64_t>(Uint64, "8589934592", &ok), std::int64_t{8589934592});
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(stored<float>(Float, "0.25", &ok), 0.25f);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(stored<std::uint16_t>(Uint16, "12abc", &ok), 12);
-    EXPECT_TRUE(ok);
+    EXPECT_EQ(stored<std::uint16_t>(Uint16, "100"), 100);
+    EXPECT_EQ(stored<std::uint32_t>(Uint32, "-1"), 4294967295u);
+    EXPECT_EQ(stored<std::int16_t>(Sint16, " -32768"), -32768);
+    EXPECT_EQ(stored<std::int64_t>(Uint64, "8589934592"), std::int64_t{8589934592});
+    EXPECT_EQ(stored<float>(Float, "0.25"), 0.25f);
+    EXPECT_EQ(stored<std::uint16_t>(Uint16, "12abc"), 12);
 }
 
 TEST(ConfigureParameterConversion, NotANumberOrOutOfRangeIsRefused) {
-    bool ok = true;
     for (const char* text : {"", "abc", "AUTOMATIC", " ", "-"}) {
-        stored<std::uint32_t>(Uint32, text, &ok);
-        EXPECT_FALSE(ok) << '"' << text << '"';
+        EXPECT_EQ(stored<std::uint32_t>(Uint32, text), std::nullopt) << '"' << text << '"';
     }
-    stored<std::uint16_t>(Uint16, "70000", &ok);
-    EXPECT_FALSE(ok);
-    stored<std::int16_t>(Sint16, "32768", &ok);
-    EXPECT_FALSE(ok);
-    stored<std::uint16_t>(Uint16, "-32769", &ok);
-    EXPECT_FALSE(ok);
-    stored<std::int32_t>(Sint32, "2147483648", &ok);
-    EXPECT_FALSE(ok);
-    stored<std::int64_t>(Uint64, "99999999999999999999", &ok);
-    EXPECT_FALSE(ok);
-    stored<float>(Float, "1e50", &ok);
-    EXPECT_FALSE(ok);
+    EXPECT_EQ(stored<std::uint16_t>(Uint16, "70000"), std::nullopt);
+    EXPECT_EQ(stored<std::int16_t>(Sint16, "32768"), std::nullopt);
+    EXPECT_EQ(stored<std::uint16_t>(Uint16, "-32769"), std::nullopt);
+    EXPECT_EQ(stored<std::int32_t>(Sint32, "2147483648"), std::nullopt);
+    EXPECT_EQ(stored<std::int64_t>(Uint64, "99999999999999999999"), std::nullopt);
+    EXPECT_EQ(stored<float>(Float, "1e50"), std::nullopt);
 }
 
 TEST(ConfigureParameterConversion, UnusableItemsAndShortBuffersAreRefused) {

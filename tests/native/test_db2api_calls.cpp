@@ -71,7 +71,7 @@ class ClientCalls : public ::testing::Test {
     sqlca m_ca{};
 };
 
-TEST_F(ClientCalls, DecoratedNamesFallBackToThePlainExport) {
+TEST_F(ClientCalls, DecoratedNamesFallBackAndFixedArgumentsReplaceWhatTheCallerGives) {
     api().MonitorSwitches(db2Version900, nullptr, &m_ca);
     api().GetSnapshotSize(db2Version900, nullptr, &m_ca);
     api().ResetMonitor(db2Version900, nullptr, &m_ca);
@@ -81,9 +81,6 @@ TEST_F(ClientCalls, DecoratedNamesFallBackToThePlainExport) {
                               "db2ArchiveLog", "db2SpmListIndTrans"}) {
         EXPECT_NE(m_journal.LineOf(entry), "") << entry;
     }
-}
-
-TEST_F(ClientCalls, FixedArgumentsReplaceWhatTheCallerGives) {
     char alias[] = "SAMPLE";
     char callerPath[] = "/caller/path";
     char comment[] = "note";

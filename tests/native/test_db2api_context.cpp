@@ -46,15 +46,12 @@ class Contexts : public ::testing::Test {
     TestContext b;
 };
 
-TEST_F(Contexts, AttachAndDetachActOnTheCallingThread) {
+TEST_F(Contexts, AttachAndDetachActOnTheCallingThreadAndDoNothingQuietlyWithoutAContext) {
     EXPECT_EQ(CDB2APIContext::GetCurrentCtx(), nullptr);
     CDB2APIContext::AttachCtx(a.get());
     EXPECT_EQ(CDB2APIContext::GetCurrentCtx(), a.get());
     CDB2APIContext::DetachCurrentCtx();
     EXPECT_EQ(CDB2APIContext::GetCurrentCtx(), nullptr);
-}
-
-TEST_F(Contexts, NothingToDoPrintsNothing) {
     testing::internal::CaptureStdout();
     CDB2APIContext::AttachCtx(nullptr);
     CDB2APIContext::DetachCurrentCtx();

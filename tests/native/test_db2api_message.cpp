@@ -43,7 +43,7 @@ TEST(FormatterResult, OtherResultsGiveTheBufferUpToItsNul) {
 }
 
 // Against the stand-in client.
-TEST(MessageText, ErrorsAndWarningsComeFromTheClient) {
+TEST(MessageText, GetErrorIsEmptyUnlessTheSqlcaFailedAndTextsComeFromTheClient) {
     const sqlca error = MakeSqlca(-1013, "NOSUCHDB");
     const std::string text = db2::GetError(error);
     EXPECT_EQ(text.rfind("SQL1013N", 0), 0u) << text;
@@ -52,9 +52,6 @@ TEST(MessageText, ErrorsAndWarningsComeFromTheClient) {
 
     const std::string warning = db2::GetMessage(MakeSqlca(1014));
     EXPECT_EQ(warning.rfind("SQL1014W", 0), 0u) << warning;
-}
-
-TEST(MessageText, GetErrorIsEmptyUnlessTheSqlcaFailed) {
     EXPECT_EQ(db2::GetError(MakeSqlca(0)), "");
     EXPECT_EQ(db2::GetError(MakeSqlca(1014)), "");
     EXPECT_EQ(db2::GetMessage(MakeSqlca(0)), "No Error");

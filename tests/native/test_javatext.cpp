@@ -31,13 +31,10 @@ bool isModifiedUtf8(const std::string& s) {
 
 }  // namespace
 
-TEST(JavaText, AsciiAndWellFormedUtf8AreKept) {
+TEST(JavaText, AsciiAndWellFormedUtf8AreKeptAndInvalidBytesAreReadAsLatin1) {
     EXPECT_EQ(toModifiedUtf8("SQL1013N  text"), "SQL1013N  text");
     EXPECT_EQ(toModifiedUtf8("caf\xC3\xA9"), "caf\xC3\xA9");
     EXPECT_EQ(toModifiedUtf8(nullptr), "");
-}
-
-TEST(JavaText, InvalidBytesAreReadAsLatin1) {
     EXPECT_EQ(toModifiedUtf8("caf\xE9"), "caf\xC3\xA9");
     EXPECT_EQ(toModifiedUtf8("\xFF"), "\xC3\xBF");
     // An encoded surrogate and an over-long form are not UTF-8: byte by byte.
@@ -47,13 +44,10 @@ TEST(JavaText, InvalidBytesAreReadAsLatin1) {
     EXPECT_EQ(toModifiedUtf8("a\xC3"), "a\xC3\x83");
 }
 
-TEST(JavaText, SupplementaryCharactersBecomeSurrogatePairs) {
+TEST(JavaText, SupplementaryCharactersBecomeSurrogatePairsAndNulTheTwoByteForm) {
     const std::string out = toModifiedUtf8("\xF0\x9F\x98\x80");
     EXPECT_EQ(out, "\xED\xA0\xBD\xED\xB8\x80");
     EXPECT_TRUE(isModifiedUtf8(out));
-}
-
-TEST(JavaText, EmbeddedNulUsesTheTwoByteForm) {
     const char bytes[] = {'a', 0, 'b'};
     EXPECT_EQ(toModifiedUtf8(bytes, 3), std::string("a\xC0\x80"
                                                     "b"));

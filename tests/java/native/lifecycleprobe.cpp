@@ -160,23 +160,15 @@ JNIEXPORT jstring JNICALL Java_com_qorvath_db2command_tests_LifeCycleProbe_log(J
     return env->NewStringUTF(g_log.c_str());
 }
 
-// Creates a context attached to the calling thread; returns its handle as Java keeps it.
-JNIEXPORT jint JNICALL Java_com_qorvath_db2command_tests_LifeCycleProbe_beginContext(JNIEnv*,
-                                                                                     jclass) {
-    sqlca ca;
-    std::memset(&ca, 0, sizeof(ca));
-    void* ctx = nullptr;
-    db2::DB2API::Instance().CreateContext(&ctx, SQL_CTX_BEGIN_ALL, nullptr, &ca);
-    return db2::ContextHandleRegistry::ToHandle(ctx);
-}
-
-// Creates a context attached to no thread, as the connection commands store them.
+// Creates a context, attached to the calling thread or (as the connection commands store them)
+// to none; returns its handle as Java keeps it.
 JNIEXPORT jint JNICALL
-Java_com_qorvath_db2command_tests_LifeCycleProbe_createDetachedContext(JNIEnv*, jclass) {
+Java_com_qorvath_db2command_tests_LifeCycleProbe_beginContext(JNIEnv*, jclass, jboolean attached) {
     sqlca ca;
     std::memset(&ca, 0, sizeof(ca));
     void* ctx = nullptr;
-    db2::DB2API::Instance().CreateContext(&ctx, SQL_CTX_CREATE_ONLY, nullptr, &ca);
+    db2::DB2API::Instance().CreateContext(&ctx, attached ? SQL_CTX_BEGIN_ALL : SQL_CTX_CREATE_ONLY,
+                                          nullptr, &ca);
     return db2::ContextHandleRegistry::ToHandle(ctx);
 }
 

@@ -1,5 +1,6 @@
 // Tests of attachment and CLI: each runs on a fresh instance "db2inst1" in a temporary state
-// folder, so users added by one test never reach another. Also: a context attached to the thread.
+// folder, so users added by one test never reach another. Also: a context attached to the thread
+// and a CLI connection on a context.
 #pragma once
 
 #include <unistd.h>
@@ -7,7 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "db2api/db2structs.h"
 #include "db2simfixture.h"
 
 // Sets an environment variable for the life of the object.
@@ -90,3 +93,73 @@ class ThreadContext {
   private:
     void* ctx_ = nullptr;
 };
+
+inline SQLCHAR* cliText(const char* value) {
+    return reinterpret_cast<SQLCHAR*>(const_cast<char*>(value));
+}
+
+// A CLI connection bound to `ctx`, or to a context of its own when none is given; disconnected
+// and freed (its own context ended) with the object.
+class Connected {
+  public:
+    explicit Connected(void* ctx = nullptr) : ctx_(ctx) {
+        sqlca ca;
+        if (ctx_ == nullptr) {
+            sqleBeginCtx(&ctx_, SQL_CTX_CREATE_ONLY, nullptr, &ca);
+            owned_ = true;
+        }
+        SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env_);
+        SQLSetEnvAttr(env_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        SQLAllocHandle(SQL_HANDLE_DBC, env_, &dbc_);
+        SQLSetConnectAttr(dbc_, SQL_ATTR_CONTEXT, ctx_, 0);
+    }
+    ~Connected() {
+        SQLDisconnect(dbc_);
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+        SQLFreeHandle(SQL_HANDLE_ENV, env_);
+        sqlca ca;
+        if (owned_) {
+            sqleEndCtx(&ctx_, SQL_CTX_END_ALL, nullptr, &ca);
+        }
+    }
+    Connected(const Connected&) = delete;
+    Connected& operator=(const Connected&) = delete;
+
+    SQLRETURN connect(const char* alias, const char* user = "db2inst1",
+                      const char* password = "db2sim") {
+        return SQLConnect(dbc_, cliText(alias), SQL_NTS, cliText(user), SQL_NTS, cliText(password),
+                          SQL_NTS);
+    }
+    SQLRETURN disconnect() { return SQLDisconnect(dbc_); }
+    void* ctx() const { return ctx_; }
+
+  private:
+    void* ctx_;
+    bool owned_ = false;
+    SQLHENV env_ = 0;
+    SQLHDBC dbc_ = 0;
+};
+
+// A whole scan of the database directory: the open's count and every entry until +1014.
+struct DbListing {
+    int openRc = 0;
+    unsigned short count = 0;
+    std::vector<sqledinfo> entries;
+};
+
+inline DbListing listDatabases() {
+    DbListing listing;
+    sqlca ca = sqlca{};
+    unsigned short handle = 0;
+    listing.openRc = sqledosd_api(nullptr, &handle, &listing.count, &ca);
+    if (listing.openRc < 0) {
+        return listing;
+    }
+    sqledinfo* entry = nullptr;
+    while (sqledgne_api(handle, &entry, &ca) == 0) {
+        listing.entries.push_back(*entry);
+    }
+    EXPECT_EQ(1014, ca.sqlcode);
+    EXPECT_EQ(0, sqledcls_api(handle, &ca));
+    return listing;
+}

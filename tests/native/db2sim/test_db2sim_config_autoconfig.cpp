@@ -18,44 +18,13 @@ using Interface = db2AutoConfigInterface;
 constexpr unsigned kMaxappls = 6;          // database
 constexpr unsigned kMaxCoordagents = 501;  // manager
 
-SQLCHAR* text(const char* value) {
-    return reinterpret_cast<SQLCHAR*>(const_cast<char*>(value));
-}
-
-// A CLI connection to SAMPLE bound to the thread's context, closed with the object.
-class Connected {
-  public:
-    explicit Connected(void* ctx) {
-        SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env_);
-        SQLSetEnvAttr(env_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-        SQLAllocHandle(SQL_HANDLE_DBC, env_, &dbc_);
-        SQLSetConnectAttr(dbc_, SQL_ATTR_CONTEXT, ctx, 0);
-        rc_ = SQLConnect(dbc_, text("SAMPLE"), SQL_NTS, text("db2inst1"), SQL_NTS, text("db2sim"),
-                         SQL_NTS);
-    }
-    ~Connected() {
-        SQLDisconnect(dbc_);
-        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
-        SQLFreeHandle(SQL_HANDLE_ENV, env_);
-    }
-    Connected(const Connected&) = delete;
-    Connected& operator=(const Connected&) = delete;
-
-    SQLRETURN rc() const { return rc_; }
-
-  private:
-    SQLHENV env_ = 0;
-    SQLHDBC dbc_ = 0;
-    SQLRETURN rc_ = SQL_ERROR;
-};
-
 class Db2SimAutoConfig : public Db2SimInstanceTest {
   protected:
     void SetUp() override {
         Db2SimInstanceTest::SetUp();
         context_ = std::make_unique<ThreadContext>();
         connection_ = std::make_unique<Connected>(context_->get());
-        ASSERT_EQ(SQL_SUCCESS, connection_->rc());
+        ASSERT_EQ(SQL_SUCCESS, connection_->connect("SAMPLE"));
     }
     void TearDown() override {
         connection_.reset();

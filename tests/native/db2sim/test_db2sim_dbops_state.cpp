@@ -9,44 +9,6 @@
 
 namespace {
 
-SQLCHAR* text(const char* value) {
-    return reinterpret_cast<SQLCHAR*>(const_cast<char*>(value));
-}
-
-// A CLI connection bound to its own context, closed when the object goes.
-class Connected {
-  public:
-    Connected() {
-        sqlca ca;
-        sqleBeginCtx(&ctx_, SQL_CTX_CREATE_ONLY, nullptr, &ca);
-        SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env_);
-        SQLSetEnvAttr(env_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-        SQLAllocHandle(SQL_HANDLE_DBC, env_, &dbc_);
-        SQLSetConnectAttr(dbc_, SQL_ATTR_CONTEXT, ctx_, 0);
-    }
-    ~Connected() {
-        SQLDisconnect(dbc_);
-        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
-        SQLFreeHandle(SQL_HANDLE_ENV, env_);
-        sqlca ca;
-        sqleEndCtx(&ctx_, SQL_CTX_END_ALL, nullptr, &ca);
-    }
-    Connected(const Connected&) = delete;
-    Connected& operator=(const Connected&) = delete;
-
-    SQLRETURN connect(const char* alias, const char* user = "db2inst1",
-                      const char* password = "db2sim") {
-        return SQLConnect(dbc_, text(alias), SQL_NTS, text(user), SQL_NTS, text(password), SQL_NTS);
-    }
-    SQLRETURN disconnect() { return SQLDisconnect(dbc_); }
-    void* ctx() const { return ctx_; }
-
-  private:
-    void* ctx_ = nullptr;
-    SQLHENV env_ = 0;
-    SQLHDBC dbc_ = 0;
-};
-
 // Makes `ctx` the calling thread's context for the life of the object.
 class OnThread {
   public:

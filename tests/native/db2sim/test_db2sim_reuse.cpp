@@ -26,20 +26,6 @@ int catalog(const std::string& db, const std::string& path, const std::string& c
                         &ca);
 }
 
-std::vector<sqledinfo> listDatabases() {
-    std::vector<sqledinfo> entries;
-    sqlca ca = sqlca{};
-    unsigned short handle = 0;
-    unsigned short count = 0;
-    EXPECT_EQ(0, sqledosd_api(nullptr, &handle, &count, &ca));
-    sqledinfo* entry = nullptr;
-    while (sqledgne_api(handle, &entry, &ca) == 0) {
-        entries.push_back(*entry);
-    }
-    EXPECT_EQ(0, sqledcls_api(handle, &ca));
-    return entries;
-}
-
 // A field as DB2 hands it out: the text cut at the width, blanks after it.
 std::string padded(const std::string& value, size_t width) {
     std::string field = value.substr(0, width);
@@ -105,7 +91,7 @@ TEST_F(Db2SimReuse, EachEntryOfAScanShowsOnlyItsOwnText) {
     ASSERT_EQ(0, catalog("THIRD", "", "", "", SQL_REMOTE));
     ASSERT_EQ(0, catalog("FOURTH", "", "", ""));
 
-    std::vector<sqledinfo> entries = listDatabases();
+    std::vector<sqledinfo> entries = listDatabases().entries;
     ASSERT_EQ(5u, entries.size()) << "the home entry, then the catalogued ones in order";
     struct Expected {
         std::string alias;

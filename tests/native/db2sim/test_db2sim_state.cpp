@@ -55,25 +55,10 @@ TEST_F(Db2SimState, DatabasesAreReadBackWithFieldsOfOtherAreas) {
     std::string databases = folder_.path() + "/databases";
     writeFile(databases, "name=SALES\talias=SALESDB\tpath=/data\n");
     db2sim_reset();
-    void* ctx = nullptr;
-    sqlca ca{};
-    sqleBeginCtx(&ctx, SQL_CTX_CREATE_ONLY, nullptr, &ca);
-    SQLHENV env = 0;
-    SQLHDBC dbc = 0;
-    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
-    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
-    SQLSetConnectAttr(dbc, SQL_ATTR_CONTEXT, ctx, 0);
-    auto connect = [&](const char* alias) {
-        return SQLConnect(dbc, reinterpret_cast<SQLCHAR*>(const_cast<char*>(alias)), SQL_NTS,
-                          nullptr, 0, nullptr, 0);
-    };
-    EXPECT_EQ(SQL_ERROR, connect("SAMPLE")) << "the folder's list replaces the default";
-    EXPECT_EQ(SQL_ERROR, connect("SALES")) << "found by alias, not by name";
-    EXPECT_EQ(SQL_SUCCESS, connect("salesdb"));
-    SQLDisconnect(dbc);
-    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-    SQLFreeHandle(SQL_HANDLE_ENV, env);
-    sqleEndCtx(&ctx, SQL_CTX_END_ALL, nullptr, &ca);
+    Connected app;
+    EXPECT_EQ(SQL_ERROR, app.connect("SAMPLE")) << "the folder's list replaces the default";
+    EXPECT_EQ(SQL_ERROR, app.connect("SALES")) << "found by alias, not by name";
+    EXPECT_EQ(SQL_SUCCESS, app.connect("salesdb"));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertThrows;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandRuntimeContext;

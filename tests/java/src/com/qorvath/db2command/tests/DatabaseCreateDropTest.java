@@ -1,8 +1,6 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertFalse;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.DB2CommandConnect;
 import com.qorvath.db2command.DB2CommandCreateDatabase;
@@ -25,7 +23,6 @@ import java.util.stream.Collectors;
 import java.util.stream.Stream;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
-import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** CREATE DATABASE and DROP DATABASE on the stand-in, read back through its journal and state. */
@@ -44,7 +41,7 @@ class DatabaseCreateDropTest extends Session {
 
     /** Runs a create that may fail on the stand-in's checks; only what DB2 was handed matters. */
     String handed(DB2CommandCreateDatabase create) {
-        return onlyCall(create, "sqlecrea_api");
+        return handed(create, "sqlecrea_api");
     }
 
     /** Creates a database, dropping one of that name first. */
@@ -81,190 +78,120 @@ class DatabaseCreateDropTest extends Session {
                 .collect(Collectors.toList());
     }
 
-    @Nested
-    class Descriptor {
-        @Test
-        void nullParametersGiveTheFixedDefaultsAndNullTablespaces() {
-            String call = handed(new DB2CommandCreateDatabase("DEFDB"));
-            assertEquals("\"sqldbdid='SQLDBD02',sqldbccp=0,sqldbcss=-2,sqldbudc=zero,sqldbcmt='',"
-                            + "sqldbsgp=0,sqldbnsg=1,sqltsext=-1\"",
-                    field(call, "descriptor"));
-            for (String ts : List.of("sqlcatts", "sqlusrts", "sqltmpts")) {
-                assertEquals("\"null\"", field(call, ts), ts);
-            }
-            assertEquals("\"sqldbcodeset='',sqldblocale=''\"", field(call, "territory"));
-            assertEquals("\"DEFDB\"", field(call, "pDbName"));
-            assertEquals("\"\"", field(call, "pLocalDbAlias"),
-                    "empty texts are passed as they are");
-            assertEquals("\"\"", field(call, "pPath"));
+    @Test
+    void nullParametersGiveTheFixedDefaultsAndTextsAreCutToTheirFields() {
+        String call = handed(new DB2CommandCreateDatabase("DEFDB"));
+        assertEquals("\"sqldbdid='SQLDBD02',sqldbccp=0,sqldbcss=-2,sqldbudc=zero,sqldbcmt='',"
+                        + "sqldbsgp=0,sqldbnsg=1,sqltsext=-1\"",
+                field(call, "descriptor"));
+        for (String ts : List.of("sqlcatts", "sqlusrts", "sqltmpts")) {
+            assertEquals("\"null\"", field(call, ts), ts);
         }
+        assertEquals("\"sqldbcodeset='',sqldblocale=''\"", field(call, "territory"));
+        assertEquals("\"DEFDB\"", field(call, "pDbName"));
+        assertEquals("\"\"", field(call, "pLocalDbAlias"),
+                "empty texts are passed as they are");
+        assertEquals("\"\"", field(call, "pPath"));
 
-        @Test
-        void textsAreCutToTheirFieldsAndCodesPassUnchanged() {
-            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("CUTDB");
-            create.setComment("C".repeat(45));
-            create.setCodeset("S".repeat(25));
-            create.setLocale("L".repeat(40));
-            create.setCollate(EnumCollate.UCA400_LTH);
-            create.setNumSegs(4);
-            create.setDefaultExtentSize(16);
-            String call = handed(create);
-            String descriptor = field(call, "descriptor");
-            assertTrue(descriptor.contains("sqldbcmt='" + "C".repeat(30) + "'"), descriptor);
-            assertTrue(descriptor.contains("sqldbcss=-24,"), descriptor);
-            assertTrue(descriptor.contains("sqldbnsg=4,sqltsext=16"), descriptor);
-            assertEquals("\"sqldbcodeset='" + "S".repeat(17) + "',sqldblocale='" + "L".repeat(33)
-                            + "'\"",
-                    field(call, "territory"));
-        }
+        DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("CUTDB");
+        create.setComment("C".repeat(45));
+        create.setCodeset("S".repeat(25));
+        create.setLocale("L".repeat(40));
+        create.setCollate(EnumCollate.UCA400_LTH);
+        create.setNumSegs(4);
+        create.setDefaultExtentSize(16);
+        call = handed(create);
+        String descriptor = field(call, "descriptor");
+        assertTrue(descriptor.contains("sqldbcmt='" + "C".repeat(30) + "'"), descriptor);
+        assertTrue(descriptor.contains("sqldbcss=-24,"), descriptor);
+        assertTrue(descriptor.contains("sqldbnsg=4,sqltsext=16"), descriptor);
+        assertEquals("\"sqldbcodeset='" + "S".repeat(17) + "',sqldblocale='" + "L".repeat(33)
+                        + "'\"",
+                field(call, "territory"));
     }
 
-    /** 65537 in the 16-bit field would be 1 segment. */
     @Test
-    void aSegmentCountTheFieldCannotHoldIsRefused() {
+    void tablespacesOfEachKindReachTheCreatedDatabase() throws Exception {
+        String longName = "/" + "n".repeat(299);
+        TablespaceDefinition user = new TablespaceDefinition(EnumTablespaceType.SYSTEM_MANAGED)
+                .addContainer(new ContainerDefinition("/data/u1", 500, EnumContainerType.FILE))
+                .addContainer(new ContainerDefinition("/data/u2", 9, EnumContainerType.DEVICE))
+                .addContainer(new ContainerDefinition(longName));
+        user.setExtentSize(8);
+        user.setPrefetchSize(32);
+        user.setIoOverhead(7.5);
+        user.setTransferRate(0.25);
+        DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("TSDB");
+        create.setUserTablespaceDefinition(user);
+        create.setTempTablespaceDefinition(new TablespaceDefinition(
+                EnumTablespaceType.DATABASE_MANAGED)
+                .addContainer(new ContainerDefinition("/data/f", 100, EnumContainerType.FILE))
+                .addContainer(new ContainerDefinition("/dev/d", 200, EnumContainerType.DEVICE))
+                .addContainer(new ContainerDefinition("/data/p", 300, EnumContainerType.PATH))
+                .addContainer(new ContainerDefinition("/data/n", null, null)));
+        create.setCatalogTablespaceDefinition(
+                new TablespaceDefinition(EnumTablespaceType.AUTOMATIC_STORAGE));
+        createFresh(create);
+
+        String call = Db2Sim.journal("sqlecrea_api")[0];
+        assertTrue(field(call, "sqlusrts").startsWith("\"sqltsdid='SQLTS001',sqlextnt=8,"
+                + "sqlprftc=32,sqlpovhd=7.500000,sqltrfrt=0.250000,sqltstyp=S,sqlccnt=3;"), call);
+        assertTrue(field(call, "sqlcatts").endsWith("sqltstyp=A,sqlccnt=0\""), call);
+        List<List<String>> rows = tablespaces("TSDB");
+        assertEquals(List.of(List.of("S", "P", "0", "/data/u1"), List.of("S", "P", "0", "/data/u2"),
+                List.of("S", "P", "0", longName.substring(0, 255))),
+                containersOf(rows, "USERSPACE1"), "system managed: paths of size 0, cut to 255");
+        assertEquals(List.of(List.of("D", "F", "100", "/data/f"), List.of("D", "D", "200", "/dev/d"),
+                List.of("D", "P", "300", "/data/p"), List.of("D", "F", "0", "/data/n")),
+                containersOf(rows, "TEMPSPACE1"), "database managed: type and size kept");
+        assertTrue(containersOf(rows, "SYSCATSPACE").isEmpty(), "automatic: a header alone");
+        assertTrue(run(new DB2CommandDropDatabase("TSDB")));
+    }
+
+    @Test
+    void refusalsBeforeDb2IsCalled() throws SQLException {
+        TablespaceDefinition broken = new TablespaceDefinition();
+        broken.setContainers(null);
+        DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("NOCDB");
+        create.setUserTablespaceDefinition(broken);
+        assertFalse(failure(create).isBlank(), "a null container collection");
+        assertTrue(run(new DB2CommandDetach()));
+        assertEquals("Error: This command requires instance connection!",
+                failure(new DB2CommandCreateDatabase("NOATTDB")));
+        assertEquals("Error: This command requires instance connection!",
+                failure(new DB2CommandDropDatabase("NOATTDB")));
+        attach();
+        assertTrue(run(new DB2CommandConnect("SAMPLE", "", "")));
+        assertEquals("SQL1047N  The application is already connected to another database.",
+                failure(new DB2CommandCreateDatabase("CONNDB")));
+        assertEquals(0, Db2Sim.journal("sqlecrea_api").length);
+        assertEquals(0, Db2Sim.journal("sqledrpd_api").length);
+    }
+
+    /** 65537 in the 16-bit field would be 1 segment; DB2 reads an alias up to its first NUL. */
+    @Test
+    void valuesDb2WouldReadOtherwiseAreRefused() throws Exception {
         DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("SEGDB");
         create.setNumSegs(65537);
         assertEquals("getNumSegs() gave 65537, outside -32768 to 32767", failure(create));
         assertEquals(0, Db2Sim.journal("sqlecrea_api").length);
+        createFresh(new DB2CommandCreateDatabase("PRBDB"));
+        assertEquals("getAlias" + HOLDS_NUL, failure(new DB2CommandDropDatabase("PRBDB\0-OLD")));
+        assertEquals(0, Db2Sim.journal("sqledrpd_api").length);
+        assertTrue(run(new DB2CommandDropDatabase("PRBDB")));
     }
 
-    @Nested
-    class Tablespaces {
-        @Test
-        void systemManagedContainersAreAllPathsOfSizeZero() throws Exception {
-            TablespaceDefinition user = new TablespaceDefinition(EnumTablespaceType.SYSTEM_MANAGED)
-                    .addContainer(new ContainerDefinition("/data/u1", 500, EnumContainerType.FILE))
-                    .addContainer(new ContainerDefinition("/data/u2", 9, EnumContainerType.DEVICE));
-            user.setExtentSize(8);
-            user.setPrefetchSize(32);
-            user.setIoOverhead(7.5);
-            user.setTransferRate(0.25);
-            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("SMSDB");
-            create.setUserTablespaceDefinition(user);
-            createFresh(create);
-
-            String block = field(Db2Sim.journal("sqlecrea_api")[0], "sqlusrts");
-            assertTrue(block.startsWith("\"sqltsdid='SQLTS001',sqlextnt=8,sqlprftc=32,"
-                               + "sqlpovhd=7.500000,sqltrfrt=0.250000,sqltstyp=S,sqlccnt=2;"),
-                    block);
-            assertEquals(List.of(List.of("S", "P", "0", "/data/u1"),
-                                 List.of("S", "P", "0", "/data/u2")),
-                    containersOf(tablespaces("SMSDB"), "USERSPACE1"));
-            assertEquals("\"null\"", field(Db2Sim.journal("sqlecrea_api")[0], "sqlcatts"));
-            assertTrue(run(new DB2CommandDropDatabase("SMSDB")));
-        }
-
-        @Test
-        void databaseManagedContainersKeepTypeAndSize() throws Exception {
-            TablespaceDefinition temp =
-                    new TablespaceDefinition(EnumTablespaceType.DATABASE_MANAGED)
-                    .addContainer(new ContainerDefinition("/data/f", 100, EnumContainerType.FILE))
-                    .addContainer(new ContainerDefinition("/dev/d", 200, EnumContainerType.DEVICE))
-                    .addContainer(new ContainerDefinition("/data/p", 300, EnumContainerType.PATH))
-                    .addContainer(new ContainerDefinition("/data/n", null, null));
-            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("DMSDB");
-            create.setTempTablespaceDefinition(temp);
-            createFresh(create);
-            assertEquals(List.of(List.of("D", "F", "100", "/data/f"),
-                                 List.of("D", "D", "200", "/dev/d"),
-                                 List.of("D", "P", "300", "/data/p"),
-                                 List.of("D", "F", "0", "/data/n")),
-                    containersOf(tablespaces("DMSDB"), "TEMPSPACE1"));
-            assertTrue(run(new DB2CommandDropDatabase("DMSDB")));
-        }
-
-        @Test
-        void automaticStorageWithNoContainersIsAHeaderAlone() throws Exception {
-            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("AUTODB");
-            create.setCatalogTablespaceDefinition(
-                    new TablespaceDefinition(EnumTablespaceType.AUTOMATIC_STORAGE));
-            createFresh(create);
-            String block = field(Db2Sim.journal("sqlecrea_api")[0], "sqlcatts");
-            assertTrue(block.endsWith("sqltstyp=A,sqlccnt=0\""), block);
-            assertTrue(containersOf(tablespaces("AUTODB"), "SYSCATSPACE").isEmpty());
-            assertTrue(run(new DB2CommandDropDatabase("AUTODB")));
-        }
-
-        @Test
-        void aLongContainerNameIsCutTo255() throws Exception {
-            String name = "/" + "n".repeat(299);
-            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("LONGDB");
-            create.setUserTablespaceDefinition(
-                    new TablespaceDefinition().addContainer(new ContainerDefinition(name)));
-            createFresh(create);
-            List<List<String>> containers = containersOf(tablespaces("LONGDB"), "USERSPACE1");
-            assertEquals(name.substring(0, 255), containers.get(0).get(3),
-                    "the stand-in reads sqlclen characters");
-            assertTrue(run(new DB2CommandDropDatabase("LONGDB")));
-        }
-
-        @Test
-        void aNullContainerCollectionFailsBeforeDb2IsCalled() {
-            TablespaceDefinition broken = new TablespaceDefinition();
-            broken.setContainers(null);
-            DB2CommandCreateDatabase create = new DB2CommandCreateDatabase("NOCDB");
-            create.setUserTablespaceDefinition(broken);
-            assertFalse(failure(create).isBlank());
-            assertEquals(0, Db2Sim.journal("sqlecrea_api").length);
-        }
-    }
-
-    @Nested
-    class Requirements {
-        @Test
-        void createWhileConnectedIsRefusedWithoutCallingDb2() throws SQLException {
-            assertTrue(run(new DB2CommandConnect("SAMPLE", "", "")));
-            Db2Sim.clearJournal();
-            assertEquals("SQL1047N  The application is already connected to another database.",
-                    failure(new DB2CommandCreateDatabase("CONNDB")));
-            assertEquals(0, Db2Sim.journal("sqlecrea_api").length);
-        }
-
-        @Test
-        void bothNeedTheInstanceAttachment() throws SQLException {
-            assertTrue(run(new DB2CommandDetach()));
-            Db2Sim.clearJournal();
-            assertEquals("Error: This command requires instance connection!",
-                    failure(new DB2CommandCreateDatabase("NOATTDB")));
-            assertEquals("Error: This command requires instance connection!",
-                    failure(new DB2CommandDropDatabase("NOATTDB")));
-            assertEquals(0, Db2Sim.journal("sqlecrea_api").length);
-            assertEquals(0, Db2Sim.journal("sqledrpd_api").length);
-        }
-    }
-
-    @Nested
-    class Drop {
-        @Test
-        void createdDatabaseIsDroppedAndThenMissing() throws Exception {
-            createFresh(new DB2CommandCreateDatabase("GONEDB"));
-            assertTrue(run(new DB2CommandDropDatabase("GONEDB")));
-            assertTrue(failure(new DB2CommandDropDatabase("GONEDB")).startsWith("SQL1013N"));
-        }
-
-        /** DB2 reads the alias up to its first NUL: PRBDB must not be the one dropped. */
-        @Test
-        void anAliasHoldingNulIsRefusedAndTheDatabaseStays() throws Exception {
-            createFresh(new DB2CommandCreateDatabase("PRBDB"));
-            assertEquals("getAlias" + HOLDS_NUL,
-                    failure(new DB2CommandDropDatabase("PRBDB\0-OLD")));
-            assertEquals(0, Db2Sim.journal("sqledrpd_api").length);
-            assertTrue(run(new DB2CommandDropDatabase("PRBDB")));
-        }
-
-        @Test
-        void anEmptyAliasIsStillPassed() {
-            failure(new DB2CommandDropDatabase(""));
-            assertEquals("\"\"", field(Db2Sim.journal("sqledrpd_api")[0], "pDbAlias"));
-        }
-
-        @Test
-        void aWarningIsStoredAndTheCommandSucceeds() throws Exception {
-            createFresh(new DB2CommandCreateDatabase("WARNDB"));
-            Db2Sim.injectWarning("sqledrpd_api", 1014, "", 1);
-            assertTrue(run(new DB2CommandDropDatabase("WARNDB")));
-            assertTrue(context.getWarningMessage().startsWith("SQL1014W"),
-                    context.getWarningMessage());
-        }
+    @Test
+    void dropRemovesTheDatabasePassesAnEmptyAliasAndStoresAWarning() throws Exception {
+        createFresh(new DB2CommandCreateDatabase("GONEDB"));
+        assertTrue(run(new DB2CommandDropDatabase("GONEDB")));
+        assertTrue(failure(new DB2CommandDropDatabase("GONEDB")).startsWith("SQL1013N"));
+        assertEquals("\"\"", field(handed(new DB2CommandDropDatabase(""), "sqledrpd_api"),
+                "pDbAlias"), "an empty alias is still passed");
+        createFresh(new DB2CommandCreateDatabase("WARNDB"));
+        Db2Sim.injectWarning("sqledrpd_api", 1014, "", 1);
+        assertTrue(run(new DB2CommandDropDatabase("WARNDB")));
+        assertTrue(context.getWarningMessage().startsWith("SQL1014W"),
+                context.getWarningMessage());
     }
 }

@@ -1,8 +1,6 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertThrows;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.DB2CommandAddDBPartNum;
 import com.qorvath.db2command.DB2CommandConnect;
@@ -39,14 +37,10 @@ class DatabasePartitionTest extends Session {
     }
 
     @Test
-    void addWithAPartitionCopiesItsTableSpaces() {
+    void addTableSpaceOptions() {
         // The flag is set but not read when a partition is given.
         assertContains(handed(add(4, true), "sqleaddn_api"), "sqladdid=\"SQLADD01\"",
                 "tblspace_type=1", "tblspace_node=4");
-    }
-
-    @Test
-    void addWithoutAPartitionUsesTheCatalogOrNoTableSpaces() {
         assertContains(handed(add(null, false), "sqleaddn_api"), "tblspace_type=2",
                 "tblspace_node=-1");
         assertContains(handed(add(null, true), "sqleaddn_api"), "tblspace_type=0");
@@ -54,17 +48,12 @@ class DatabasePartitionTest extends Session {
     }
 
     @Test
-    void dropVerifyAsksWithAction1AndNoParameter() {
+    void dropVerifyAsksWithAction1AndNoParameterAndMissingIsNoSuchFunction() {
         assertContains(handed(new DB2CommandDropDBPartNumVerify(), "sqledrpn_api"), "Action=1",
                 "pReserved=null");
-    }
-
-    @Test
-    void aMissingEntryPointIsNoSuchFunction() {
         Db2Sim.injectMissing("sqledrpn_api", 0);
-        SQLException e = assertThrows(SQLException.class,
-                () -> run(new DB2CommandDropDBPartNumVerify()));
-        assertEquals("Call DB2 API fail, no such function", e.getMessage());
+        assertEquals("Call DB2 API fail, no such function",
+                failure(new DB2CommandDropDBPartNumVerify()));
     }
 
     static DB2CommandRedistributeDBPartGroup redistribute(EnumRedistributeOption option) {
@@ -77,20 +66,15 @@ class DatabasePartitionTest extends Session {
     }
 
     @Test
-    void redistributeSendsTheOptionLetterAndNullsForEmptyFiles() throws SQLException {
+    void redistributeNeedsAConnectionAndSendsTheOptionLetter() throws SQLException {
+        Db2Sim.clearJournal();
+        assertEquals("Error: This command requires database connection!",
+                failure(redistribute(EnumRedistributeOption.UNIFORM)));
+        assertEquals(0, Db2Sim.journal("sqludrdt_api").length);
         assertTrue(run(new DB2CommandConnect("SAMPLE", "", "")));
         assertContains(handed(redistribute(EnumRedistributeOption.UNIFORM), "sqludrdt_api"),
                 "pNodeGroupName=\"IBMDEFAULTGROUP\"", "pTargetPMapFileName=null",
                 "pDataDistFileName=null", "AddCount=0", "DropCount=0", "DataRedistOption=85");
         assertContains(handed(redistribute(null), "sqludrdt_api"), "DataRedistOption=0");
-    }
-
-    @Test
-    void redistributeWithoutAConnectionNeverReachesDb2() {
-        Db2Sim.clearJournal();
-        SQLException e = assertThrows(SQLException.class,
-                () -> run(redistribute(EnumRedistributeOption.UNIFORM)));
-        assertEquals("Error: This command requires database connection!", e.getMessage());
-        assertEquals(0, Db2Sim.journal("sqludrdt_api").length);
     }
 }

@@ -1,8 +1,6 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertNotNull;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.DB2CommandActivateDatabase;
 import com.qorvath.db2command.DB2CommandChangeDBComment;
@@ -15,15 +13,12 @@ import com.qorvath.db2command.DB2CommandQuiesceInstance;
 import com.qorvath.db2command.DB2CommandRestartDatabase;
 import com.qorvath.db2command.DB2CommandUnQuiesceDatabase;
 import com.qorvath.db2command.DB2CommandUnQuiesceInstance;
-import com.qorvath.db2command.jniutil.TarvinexUtil;
-import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
 import java.sql.SQLException;
 import java.util.List;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
-import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** Activate, deactivate, quiesce, unquiesce, restart, migrate and comment on the stand-in. */
@@ -63,44 +58,32 @@ class DatabaseStateTest extends Session {
         return command;
     }
 
-    @Nested
-    class Activation {
-        @Test
-        void emptyUserAndPasswordGoAsNullOnAPrivateContext() throws SQLException {
-            assertTrue(run(activation(new DB2CommandActivateDatabase(), "", "")));
-            assertContains(call("sqle_activate_db_api"), "pDbAlias=\"SAMPLE\"",
-                    "pUserName=null", "pPassword=null");
-            assertEquals(1, Db2Sim.journal("sqleBeginCtx").length);
-            assertEquals(1, Db2Sim.journal("sqleEndCtx").length);
-        }
+    @Test
+    void activationPassesEmptyUserAndPasswordAsNullOnAPrivateContextAndDeactivationWarns()
+            throws SQLException {
+        assertTrue(run(activation(new DB2CommandActivateDatabase(), "", "")));
+        assertContains(call("sqle_activate_db_api"), "pDbAlias=\"SAMPLE\"",
+                "pUserName=null", "pPassword=null");
+        assertEquals(1, Db2Sim.journal("sqleBeginCtx").length);
+        assertEquals(1, Db2Sim.journal("sqleEndCtx").length);
+        assertTrue(run(activation(new DB2CommandDeActivateDatabase(), "", "")));
+        assertEquals(null, context.getWarningMessage());
+        assertTrue(run(activation(new DB2CommandDeActivateDatabase(), "", "")),
+                "not active: a warning is success");
+        assertNotNull(context.getWarningMessage());
+        Db2Sim.injectMissing("sqle_deactivate_db_api", 0);
+        assertEquals("Call DB2 API fail, no such function",
+                failure(activation(new DB2CommandDeActivateDatabase(), "", "")));
+    }
 
-        @Test
-        void deactivateReadsTheSameGettersAndWarnsWhenNotActive() throws SQLException {
-            assertTrue(run(activation(new DB2CommandActivateDatabase(), "", "")));
-            assertTrue(run(activation(new DB2CommandDeActivateDatabase(), "", "")));
-            assertEquals(null, context.getWarningMessage());
-            assertTrue(run(activation(new DB2CommandDeActivateDatabase(), "", "")),
-                    "a warning is success");
-            assertNotNull(context.getWarningMessage());
-        }
-
-        @Test
-        void aGivenUserIsPassedAndAnUnknownAliasIsTheDb2Error() throws SQLException {
-            Db2Sim.addUser("actuser", "actpw");
-            assertTrue(run(activation(new DB2CommandActivateDatabase(), "actuser", "actpw")));
-            assertContains(call("sqle_activate_db_api"), "pUserName=\"actuser\"",
-                    "pPassword=***");
-            DB2CommandActivateDatabase missing = new DB2CommandActivateDatabase();
-            missing.setAlias("NOSUCHDB");
-            assertContains(failure(missing), "SQL1013N");
-        }
-
-        @Test
-        void aMissingEntryPointReadsAsNoSuchFunction() {
-            Db2Sim.injectMissing("sqle_deactivate_db_api", 0);
-            assertEquals("Call DB2 API fail, no such function",
-                    failure(activation(new DB2CommandDeActivateDatabase(), "", "")));
-        }
+    @Test
+    void aGivenUserIsPassedAndAnUnknownAliasIsTheDb2Error() throws SQLException {
+        Db2Sim.addUser("actuser", "actpw");
+        assertTrue(run(activation(new DB2CommandActivateDatabase(), "actuser", "actpw")));
+        assertContains(call("sqle_activate_db_api"), "pUserName=\"actuser\"", "pPassword=***");
+        DB2CommandActivateDatabase missing = new DB2CommandActivateDatabase();
+        missing.setAlias("NOSUCHDB");
+        assertContains(failure(missing), "SQL1013N");
     }
 
     static DB2CommandQuiesceDatabase quiesce(Boolean defer, Boolean force, Integer timeOut) {
@@ -111,84 +94,62 @@ class DatabaseStateTest extends Session {
         return command;
     }
 
-    @Nested
-    class QuiesceDatabase {
-        @Test
-        void nullsGiveImmediateNoForceNoTimeout() throws SQLException {
-            connectToSample();
-            assertTrue(run(quiesce(null, null, null)));
-            assertContains(call("db2DatabaseQuiesce"), "versionNumber=8010000",
-                    "piDatabaseName=\"SAMPLE\"", "iImmediate=1", "iForce=0", "iTimeout=0");
-        }
+    @Test
+    void quiesceSettingsGoThroughForTheConnectionsAlias() throws SQLException {
+        assertTrue(run(new DB2CommandConnect("sample", "", "")));
+        context.setDatabaseAlias("SAMPLE");
+        Db2Sim.clearJournal();
+        assertTrue(run(quiesce(null, null, null)));
+        assertContains(call("db2DatabaseQuiesce"), "versionNumber=8010000",
+                "piDatabaseName=\"SAMPLE\"", "iImmediate=1", "iForce=0", "iTimeout=0");
+        assertTrue(run(new DB2CommandUnQuiesceDatabase()));
+        assertContains(call("db2DatabaseUnquiesce"), "versionNumber=8010000",
+                "piDatabaseName=\"SAMPLE\"");
+        Db2Sim.clearJournal();
+        assertTrue(run(quiesce(true, true, 7)));
+        assertContains(call("db2DatabaseQuiesce"), "iImmediate=0", "iForce=1", "iTimeout=7");
+        assertTrue(run(new DB2CommandUnQuiesceDatabase()));
+    }
 
-        @Test
-        void deferForceAndTimeoutGoThrough() throws SQLException {
-            connectToSample();
-            assertTrue(run(quiesce(true, true, 7)));
-            assertContains(call("db2DatabaseQuiesce"), "iImmediate=0", "iForce=1", "iTimeout=7");
-            assertTrue(run(new DB2CommandUnQuiesceDatabase()));
-        }
+    @Test
+    void withoutAConnectionOrAnAttachmentOrBefore8NothingReachesDb2() throws SQLException {
+        Db2Sim.clearJournal();
+        assertEquals(REQUIRES_DATABASE, failure(quiesce(null, null, null)));
+        assertEquals(REQUIRES_DATABASE, failure(new DB2CommandUnQuiesceDatabase()));
+        context.setClientVersion(new ServerVersion(7, 2, 0));
+        assertEquals("unknown command type!", failure(quiesce(null, null, null)));
+        assertEquals("unknown command type!", failure(new DB2CommandUnQuiesceInstance()));
+        context.setClientVersion(new ServerVersion(9, 7, 4));
+        assertNoCalls("db2DatabaseQuiesce", "db2DatabaseUnquiesce", "db2InstanceUnquiesce");
+        connectToSample();  // a database connection is not an attachment
+        assertEquals(REQUIRES_INSTANCE, failure(new DB2CommandQuiesceInstance()));
+        assertEquals(REQUIRES_INSTANCE, failure(new DB2CommandUnQuiesceInstance()));
+        assertNoCalls("db2InstanceQuiesce", "db2InstanceUnquiesce");
+    }
 
-        @Test
-        void theDatabaseIsTheConnectionsAlias() throws SQLException {
-            assertTrue(run(new DB2CommandConnect("sample", "", "")));
-            context.setDatabaseAlias("SAMPLE");
-            Db2Sim.clearJournal();
-            assertTrue(run(quiesce(false, false, null)));
-            assertTrue(run(new DB2CommandUnQuiesceDatabase()));
-            assertContains(call("db2DatabaseUnquiesce"), "versionNumber=8010000",
-                    "piDatabaseName=\"SAMPLE\"");
-        }
-
-        @Test
-        void withoutAConnectionNothingReachesDb2() {
-            Db2Sim.clearJournal();
-            assertEquals(REQUIRES_DATABASE, failure(quiesce(null, null, null)));
-            assertEquals(REQUIRES_DATABASE, failure(new DB2CommandUnQuiesceDatabase()));
-            assertEquals(0, Db2Sim.journal("db2DatabaseQuiesce").length);
-            assertEquals(0, Db2Sim.journal("db2DatabaseUnquiesce").length);
-        }
-
-        @Test
-        void clientsBefore8AreNotServed() {
-            context.setClientVersion(new ServerVersion(7, 2, 0));
-            Db2Sim.clearJournal();
-            assertEquals("unknown command type!", failure(quiesce(null, null, null)));
-            assertEquals("unknown command type!", failure(new DB2CommandUnQuiesceInstance()));
-            assertEquals(0, Db2Sim.journal("db2DatabaseQuiesce").length);
-            assertEquals(0, Db2Sim.journal("db2InstanceUnquiesce").length);
+    static void assertNoCalls(String... entries) {
+        for (String entry : entries) {
+            assertEquals(0, Db2Sim.journal(entry).length, entry);
         }
     }
 
-    @Nested
-    class QuiesceInstance {
-        @Test
-        void userAndGroupArePassedEvenWhenEmpty() throws SQLException {
-            attach();
-            DB2CommandQuiesceInstance command = new DB2CommandQuiesceInstance();
-            command.setInstanceName(INSTANCE);
-            command.setUser("");
-            command.setGroup("");
-            command.setDefer(true);
-            assertTrue(run(command));
-            assertContains(call("db2InstanceQuiesce"), "versionNumber=8010000",
-                    "piInstanceName=\"" + INSTANCE + "\"", "piUserId=\"\"", "piGroupId=\"\"",
-                    "iImmediate=0", "iForce=0", "iTimeout=0");
+    @Test
+    void userAndGroupArePassedEvenWhenEmpty() throws SQLException {
+        attach();
+        DB2CommandQuiesceInstance command = new DB2CommandQuiesceInstance();
+        command.setInstanceName(INSTANCE);
+        command.setUser("");
+        command.setGroup("");
+        command.setDefer(true);
+        assertTrue(run(command));
+        assertContains(call("db2InstanceQuiesce"), "versionNumber=8010000",
+                "piInstanceName=\"" + INSTANCE + "\"", "piUserId=\"\"", "piGroupId=\"\"",
+                "iImmediate=0", "iForce=0", "iTimeout=0");
 
-            DB2CommandUnQuiesceInstance unquiesce = new DB2CommandUnQuiesceInstance();
-            unquiesce.setInstanceName(INSTANCE);
-            assertTrue(run(unquiesce));
-            assertContains(call("db2InstanceUnquiesce"), "piInstanceName=\"" + INSTANCE + "\"");
-        }
-
-        @Test
-        void withoutAnAttachmentNothingReachesDb2() throws SQLException {
-            connectToSample();  // a database connection is not an attachment
-            assertEquals(REQUIRES_INSTANCE, failure(new DB2CommandQuiesceInstance()));
-            assertEquals(REQUIRES_INSTANCE, failure(new DB2CommandUnQuiesceInstance()));
-            assertEquals(0, Db2Sim.journal("db2InstanceQuiesce").length);
-            assertEquals(0, Db2Sim.journal("db2InstanceUnquiesce").length);
-        }
+        DB2CommandUnQuiesceInstance unquiesce = new DB2CommandUnQuiesceInstance();
+        unquiesce.setInstanceName(INSTANCE);
+        assertTrue(run(unquiesce));
+        assertContains(call("db2InstanceUnquiesce"), "piInstanceName=\"" + INSTANCE + "\"");
     }
 
     static DB2CommandRestartDatabase restart(String tablespaces, Boolean writeResume) {
@@ -201,69 +162,44 @@ class DatabaseStateTest extends Session {
         return command;
     }
 
-    @Nested
-    class Restart {
-        @Test
-        void client72Gives7010000AndNoTablespacesIsNull() throws SQLException {
-            context.setClientVersion(new ServerVersion(7, 2, 0));
-            assertTrue(run(restart("", null)));
-            assertContains(call("db2DatabaseRestart"), "versionNumber=7010000",
-                    "piDatabaseName=\"SAMPLE\"", "piUserId=\"\"", "piPassword=***",
-                    "piTablespaceNames=null", "iOption=0");
-            assertEquals(0, Db2Sim.liveContexts(), "the private context is ended");
-        }
-
-        @Test
-        void client80Gives8010000AndWriteResumeGivesOption1() throws SQLException {
-            context.setClientVersion(new ServerVersion(8, 0, 0));
-            assertTrue(run(restart("TS1,TS2", true)));
-            assertContains(call("db2DatabaseRestart"), "versionNumber=8010000",
-                    "piTablespaceNames=\"TS1,TS2\"", "iOption=1");
-            Db2Sim.clearJournal();
-            assertTrue(run(restart("", false)));
-            assertContains(call("db2DatabaseRestart"), "iOption=0");
-        }
+    @Test
+    void restartVersionTablespacesAndWriteResume() throws SQLException {
+        context.setClientVersion(new ServerVersion(7, 2, 0));
+        assertTrue(run(restart("", null)));
+        assertContains(call("db2DatabaseRestart"), "versionNumber=7010000",
+                "piDatabaseName=\"SAMPLE\"", "piUserId=\"\"", "piPassword=***",
+                "piTablespaceNames=null", "iOption=0");
+        assertEquals(0, Db2Sim.liveContexts(), "the private context is ended");
+        context.setClientVersion(new ServerVersion(8, 0, 0));
+        assertContains(handed(restart("TS1,TS2", true), "db2DatabaseRestart"),
+                "versionNumber=8010000", "piTablespaceNames=\"TS1,TS2\"", "iOption=1");
+        assertContains(handed(restart("", false), "db2DatabaseRestart"), "iOption=0");
     }
 
-    @Nested
-    class MigrateAndComment {
-        @Test
-        void migratePassesEmptyTextsAsText() throws SQLException {
-            DB2CommandMigrateDatabase command = new DB2CommandMigrateDatabase();
-            command.setAlias("SAMPLE");
-            command.setUsername("");
-            command.setPassword("");
-            try {
-                run(command);
-            } catch (SQLException e) {
-                // whether SAMPLE is current is the stand-in's affair; what it was handed is ours
+    @Test
+    void migrateAndCommentPassEmptyTextsAsTextAndThePathNeverReachesDb2() throws SQLException {
+        DB2CommandMigrateDatabase migrate = new DB2CommandMigrateDatabase();
+        migrate.setAlias("SAMPLE");
+        migrate.setUsername("");
+        migrate.setPassword("");
+        assertContains(onlyCall(migrate, "sqlemgdb_api"), "pDbAlias=\"SAMPLE\"", "pUserName=\"\"",
+                "pPassword=***");
+        DB2CommandChangeDBComment command = new DB2CommandChangeDBComment();
+        command.setAlias("SAMPLE");
+        command.setComment("state test comment");
+        command.setPath("/somewhere/else");
+        assertTrue(run(command));
+        assertContains(call("sqledcgd_api"), "pDbAlias=\"SAMPLE\"", "pPath=\"\"",
+                "pComment=\"state test comment\"");
+        assertTrue(run(new DB2CommandListDBDirectory()));
+        int column = box.getColumnNames().indexOf("comment");
+        boolean found = false;
+        for (List<String> row : box.getRows()) {
+            if (row.get(0).equals("SAMPLE")) {
+                assertEquals("state test comment", row.get(column));
+                found = true;
             }
-            assertContains(call("sqlemgdb_api"), "pDbAlias=\"SAMPLE\"", "pUserName=\"\"",
-                    "pPassword=***");
         }
-
-        @Test
-        void thePathNeverReachesDb2AndTheCommentIsListed() throws SQLException {
-            DB2CommandChangeDBComment command = new DB2CommandChangeDBComment();
-            command.setAlias("SAMPLE");
-            command.setComment("state test comment");
-            command.setPath("/somewhere/else");
-            assertTrue(run(command));
-            assertContains(call("sqledcgd_api"), "pDbAlias=\"SAMPLE\"", "pPath=\"\"",
-                    "pComment=\"state test comment\"");
-
-            DB2APIDataContainer box = new DB2APIDataContainer();
-            assertTrue(TarvinexUtil.executeDB2Command(new DB2CommandListDBDirectory(), context,
-                    box));
-            int column = box.getColumnNames().indexOf("comment");
-            boolean found = false;
-            for (List<String> row : box.getRows()) {
-                if (row.get(0).equals("SAMPLE")) {
-                    assertEquals("state test comment", row.get(column));
-                    found = true;
-                }
-            }
-            assertTrue(found, "SAMPLE is listed");
-        }
+        assertTrue(found, "SAMPLE is listed");
     }
 }

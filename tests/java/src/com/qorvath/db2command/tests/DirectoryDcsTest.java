@@ -1,8 +1,6 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertFalse;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.DB2CommandCatalogDCSDB;
 import com.qorvath.db2command.DB2CommandListDCSDirectory;
@@ -58,14 +56,10 @@ class DirectoryDcsTest extends Session {
     }
 
     @Test
-    void emptyDirectoryGivesNoColumnsNoRowsAndTrue() throws SQLException {
+    void anEmptyDirectoryGivesNoColumnsAndEntriesAreListedInSixColumns() throws SQLException {
         assertTrue(run(new DB2CommandListDCSDirectory()));
         assertEquals(0, box.getColumnCount());
         assertEquals(0, box.getRowCount());
-    }
-
-    @Test
-    void entriesAreListedInSixColumnsWithTheReleaseInDecimal() throws SQLException {
         assertTrue(run(entry("HOSTDB", "DSNDB01", "", "", "payroll")));
         assertTrue(run(entry("HOSTDB2", "DSNDB02", "libdrda", ",,,,LOCALDATE", "")));
         List<List<String>> rows = listing();
@@ -97,16 +91,12 @@ class DirectoryDcsTest extends Session {
     }
 
     @Test
-    void uncatalogRemovesOnlyThatEntryAndMissingIsAnError() throws SQLException {
+    void uncatalogRemovesOnlyThatEntryAndRefusesMissingOrOverLongNames() throws SQLException {
         assertTrue(run(entry("KEEP", "T1", "", "", "")));
         assertTrue(run(entry("DROP", "T2", "", "", "")));
         assertTrue(run(new DB2CommandUnCatalogDCSDB("DROP")));
         assertEquals(List.of("KEEP"), listing().stream().map(r -> r.get(0)).toList());
         assertTrue(failure(new DB2CommandUnCatalogDCSDB("DROP")).contains("SQL1316N"));
-    }
-
-    @Test
-    void uncatalogRefusesANameLongerThanEightWithoutCallingDb2() throws SQLException {
         assertTrue(run(entry("ABCDEFGH", "T1", "", "", "")));
         Db2Sim.clearJournal();
         String message = failure(new DB2CommandUnCatalogDCSDB("ABCDEFGHX"));
@@ -116,21 +106,17 @@ class DirectoryDcsTest extends Session {
         // Eight characters for Java, "SAMPLE" for DB2.
         assertEquals("getDbName" + HOLDS_NUL, failure(new DB2CommandUnCatalogDCSDB("SAMPLE\0x")));
         assertEquals(0, Db2Sim.journal("sqlegdel_api").length);
-        assertEquals(2, listing().size(), "both entries are still there");
+        assertEquals(3, listing().size(), "the entries are all still there");
     }
 
     @Test
-    void endOfScanWhileFetchingGivesFalseWithoutException() throws SQLException {
+    void fetchEndingEarlyIsFalseAndFailuresRaiseTheDb2Text() throws SQLException {
         assertTrue(run(entry("ONE", "T1", "", "", "")));
         Db2Sim.injectWarning("sqlegdgt_api", 1014, "", 0);
         assertFalse(run(new DB2CommandListDCSDirectory()));
         assertEquals(COLUMNS, box.getColumnNames());
         assertEquals(0, box.getRowCount());
-    }
-
-    @Test
-    void fetchFailureRaisesTheDb2TextAndClosesTheScan() throws SQLException {
-        assertTrue(run(entry("ONE", "T1", "", "", "")));
+        Db2Sim.clearFaults();
         Db2Sim.injectError("sqlegdgt_api", -1092, "X", 0);
         assertTrue(failure(new DB2CommandListDCSDirectory()).contains("SQL1092N"));
         Db2Sim.clearJournal();

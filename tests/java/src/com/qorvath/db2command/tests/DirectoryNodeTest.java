@@ -1,11 +1,8 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertFalse;
-import static org.junit.jupiter.api.Assertions.assertNotNull;
-import static org.junit.jupiter.api.Assertions.assertThrows;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
+import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandCatalogAPPCNode;
 import com.qorvath.db2command.DB2CommandCatalogAPPNNode;
 import com.qorvath.db2command.DB2CommandCatalogLocalNode;
@@ -32,7 +29,6 @@ import java.util.concurrent.TimeUnit;
 import java.util.stream.Stream;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.BeforeEach;
-import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** The node directory commands on the stand-in: catalog per protocol, list, uncatalog. */
@@ -42,17 +38,11 @@ class DirectoryNodeTest extends Session {
         Db2Sim.reset();
         oneBoxPerRun = true;
         context = new DB2CommandRuntimeContext();
-        clearNodes();
-        context = new DB2CommandRuntimeContext();
-    }
-
-    /** The directory persists across resets: start each case from an empty one. */
-    void clearNodes() throws SQLException {
+        // The directory persists across resets: start each case from an empty one.
         for (List<String> row : list(false).getRows()) {
-            DB2CommandUnCatalogNode uncatalog = new DB2CommandUnCatalogNode();
-            uncatalog.setNodeName(row.get(0));
-            assertTrue(run(uncatalog));
+            assertTrue(run(uncatalog(row.get(0))));
         }
+        context = new DB2CommandRuntimeContext();
     }
 
     @AfterEach
@@ -71,6 +61,12 @@ class DirectoryNodeTest extends Session {
         node.setHostName(host);
         node.setService(service);
         return node;
+    }
+
+    static DB2CommandUnCatalogNode uncatalog(String name) {
+        DB2CommandUnCatalogNode uncatalog = new DB2CommandUnCatalogNode();
+        uncatalog.setNodeName(name);
+        return uncatalog;
     }
 
     DB2APIDataContainer list(boolean detail) throws SQLException {
@@ -104,181 +100,133 @@ class DirectoryNodeTest extends Session {
         throw new AssertionError("no node " + node + " stored");
     }
 
-    @Nested
-    class Listing {
-        @Test
-        void anEmptyDirectoryGivesSixColumnsNoRowsAndAWarning() throws SQLException {
-            DB2APIDataContainer result = list(false);
-            assertEquals(List.of("node name", "entry type", "protocol", "hostname", "service name",
-                    "comment"), result.getColumnNames());
-            assertEquals(0, result.getRowCount());
-            assertNotNull(context.getWarningMessage(), "the empty directory is a warning");
-        }
-
-        @Test
-        void aTcpipNodeListsItsFieldsWithSixOrNineColumns() throws SQLException {
-            DB2CommandCatalogNode node = tcpip("remote1", "localhost", "50000");
-            node.setComment("the test node");
-            assertTrue(run(node));
-            DB2APIDataContainer plain = list(false);
-            assertEquals(List.of(List.of("REMOTE1", "LOCAL", "TCP/IP", "localhost", "50000",
-                    "the test node")), plain.getRows());
-            DB2APIDataContainer detail = list(true);
-            assertEquals(List.of("node name", "entry type", "protocol", "hostname",
-                    "service name", "comment", "Remote instance name", "System", "os type"),
-                    detail.getColumnNames());
-            assertEquals("Unknown platform", detail.getValue(0, "os type"));
-        }
-
-        @Test
-        void fullWidthFieldsComeBackWhole() throws SQLException {
-            assertTrue(run(tcpip("N2345678", text(255, 'h'), text(14, 's'))));
-            DB2APIDataContainer result = list(false);
-            assertEquals("N2345678", result.getValue(0, "node name"));
-            assertEquals(text(255, 'h'), result.getValue(0, "hostname"));
-            assertEquals(text(14, 's'), result.getValue(0, "service name"));
-        }
-
-        @Test
-        void aProtocolCodeOfNineOrMoreListsUnknown() throws SQLException {
-            DB2CommandCatalogNode node = tcpip("v4node", "localhost", "50000");
-            node.setNodeType(DB2CommandCatalogNode.EnumNodeType.TCPIP4);
-            assertTrue(run(node));
-            assertEquals("UNKNOWN", list(false).getValue(0, "protocol"));
-            assertEquals("9", stored("V4NODE").get("protocol"));
-        }
-
-        @Test
-        void anEarlyEndOfScanIsFalseWithoutAnExceptionAndClosesTheScan() throws SQLException {
-            assertTrue(run(tcpip("early", "localhost", "50000")));
-            Db2Sim.clearJournal();
-            Db2Sim.injectWarning("sqlengne_api", 1014, "", 0);
-            try {
-                assertFalse(run(new DB2CommandListNodeDirectory()));
-            } finally {
-                Db2Sim.clearFaults();
-            }
-            assertEquals(0, box.getRowCount());
-            assertEquals(1, Db2Sim.journal("sqlencls_api").length, "the scan was closed");
-        }
-
-        @Test
-        void aFailedFetchRaisesTheDb2TextAndStillClosesTheScan() throws SQLException {
-            assertTrue(run(tcpip("broken", "localhost", "50000")));
-            Db2Sim.clearJournal();
-            Db2Sim.injectError("sqlengne_api", -1092, "TEST", 0);
-            try {
-                SQLException e = assertThrows(SQLException.class,
-                        () -> run(new DB2CommandListNodeDirectory()));
-                assertTrue(e.getMessage().startsWith("SQL1092N"), e.getMessage());
-            } finally {
-                Db2Sim.clearFaults();
-            }
-            assertEquals(1, Db2Sim.journal("sqlencls_api").length);
+    /** Fails unless the node's stored record holds every "key=value" pair. */
+    static void assertStored(String node, String... pairs) {
+        Map<String, String> record = stored(node);
+        for (String pair : pairs) {
+            String[] kv = pair.split("=", 2);
+            assertEquals(kv[1], record.get(kv[0]), node + " " + kv[0]);
         }
     }
 
-    @Nested
-    class Catalog {
-        @Test
-        void overLongTcpipInputsAreCutToTheirFields() throws SQLException {
-            DB2CommandCatalogNode node =
-                    tcpip("ABCDEFGHIJK", text(300, 'h'), text(20, 's'));
-            node.setComment(text(40, 'c'));
-            assertTrue(run(node));
-            DB2APIDataContainer result = list(false);
-            assertEquals("ABCDEFGH", result.getValue(0, "node name"));
-            assertEquals(text(255, 'h'), result.getValue(0, "hostname"));
-            assertEquals(text(14, 's'), result.getValue(0, "service name"));
-            assertEquals(text(30, 'c'), result.getValue(0, "comment"));
-        }
+    @Test
+    void listingColumnsRowsAndWidths() throws SQLException {
+        DB2APIDataContainer empty = list(false);
+        assertEquals(List.of("node name", "entry type", "protocol", "hostname", "service name",
+                "comment"), empty.getColumnNames());
+        assertEquals(0, empty.getRowCount());
+        assertNotNull(context.getWarningMessage(), "the empty directory is a warning");
 
-        @Test
-        void aNullNodeTypeCatalogsTcpip() throws SQLException {
-            assertTrue(run(tcpip("plain", "localhost", "50000")));
-            assertTrue(Db2Sim.journal("sqlectnd_api")[0].contains("struct_id=512"));
-            assertEquals("3", stored("PLAIN").get("protocol"));
-        }
+        DB2CommandCatalogNode node = tcpip("remote1", "localhost", "50000");
+        node.setComment("the test node");
+        assertTrue(run(node));
+        assertTrue(run(tcpip("N2345678", text(255, 'h'), text(14, 's'))));
+        assertEquals(List.of(List.of("REMOTE1", "LOCAL", "TCP/IP", "localhost", "50000",
+                "the test node"), List.of("N2345678", "LOCAL", "TCP/IP", text(255, 'h'),
+                text(14, 's'), "")), list(false).getRows());
+        DB2APIDataContainer detail = list(true);
+        assertEquals(List.of("node name", "entry type", "protocol", "hostname", "service name",
+                "comment", "Remote instance name", "System", "os type"), detail.getColumnNames());
+        assertEquals("Unknown platform", detail.getValue(0, "os type"));
+    }
 
-        @Test
-        void netBiosCutsTheServerNameAndPassesTheAdapter() throws SQLException {
-            DB2CommandCatalogNetBiosNode node = new DB2CommandCatalogNetBiosNode();
-            node.setNodeName("netb1");
-            node.setServerName("SERVER123456");
-            node.setAdapterNumber(1);
-            assertTrue(run(node));
-            Map<String, String> record = stored("NETB1");
-            assertEquals("1", record.get("protocol"));
-            assertEquals("SERVER12", record.get("remote_nname"));
-            assertEquals("1", record.get("adapter"));
-        }
+    @Test
+    void fetchEndingEarlyIsFalseAndAFailedFetchRaisesTheDb2TextBothClosingTheScan()
+            throws SQLException {
+        assertTrue(run(tcpip("early", "localhost", "50000")));
+        Db2Sim.clearJournal();
+        Db2Sim.injectWarning("sqlengne_api", 1014, "", 0);
+        assertFalse(run(new DB2CommandListNodeDirectory()));
+        assertEquals(0, box.getRowCount());
+        assertEquals(1, Db2Sim.journal("sqlencls_api").length, "the scan was closed");
+        Db2Sim.clearFaults();
+        Db2Sim.injectError("sqlengne_api", -1092, "TEST", 0);
+        String message = failure(new DB2CommandListNodeDirectory());
+        Db2Sim.clearFaults();
+        assertTrue(message.startsWith("SQL1092N"), message);
+        assertEquals(2, Db2Sim.journal("sqlencls_api").length);
+    }
 
-        @Test
-        void localUsesTheGivenInstanceCutToEight() throws SQLException {
-            DB2CommandCatalogLocalNode node = new DB2CommandCatalogLocalNode();
-            node.setNodeName("loc1");
-            node.setInstanceName("db2inst1andmore");
-            assertTrue(run(node));
-            assertEquals("6", stored("LOC1").get("protocol"));
-            assertEquals("db2inst1", stored("LOC1").get("instance_name"));
-        }
+    @Test
+    void tcpipInputsAreCutToTheirFieldsAndTheProtocolCodeFollowsTheType() throws SQLException {
+        DB2CommandCatalogNode node = tcpip("ABCDEFGHIJK", text(300, 'h'), text(20, 's'));
+        node.setComment(text(40, 'c'));
+        assertTrue(run(node));
+        assertEquals(List.of("ABCDEFGH", "LOCAL", "TCP/IP", text(255, 'h'), text(14, 's'),
+                text(30, 'c')), list(false).getRows().get(0));
+        assertTrue(Db2Sim.journal("sqlectnd_api")[0].contains("struct_id=512"));
+        assertEquals("3", stored("ABCDEFGH").get("protocol"), "a null node type is TCP/IP");
 
-        @Test
-        void localWithoutAnInstanceTakesDb2instance() throws SQLException {
-            DB2CommandCatalogLocalNode node = new DB2CommandCatalogLocalNode();
-            node.setNodeName("loc2");
-            String env = System.getenv("DB2INSTANCE");
-            if (env == null || env.isEmpty()) {
-                // Nothing to take: DB2 receives an empty instance name and refuses it.
-                assertThrows(SQLException.class, () -> run(node));
-                return;
-            }
-            assertTrue(run(node));
-            assertEquals(env.substring(0, Math.min(8, env.length())),
-                    stored("LOC2").get("instance_name"));
-        }
+        node = tcpip("v4node", "localhost", "50000");
+        node.setNodeType(DB2CommandCatalogNode.EnumNodeType.TCPIP4);
+        assertTrue(run(node));
+        assertEquals("9", stored("V4NODE").get("protocol"));
+        assertEquals("UNKNOWN", list(false).getValue(1, "protocol"), "code 9 or more");
+    }
 
-        @Test
-        void anOverLongDb2instanceIsCutToEight() throws Exception {
-            Path dir = Files.createTempDirectory("nodes");
-            Path out = dir.resolve("out.txt");
-            ProcessBuilder builder = new ProcessBuilder(
-                    Paths.get(System.getProperty("java.home"), "bin", "java").toString(),
-                    "-Xcheck:jni", "-Djava.library.path=" + System.getProperty("java.library.path"),
-                    "-cp", location(DirectoryNodeChildMain.class) + File.pathSeparator
-                            + location(DB2APIDataContainer.class),
-                    DirectoryNodeChildMain.class.getName());
-            builder.environment().put("DB2INSTANCE", "db2inst1" + text(300, 'x'));
-            builder.environment().put("DB2SIM_HOME", dir.resolve("home").toString());
-            Process child = builder.redirectErrorStream(true).redirectOutput(out.toFile()).start();
-            assertTrue(child.waitFor(120, TimeUnit.SECONDS), "child JVM did not finish");
-            String output = Files.readString(out);
-            assertEquals(0, child.exitValue(), output);
-            assertTrue(output.contains("catalogued=true\ninstance_name=db2inst1\n"), output);
-            assertFalse(output.contains("WARNING") || output.contains("FATAL"), output);
-        }
+    @Test
+    void otherProtocolsCutTheirFieldsWhenStored() throws SQLException {
+        DB2CommandCatalogNetBiosNode netbios = new DB2CommandCatalogNetBiosNode();
+        netbios.setNodeName("netb1");
+        netbios.setServerName("SERVER123456");
+        netbios.setAdapterNumber(1);
+        assertTrue(run(netbios));
+        assertStored("NETB1", "protocol=1", "remote_nname=SERVER12", "adapter=1");
+        DB2CommandCatalogLocalNode local = new DB2CommandCatalogLocalNode();
+        local.setNodeName("loc1");
+        local.setInstanceName("db2inst1andmore");
+        assertTrue(run(local));
+        assertStored("LOC1", "protocol=6", "instance_name=db2inst1");
+        DB2CommandCatalogNamedPipeNode pipe = new DB2CommandCatalogNamedPipeNode();
+        pipe.setNodeName("pipe1");
+        pipe.setComputerName(text(20, 'k'));
+        pipe.setInstanceName("db2inst1xyz");
+        assertTrue(run(pipe));
+        assertStored("PIPE1", "protocol=7", "computername=" + text(15, 'k'),
+                "instance_name=db2inst1");
 
-        private String location(Class<?> type) throws Exception {
-            return Paths.get(type.getProtectionDomain().getCodeSource().getLocation().toURI())
-                    .toString();
+        DB2CommandCatalogLocalNode noInstance = new DB2CommandCatalogLocalNode();
+        noInstance.setNodeName("loc2");
+        String env = System.getenv("DB2INSTANCE");
+        if (env == null || env.isEmpty()) {
+            // Nothing to take: DB2 receives an empty instance name and refuses it.
+            assertThrows(SQLException.class, () -> run(noInstance));
+        } else {
+            assertTrue(run(noInstance));
+            assertStored("LOC2", "instance_name=" + env.substring(0, Math.min(8, env.length())));
         }
+    }
 
-        @Test
-        void namedPipeCutsComputerAndInstance() throws SQLException {
-            DB2CommandCatalogNamedPipeNode node = new DB2CommandCatalogNamedPipeNode();
-            node.setNodeName("pipe1");
-            node.setComputerName(text(20, 'k'));
-            node.setInstanceName("db2inst1xyz");
-            assertTrue(run(node));
-            Map<String, String> record = stored("PIPE1");
-            assertEquals("7", record.get("protocol"));
-            assertEquals(text(15, 'k'), record.get("computername"));
-            assertEquals("db2inst1", record.get("instance_name"));
-        }
+    @Test
+    void anOverLongDb2instanceIsCutToEight() throws Exception {
+        Path dir = Files.createTempDirectory("nodes");
+        Path out = dir.resolve("out.txt");
+        ProcessBuilder builder = new ProcessBuilder(
+                Paths.get(System.getProperty("java.home"), "bin", "java").toString(),
+                "-Xcheck:jni", "-Djava.library.path=" + System.getProperty("java.library.path"),
+                "-cp", location(DirectoryNodeChildMain.class) + File.pathSeparator
+                        + location(DB2APIDataContainer.class),
+                DirectoryNodeChildMain.class.getName());
+        builder.environment().put("DB2INSTANCE", "db2inst1" + text(300, 'x'));
+        builder.environment().put("DB2SIM_HOME", dir.resolve("home").toString());
+        Process child = builder.redirectErrorStream(true).redirectOutput(out.toFile()).start();
+        assertTrue(child.waitFor(120, TimeUnit.SECONDS), "child JVM did not finish");
+        String output = Files.readString(out);
+        assertEquals(0, child.exitValue(), output);
+        assertTrue(output.contains("catalogued=true\ninstance_name=db2inst1\n"), output);
+        assertFalse(output.contains("WARNING") || output.contains("FATAL"), output);
+    }
 
-        String appcSecurity(Boolean security, Boolean none, Boolean same, Boolean program)
-                throws SQLException {
-            clearNodes();
+    private static String location(Class<?> type) throws Exception {
+        return Paths.get(type.getProtectionDomain().getCodeSource().getLocation().toURI())
+                .toString();
+    }
+
+    /** The security type stored for an APPC (or APPN) node with these settings. */
+    String security(boolean appn, Boolean security, Boolean none, Boolean same, Boolean program)
+            throws SQLException {
+        fresh();
+        if (!appn) {
             DB2CommandCatalogAPPCNode node = new DB2CommandCatalogAPPCNode();
             node.setNodeName("appc1");
             node.setSymbDestName("DESTNAME99");
@@ -287,107 +235,67 @@ class DirectoryNodeTest extends Session {
             node.setSame(same);
             node.setProgram(program);
             assertTrue(run(node));
-            Map<String, String> record = stored("APPC1");
-            assertEquals("4", record.get("protocol"));
-            assertEquals("DESTNAME", record.get("sym_dest_name"));
-            return record.get("security_type");
+            assertStored("APPC1", "protocol=4", "sym_dest_name=DESTNAME");
+            return stored("APPC1").get("security_type");
         }
-
-        @Test
-        void appcSecurityRules() throws SQLException {
-            assertEquals("2", appcSecurity(false, true, false, false), "security off");
-            assertEquals("2", appcSecurity(true, true, false, true), "program wins");
-            assertEquals("0", appcSecurity(true, true, false, false), "none");
-            assertEquals("1", appcSecurity(true, false, false, false), "nothing set: same");
-            assertEquals("2", appcSecurity(null, null, null, null), "all null: security off");
-        }
-
-        String appnSecurity(Boolean security, Boolean none, Boolean same, Boolean program)
-                throws SQLException {
-            clearNodes();
-            DB2CommandCatalogAPPNNode node = new DB2CommandCatalogAPPNNode();
-            node.setNodeName("appn1");
-            node.setNetID("NETWORK99");
-            node.setPartnerLu("PARTNER99");
-            node.setLocalLu("LOCALLU99");
-            node.setTpName(text(70, 't'));
-            node.setLanAddress(text(14, 'a'));
-            node.setChPwdLu("CHPWDLU99");
-            node.setSecurity(security);
-            node.setNone(none);
-            node.setSame(same);
-            node.setProgram(program);
-            assertTrue(run(node));
-            Map<String, String> record = stored("APPN1");
-            assertEquals("2", record.get("protocol"));
-            assertEquals("NETWORK9", record.get("networkid"));
-            assertEquals("PARTNER9", record.get("partner_lu"));
-            assertEquals("LOCALLU9", record.get("local_lu"));
-            assertEquals("CHPWDLU9", record.get("chgpwd_lu"));
-            assertEquals(text(64, 't'), record.get("transpn"));
-            assertEquals(text(12, 'a'), record.get("lanaddr"));
-            assertEquals("", record.get("mode"), "the mode is always empty");
-            return record.get("security_type");
-        }
-
-        @Test
-        void appnSecurityRulesDifferFromAppc() throws SQLException {
-            assertEquals("0", appnSecurity(true, true, true, false), "none wins");
-            assertEquals("1", appnSecurity(true, false, true, false), "same");
-            assertEquals("2", appnSecurity(true, false, false, false), "nothing set: program");
-            assertEquals("2", appnSecurity(false, true, true, false), "security off");
-        }
-
-        @Test
-        void aDuplicateNodeRaisesTheDb2Error() throws SQLException {
-            assertTrue(run(tcpip("twice", "localhost", "50000")));
-            SQLException e = assertThrows(SQLException.class,
-                    () -> run(tcpip("twice", "localhost", "50001")));
-            assertTrue(e.getMessage().startsWith("SQL1018N"), e.getMessage());
-        }
+        DB2CommandCatalogAPPNNode node = new DB2CommandCatalogAPPNNode();
+        node.setNodeName("appn1");
+        node.setNetID("NETWORK99");
+        node.setPartnerLu("PARTNER99");
+        node.setLocalLu("LOCALLU99");
+        node.setTpName(text(70, 't'));
+        node.setLanAddress(text(14, 'a'));
+        node.setChPwdLu("CHPWDLU99");
+        node.setSecurity(security);
+        node.setNone(none);
+        node.setSame(same);
+        node.setProgram(program);
+        assertTrue(run(node));
+        assertStored("APPN1", "protocol=2", "networkid=NETWORK9", "partner_lu=PARTNER9",
+                "local_lu=LOCALLU9", "chgpwd_lu=CHPWDLU9", "transpn=" + text(64, 't'),
+                "lanaddr=" + text(12, 'a'), "mode=");
+        return stored("APPN1").get("security_type");
     }
 
-    @Nested
-    class UnCatalog {
-        @Test
-        void removesTheNode() throws SQLException {
-            assertTrue(run(tcpip("gone", "localhost", "50000")));
-            DB2CommandUnCatalogNode uncatalog = new DB2CommandUnCatalogNode();
-            uncatalog.setNodeName("gone");
-            assertTrue(run(uncatalog));
-            assertEquals(0, list(false).getRowCount());
-        }
+    @Test
+    void appcAndAppnSecurityRulesDiffer() throws SQLException {
+        assertEquals("2", security(false, false, true, false, false), "appc: security off");
+        assertEquals("2", security(false, true, true, false, true), "appc: program wins");
+        assertEquals("0", security(false, true, true, false, false), "appc: none");
+        assertEquals("1", security(false, true, false, false, false), "appc: nothing set: same");
+        assertEquals("2", security(false, null, null, null, null), "appc: all null: off");
+        assertEquals("0", security(true, true, true, true, false), "appn: none wins");
+        assertEquals("1", security(true, true, false, true, false), "appn: same");
+        assertEquals("2", security(true, true, false, false, false), "appn: nothing set: program");
+        assertEquals("2", security(true, false, true, true, false), "appn: security off");
+    }
 
-        @Test
-        void aMissingNodeRaisesTheDb2Error() {
-            DB2CommandUnCatalogNode uncatalog = new DB2CommandUnCatalogNode();
-            uncatalog.setNodeName("nosuch");
-            SQLException e = assertThrows(SQLException.class, () -> run(uncatalog));
-            assertTrue(e.getMessage().startsWith("SQL1021N"), e.getMessage());
-        }
+    /** DB2 reads a name up to its first NUL and to 8 characters at most. */
+    @Test
+    void aNameDb2WouldReadShorterIsRefusedAndTheNodeStays() throws SQLException {
+        assertTrue(run(tcpip("KEEPME", "localhost", "50000")));
+        assertTrue(run(tcpip("KEEPNODE", "localhost", "50001")));
+        Db2Sim.clearJournal();
+        DB2CommandUnCatalogNode uncatalog = new DB2CommandUnCatalogNode();
+        uncatalog.setNodeName("KEEPME\0-NOT");
+        assertEquals("getNodeName" + HOLDS_NUL, failure(uncatalog));
+        uncatalog.setNodeName("KEEPNODE9");
+        assertEquals("Node name longer than 8 characters: KEEPNODE9", failure(uncatalog));
+        assertEquals(0, Db2Sim.journal("sqleuncn_api").length);
+        assertEquals(2, list(false).getRowCount());
+    }
 
-        /** DB2 reads a name up to its first NUL and to 8 characters at most. */
-        @Test
-        void aNameDb2WouldReadShorterIsRefusedAndTheNodeStays() throws SQLException {
-            assertTrue(run(tcpip("KEEPME", "localhost", "50000")));
-            assertTrue(run(tcpip("KEEPNODE", "localhost", "50001")));
-            Db2Sim.clearJournal();
-            DB2CommandUnCatalogNode uncatalog = new DB2CommandUnCatalogNode();
-            uncatalog.setNodeName("KEEPME\0-NOT");
-            assertEquals("getNodeName" + HOLDS_NUL, failure(uncatalog));
-            uncatalog.setNodeName("KEEPNODE9");
-            assertEquals("Node name longer than 8 characters: KEEPNODE9", failure(uncatalog));
-            assertEquals(0, Db2Sim.journal("sqleuncn_api").length);
-            assertEquals(2, list(false).getRowCount());
-        }
-
-        @Test
-        void anEmptyNameIsStillPassed() {
-            Db2Sim.clearJournal();
-            assertThrows(SQLException.class, () -> run(new DB2CommandUnCatalogNode()));
-            String[] calls = Db2Sim.journal("sqleuncn_api");
-            assertEquals(1, calls.length);
-            assertTrue(calls[0].contains("pNodeName=\"\""), calls[0]);
-        }
+    @Test
+    void catalogAndUncatalogRaiseDb2sErrors() throws SQLException {
+        assertTrue(run(tcpip("twice", "localhost", "50000")));
+        assertTrue(failure(tcpip("twice", "localhost", "50001")).startsWith("SQL1018N"));
+        assertTrue(run(uncatalog("twice")));
+        assertEquals(0, list(false).getRowCount());
+        assertTrue(failure(uncatalog("twice")).startsWith("SQL1021N"));
+        Db2Sim.clearJournal();
+        failure(new DB2CommandUnCatalogNode());
+        String[] calls = Db2Sim.journal("sqleuncn_api");
+        assertEquals(1, calls.length, "an empty name is still passed");
+        assertTrue(calls[0].contains("pNodeName=\"\""), calls[0]);
     }
 }

@@ -1,7 +1,6 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.console.Console;
 import com.qorvath.db2command.console.ConsoleCommand;
@@ -44,15 +43,12 @@ class JavaSideConsoleTest {
     }
 
     @Test
-    void anUnreadableLevelFailsWithOneLine() {
+    void anUnreadableLevelOrALibraryThatCannotLoadFailsWithOneLine() {
         versionFrom(() -> "\0\0\0\0\0");
         assertEquals(1, console.run("version"));
         assertEquals("", out());
         assertEquals(1, err().lines().count(), err());
-    }
-
-    @Test
-    void aLibraryThatCannotLoadFailsWithOneLine() {
+        errBytes.reset();
         versionFrom(() -> {
             throw new UnsatisfiedLinkError("cannot load the native library x.so:\n  no such file");
         });
@@ -62,17 +58,13 @@ class JavaSideConsoleTest {
     }
 
     @Test
-    void helpGoesToStandardOutputAndListsTheCommands() {
+    void helpGoesToStandardOutputAndUsageErrorsToStandardErrorWithStatus2() {
         versionFrom(() -> "09074");
         assertEquals(0, console.run("--help"));
         assertTrue(out().startsWith("usage: "), out());
         assertTrue(out().contains("version"), out());
         assertEquals("", err());
-    }
-
-    @Test
-    void usageErrorsGoToStandardErrorWithStatus2() {
-        versionFrom(() -> "09074");
+        outBytes.reset();
         for (String[] args : List.of(new String[] {}, new String[] {"bogus"},
                 new String[] {"version", "extra"}, new String[] {"--help", "version"})) {
             errBytes.reset();

@@ -1,9 +1,6 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertNull;
-import static org.junit.jupiter.api.Assertions.assertThrows;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.util.DB2APIDataContainer;
 import java.util.Arrays;
@@ -30,7 +27,7 @@ class JavaSideDataContainerTest {
     }
 
     @Test
-    void readsBackWhatWasWrittenByNumberAndByName() {
+    void readsBackWhatWasWrittenByNumberAndByNameCountingFromOne() {
         row("SAMPLE", "NODE1");
         box.newRow();
         box.setColumnValue(2, "NODE2"); // column 1 left unset
@@ -45,10 +42,6 @@ class JavaSideDataContainerTest {
         assertEquals("NODE2", box.getValue(1, "Node"));
         assertEquals(Arrays.asList(Arrays.asList("SAMPLE", "NODE1"), Arrays.asList(null, "NODE2")),
                 box.getRows());
-    }
-
-    @Test
-    void columnNumbersCountFromOne() {
         assertEquals(1, box.getColumnIndex("ALIAS"));
         assertEquals(2, box.getColumnIndex("Node"));
         assertEquals(-1, box.getColumnIndex("Comment"));
@@ -56,16 +49,12 @@ class JavaSideDataContainerTest {
     }
 
     @Test
-    void laterCellsOverwriteTheCurrentRowOnly() {
+    void laterCellsOverwriteTheCurrentRowOnlyAndLateColumnsReadAsUnset() {
         row("A", "1");
         row("B", "2");
         box.setColumnValue(1, "C");
         assertEquals("A", box.getValue(0, 1));
         assertEquals("C", box.getValue(1, 1));
-    }
-
-    @Test
-    void aColumnAddedLateReadsAsUnsetInEarlierRows() {
         row("A", "1");
         box.addColumn("Comment");
         assertNull(box.getValue(0, 3));
@@ -100,7 +89,7 @@ class JavaSideDataContainerTest {
     }
 
     @Test
-    void printsAnAlignedTable() {
+    void printsAnAlignedTableOnOneLinePerRow() {
         row("SAMPLE", "N1");
         row("X", null);
         row("TOOLSDB", "LONGNODENAME");
@@ -112,17 +101,10 @@ class JavaSideDataContainerTest {
                 + "TOOLSDB  LONGNODENAME\n";
         assertEquals(expected, box.toTable());
         assertEquals(expected, box.toString());
-    }
-
-    @Test
-    void keepsEveryRowOnOneLine() {
+        twoColumns();
+        assertEquals("Alias  Node\n-----  ----\n", box.toTable(), "headers without rows");
         row("a\r\nb", "c\td");
         assertEquals("Alias  Node\n-----  ----\na  b   c d\n", box.toTable());
-    }
-
-    @Test
-    void anEmptyContainerPrintsNothingAndHeadersWithoutRows() {
-        assertEquals("Alias  Node\n-----  ----\n", box.toTable());
         assertEquals("", new DB2APIDataContainer().toTable());
     }
 }

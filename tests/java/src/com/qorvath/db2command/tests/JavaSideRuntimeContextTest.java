@@ -1,11 +1,6 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertFalse;
-import static org.junit.jupiter.api.Assertions.assertNull;
-import static org.junit.jupiter.api.Assertions.assertSame;
-import static org.junit.jupiter.api.Assertions.assertThrows;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.DB2Command;
 import com.qorvath.db2command.DB2CommandRuntimeContext;
@@ -14,7 +9,6 @@ import com.qorvath.db2command.util.ServerVersion;
 import java.sql.SQLException;
 import java.util.ArrayList;
 import java.util.List;
-import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
 
 /** The run-time context's own behaviour, with the native side played by the test. */
@@ -54,113 +48,79 @@ class JavaSideRuntimeContextTest {
         };
     }
 
-    @Nested
-    class Attachment {
-        private final DB2CommandRuntimeContext ctx = new DB2CommandRuntimeContext();
+    private final FakeNativeContext ctx = new FakeNativeContext();
 
-        @Test
-        void startsDetachedWithNoPartition() {
-            assertFalse(ctx.isAttached());
-            assertEquals(0, ctx.getInstanceConnectionContext());
-            assertEquals(-1, ctx.getAttachNodeId());
-            assertNull(ctx.getInstanceServerVersion());
-        }
-
-        @Test
-        void aNegativeHandleIsAnAttachment() {
-            ctx.setInstanceConnectionContext(-5);
-            assertTrue(ctx.isAttached());
-            assertEquals(-5, ctx.getInstanceConnectionContext());
-        }
-
-        @Test
-        void detachForgetsContextAndVersionButKeepsThePartitionSetting() {
-            ctx.setAttachNodeId(3);
-            ctx.setInstanceServerVersion("09.07.40");
-            ctx.setInstanceConnectionContext(42);
-            ctx.setServerCodePage(1208);
-            assertEquals(new ServerVersion(9, 7, 4), ctx.getInstanceServerVersion());
-
-            ctx.detach();
-            assertFalse(ctx.isAttached());
-            assertNull(ctx.getInstanceServerVersion());
-            assertNull(ctx.getInstanceServerVersionText());
-            assertEquals(3, ctx.getAttachNodeId());
-            assertEquals(1208, ctx.getServerCodePage());
-        }
-
-        @Test
-        void storingAZeroContextIsADetach() {
-            ctx.setInstanceServerVersion("09.07.40");
-            ctx.setInstanceConnectionContext(42);
-            ctx.setInstanceConnectionContext(0);
-            assertFalse(ctx.isAttached());
-            assertNull(ctx.getInstanceServerVersion());
-        }
+    @Test
+    void aFreshContextIsDetachedAndANegativeHandleIsAnAttachment() {
+        assertFalse(ctx.isAttached());
+        assertEquals(0, ctx.getInstanceConnectionContext());
+        assertEquals(-1, ctx.getAttachNodeId());
+        assertNull(ctx.getInstanceServerVersion());
+        ctx.setInstanceConnectionContext(-5);
+        assertTrue(ctx.isAttached());
     }
 
-    @Nested
-    class Connection {
-        private final DB2CommandRuntimeContext ctx = new DB2CommandRuntimeContext();
+    @Test
+    void detachOrAZeroContextForgetsContextAndVersionButKeepsThePartitionSetting() {
+        ctx.setAttachNodeId(3);
+        ctx.setInstanceServerVersion("09.07.40");
+        ctx.setInstanceConnectionContext(42);
+        ctx.setServerCodePage(1208);
+        assertEquals(new ServerVersion(9, 7, 4), ctx.getInstanceServerVersion());
 
-        private void connect() {
-            ctx.setConnectNodeId(2);
-            ctx.setDatabaseConnectionContext(-7, 1, 2);
-            ctx.setDatabaseServerVersion("09.07.0004");
-            ctx.setDatabaseAlias("SAMPLE");
-        }
+        ctx.detach();
+        assertFalse(ctx.isAttached());
+        assertNull(ctx.getInstanceServerVersion());
+        assertNull(ctx.getInstanceServerVersionText());
+        assertEquals(3, ctx.getAttachNodeId());
+        assertEquals(1208, ctx.getServerCodePage());
+        ctx.setInstanceServerVersion("09.07.40");
+        ctx.setInstanceConnectionContext(42);
+        ctx.setInstanceConnectionContext(0);
+        assertFalse(ctx.isAttached());
+        assertNull(ctx.getInstanceServerVersion());
+    }
 
-        @Test
-        void storesTheTripleInOrder() {
-            connect();
-            assertTrue(ctx.isConnected());
-            assertEquals(-7, ctx.getDatabaseConnectionContext());
-            assertEquals(1, ctx.getDatabaseConnectionEnvHandler());
-            assertEquals(2, ctx.getDatabaseConnectionDbcHandler());
-            assertEquals(new ServerVersion(9, 7, 4), ctx.getDatabaseServerVersion());
-        }
+    private void connect() {
+        ctx.setConnectNodeId(2);
+        ctx.setDatabaseConnectionContext(-7, 1, 2);
+        ctx.setDatabaseServerVersion("09.07.0004");
+        ctx.setDatabaseAlias("SAMPLE");
+    }
 
-        @Test
-        void disconnectForgetsTheConnectionButKeepsThePartitionSetting() {
-            connect();
-            ctx.setDatabaseConnectionUserId("db2inst1");
-            ctx.disconnect();
-            assertFalse(ctx.isConnected());
-            assertEquals(0, ctx.getDatabaseConnectionEnvHandler());
-            assertEquals(0, ctx.getDatabaseConnectionDbcHandler());
-            assertNull(ctx.getDatabaseServerVersion());
-            assertNull(ctx.getDatabaseAlias());
-            // A connect that replaces a connection calls disconnect() and then reads the partition.
-            assertEquals(2, ctx.getConnectNodeId());
-            assertEquals("db2inst1", ctx.getDatabaseConnectionUserId());
-        }
+    @Test
+    void disconnectOrThreeZerosForgetTheConnectionButKeepThePartitionSetting() {
+        connect();
+        assertTrue(ctx.isConnected());
+        assertEquals(new ServerVersion(9, 7, 4), ctx.getDatabaseServerVersion());
+        ctx.setDatabaseConnectionUserId("db2inst1");
+        ctx.disconnect();
+        assertFalse(ctx.isConnected());
+        assertEquals(0, ctx.getDatabaseConnectionEnvHandler());
+        assertEquals(0, ctx.getDatabaseConnectionDbcHandler());
+        assertNull(ctx.getDatabaseServerVersion());
+        assertNull(ctx.getDatabaseAlias());
+        // A connect that replaces a connection calls disconnect() and then reads the partition.
+        assertEquals(2, ctx.getConnectNodeId());
+        assertEquals("db2inst1", ctx.getDatabaseConnectionUserId());
+        connect();
+        ctx.setDatabaseConnectionContext(0, 0, 0);
+        assertFalse(ctx.isConnected());
+        assertNull(ctx.getDatabaseServerVersion());
+        assertNull(ctx.getDatabaseAlias());
+    }
 
-        @Test
-        void storingThreeZerosIsADisconnect() {
-            connect();
-            ctx.setDatabaseConnectionContext(0, 0, 0);
-            assertFalse(ctx.isConnected());
-            assertNull(ctx.getDatabaseServerVersion());
-            assertNull(ctx.getDatabaseAlias());
-        }
-
-        @Test
-        void aContextWithoutCliHandlesIsStillAConnection() {
-            ctx.setDatabaseConnectionContext(9, 0, 0);
-            assertTrue(ctx.isConnected());
-        }
-
-        @Test
-        void anUnreadableServerVersionIsUnknownButKept() {
-            ctx.setDatabaseServerVersion("");
-            assertNull(ctx.getDatabaseServerVersion());
-            assertEquals("", ctx.getDatabaseServerVersionText());
-        }
+    @Test
+    void aContextWithoutCliHandlesIsAConnectionAndAnUnreadableVersionIsKept() {
+        ctx.setDatabaseConnectionContext(9, 0, 0);
+        assertTrue(ctx.isConnected());
+        ctx.setDatabaseServerVersion("");
+        assertNull(ctx.getDatabaseServerVersion());
+        assertEquals("", ctx.getDatabaseServerVersionText());
     }
 
     @Test
     void nodeNamesAreFoundWhateverTheAliasCase() {
-        DB2CommandRuntimeContext ctx = new DB2CommandRuntimeContext();
         ctx.setNodeNameForAlias("sample", "NODE1");
         assertEquals("NODE1", ctx.getNodeNameForAlias("SAMPLE"));
         assertEquals("NODE1", ctx.getNodeNameForAlias(" Sample "));
@@ -171,8 +131,7 @@ class JavaSideRuntimeContextTest {
     }
 
     @Test
-    void warningsAreKeptInOrderUntilTaken() {
-        DB2CommandRuntimeContext ctx = new DB2CommandRuntimeContext();
+    void warningsAreKeptInOrderUntilTakenAndBoundedDroppingTheOldest() {
         assertNull(ctx.getWarningMessage());
         ctx.setWarningMessage("SQL1 first");
         ctx.setWarningMessage(null);
@@ -181,11 +140,6 @@ class JavaSideRuntimeContextTest {
         assertEquals(List.of("SQL1 first", "SQL2 second"), ctx.takeWarningMessages());
         assertTrue(ctx.takeWarningMessages().isEmpty());
         assertNull(ctx.getWarningMessage());
-    }
-
-    @Test
-    void warningsAreBoundedDroppingTheOldest() {
-        DB2CommandRuntimeContext ctx = new DB2CommandRuntimeContext();
         for (int i = 0; i < DB2CommandRuntimeContext.MAX_WARNINGS + 5; i++) {
             ctx.setWarningMessage("w" + i);
         }
@@ -194,104 +148,72 @@ class JavaSideRuntimeContextTest {
         assertEquals("w5", kept.get(0));
     }
 
-    @Nested
-    class ClientVersion {
-        private final FakeNativeContext ctx = new FakeNativeContext();
-
-        @Test
-        void isAskedOfTheLibraryOnce() {
-            assertEquals(new ServerVersion(9, 7, 4), ctx.getClientVersion());
-            ctx.clientLevel = "08020";
-            assertEquals(new ServerVersion(9, 7, 4), ctx.getClientVersion());
-            assertEquals(1, ctx.levelReads);
-        }
-
-        @Test
-        void anUnreadableLevelIsNullAndNotAskedAgain() {
-            ctx.clientLevel = "\0\0\0\0\0";
-            assertNull(ctx.getClientVersion());
-            assertNull(ctx.getClientVersion());
-            assertEquals(1, ctx.levelReads);
-        }
-
-        @Test
-        void anExplicitVersionWinsAndClearingItAsksAgain() {
-            ctx.setClientVersion(new ServerVersion(7, 2, 0));
-            assertEquals(new ServerVersion(7, 2, 0), ctx.getClientVersion());
-            assertEquals(0, ctx.levelReads);
-            ctx.setClientVersion(null);
-            assertEquals(new ServerVersion(9, 7, 4), ctx.getClientVersion());
-            assertEquals(1, ctx.levelReads);
-        }
-
-        @Test
-        void aLibraryThatCannotTellGivesNull() {
-            DB2CommandRuntimeContext broken = new DB2CommandRuntimeContext() {
-                @Override
-                protected String readClientLevel() {
-                    throw new UnsatisfiedLinkError("no libtarvinex");
-                }
-            };
-            assertNull(broken.getClientVersion());
-        }
+    @Test
+    void clientVersionIsAskedOfTheLibraryOnceAndAnExplicitOneWins() {
+        assertEquals(new ServerVersion(9, 7, 4), ctx.getClientVersion());
+        ctx.clientLevel = "08020";
+        assertEquals(new ServerVersion(9, 7, 4), ctx.getClientVersion());
+        assertEquals(1, ctx.levelReads);
+        ctx.setClientVersion(new ServerVersion(7, 2, 0));
+        assertEquals(new ServerVersion(7, 2, 0), ctx.getClientVersion());
+        assertEquals(1, ctx.levelReads);
+        ctx.setClientVersion(null);
+        assertEquals(new ServerVersion(8, 2, 0), ctx.getClientVersion(), "cleared: asked again");
+        assertEquals(2, ctx.levelReads);
     }
 
-    @Nested
-    class AutomaticCommands {
-        private final FakeNativeContext ctx = new FakeNativeContext();
-        private final DB2Command attach = command(EnumDB2CommandType.ATTACH);
-        private final DB2Command connect = command(EnumDB2CommandType.CONNECT);
+    @Test
+    void anUnreadableLevelIsNullAndNotAskedAgainAndALibraryThatCannotTellGivesNull() {
+        ctx.clientLevel = "\0\0\0\0\0";
+        assertNull(ctx.getClientVersion());
+        assertNull(ctx.getClientVersion());
+        assertEquals(1, ctx.levelReads);
+        DB2CommandRuntimeContext broken = new DB2CommandRuntimeContext() {
+            @Override
+            protected String readClientLevel() {
+                throw new UnsatisfiedLinkError("no libtarvinex");
+            }
+        };
+        assertNull(broken.getClientVersion());
+    }
 
-        @Test
-        void doNothingWithoutARegisteredCommand() throws SQLException {
-            ctx.autoAttach();
-            ctx.autoConnect();
-            assertTrue(ctx.executed.isEmpty());
-        }
+    private final DB2Command attach = command(EnumDB2CommandType.ATTACH);
+    private final DB2Command connect = command(EnumDB2CommandType.CONNECT);
 
-        @Test
-        void runTheRegisteredCommandOnThisContext() throws SQLException {
-            ctx.setAutoAttachCommand(attach);
-            ctx.setAutoConnectCommand(connect);
-            ctx.commandEffect = c -> c.setInstanceConnectionContext(11);
-            ctx.autoAttach();
-            assertTrue(ctx.isAttached());
-            ctx.autoConnect();
-            assertEquals(List.of(attach, connect), ctx.executed);
-        }
+    @Test
+    void automaticCommandsRunOnlyWhenRegisteredAndNeededOnThisContext() throws SQLException {
+        ctx.autoAttach();
+        ctx.autoConnect();
+        assertTrue(ctx.executed.isEmpty());
+        ctx.setAutoAttachCommand(attach);
+        ctx.setAutoConnectCommand(connect);
+        ctx.commandEffect = c -> c.setInstanceConnectionContext(11);
+        ctx.autoAttach();
+        assertTrue(ctx.isAttached());
+        ctx.autoConnect();
+        assertEquals(List.of(attach, connect), ctx.executed);
+        ctx.setDatabaseConnectionContext(12, 13, 14);
+        ctx.autoAttach();
+        ctx.autoConnect();
+        assertEquals(2, ctx.executed.size(), "an attachment or connection held is not replaced");
+    }
 
-        @Test
-        void doNotReplaceAnAttachmentOrConnectionAlreadyHeld() throws SQLException {
-            ctx.setAutoAttachCommand(attach);
-            ctx.setAutoConnectCommand(connect);
-            ctx.setInstanceConnectionContext(11);
-            ctx.setDatabaseConnectionContext(12, 13, 14);
-            ctx.autoAttach();
-            ctx.autoConnect();
-            assertTrue(ctx.executed.isEmpty());
-        }
-
-        @Test
-        void aCommandThatAsksAgainDoesNotRecurse() throws SQLException {
-            ctx.setAutoAttachCommand(attach);
-            ctx.commandEffect = DB2CommandRuntimeContext::autoAttach;
-            ctx.autoAttach();
-            assertEquals(1, ctx.executed.size());
-            ctx.autoAttach(); // the guard is released afterwards
-            assertEquals(2, ctx.executed.size());
-        }
-
-        @Test
-        void aFailureReachesTheCallerAndReleasesTheGuard() throws SQLException {
-            ctx.setAutoConnectCommand(connect);
-            ctx.commandEffect = c -> {
-                throw new SQLException("SQL1013N  not found");
-            };
-            assertThrows(SQLException.class, ctx::autoConnect);
-            ctx.commandEffect = c -> {};
-            ctx.autoConnect();
-            assertEquals(2, ctx.executed.size());
-            assertSame(connect, ctx.getAutoConnectCommand());
-        }
+    @Test
+    void theGuardStopsACommandThatAsksAgainAndIsReleasedEvenOnFailure() throws SQLException {
+        ctx.setAutoAttachCommand(attach);
+        ctx.commandEffect = DB2CommandRuntimeContext::autoAttach;
+        ctx.autoAttach();
+        assertEquals(1, ctx.executed.size());
+        ctx.autoAttach(); // the guard is released afterwards
+        assertEquals(2, ctx.executed.size());
+        ctx.setAutoConnectCommand(connect);
+        ctx.commandEffect = c -> {
+            throw new SQLException("SQL1013N  not found");
+        };
+        assertThrows(SQLException.class, ctx::autoConnect);
+        ctx.commandEffect = c -> {};
+        ctx.autoConnect();
+        assertEquals(4, ctx.executed.size());
+        assertSame(connect, ctx.getAutoConnectCommand());
     }
 }

@@ -1,15 +1,12 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertFalse;
-import static org.junit.jupiter.api.Assertions.assertNull;
-import static org.junit.jupiter.api.Assertions.assertThrows;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.util.ServerVersion;
 import org.junit.jupiter.api.Test;
 import org.junit.jupiter.params.ParameterizedTest;
 import org.junit.jupiter.params.provider.CsvSource;
+import org.junit.jupiter.params.provider.NullSource;
 import org.junit.jupiter.params.provider.ValueSource;
 
 /** Reading DB2 version texts in every shape the library and DB2 hand over. */
@@ -28,34 +25,27 @@ class JavaSideServerVersionTest {
         "9.7.4, 9.7.4",
         "8.2, 8.2.0",
         "'  09074  ', 9.7.4",
+        "'09.07.0004\0\0\0', 9.7.4", // the NUL padding of a fixed-width field
     })
     void readsEveryShape(String text, String expected) {
         assertEquals(expected, ServerVersion.parse(text).toString());
     }
 
     @Test
-    void keepsTheThreeNumbersApart() {
+    void keepsTheThreeNumbersApartAndRefusesNegativeOnes() {
         ServerVersion v = ServerVersion.parse("10051");
         assertEquals(10, v.getMajor());
         assertEquals(5, v.getMinor());
         assertEquals(1, v.getMinorRevision());
-    }
-
-    @Test
-    void dropsTheNulPaddingOfAFixedWidthField() {
-        assertEquals(new ServerVersion(9, 7, 4), ServerVersion.parse("09.07.0004\0\0\0"));
+        assertThrows(IllegalArgumentException.class, () -> new ServerVersion(9, -1, 0));
     }
 
     @ParameterizedTest(name = "\"{0}\" is not a version")
     @ValueSource(strings = {"", "   ", "\0\0\0\0\0", "0907", "090745", "SQL0907", "SQ09074",
         "9", "9.", ".7", "9.7.4.1", "v9.7", "nine.seven", "9,7", "-9.7", "99999.1"})
+    @NullSource
     void rejectsOtherText(String text) {
         assertNull(ServerVersion.parse(text));
-    }
-
-    @Test
-    void nullIsNoVersion() {
-        assertNull(ServerVersion.parse(null));
     }
 
     @Test
@@ -74,10 +64,5 @@ class JavaSideServerVersionTest {
         assertFalse(v820.isAtLeast(9, 0));
         assertFalse(v820.isAtLeast(8, 10));
         assertTrue(new ServerVersion(10, 1, 0).isAtLeast(9, 7));
-    }
-
-    @Test
-    void refusesNegativeNumbers() {
-        assertThrows(IllegalArgumentException.class, () -> new ServerVersion(9, -1, 0));
     }
 }

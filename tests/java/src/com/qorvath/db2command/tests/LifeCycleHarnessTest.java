@@ -1,10 +1,6 @@
 package com.qorvath.db2command.tests;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
-import static org.junit.jupiter.api.Assertions.assertFalse;
-import static org.junit.jupiter.api.Assertions.assertNotEquals;
-import static org.junit.jupiter.api.Assertions.assertThrows;
-import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assertions.*;
 
 import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.util.DB2APIDataContainer;
@@ -38,16 +34,12 @@ class LifeCycleHarnessTest {
     }
 
     @Test
-    void onlyTheFirstMissingArgumentIsReported() {
+    void argumentsAndTypeCodesThatAreNotServed() {
         ScriptedCommand cmd = new ScriptedCommand("");
         assertEquals("command object is null!", failure(null, null, null));
         assertEquals("context object is null!", failure(cmd, null, null));
         assertEquals("resultset object is null!", failure(cmd, context, null));
         assertEquals("", LifeCycleProbe.log(), "no step runs");
-    }
-
-    @Test
-    void typeCodesThatAreNotServed() {
         assertEquals("get EnumDB2CommandType from DB2Command return null!",
                 failure(ScriptedCommand.withoutType()));
         for (int code : new int[] {44, 75, 83, 0, -1}) {
@@ -56,7 +48,7 @@ class LifeCycleHarnessTest {
     }
 
     @Test
-    void versionEightCommandsNeedAnEightClient() throws SQLException {
+    void versionEightCommandsNeedAnEightClientAndNullCountsAsZero() throws SQLException {
         ScriptedCommand gated = new ScriptedCommand(ScriptedCommand.VERSION_8, "");
         context.setClientVersion(new ServerVersion(7, 2, 0));
         assertEquals("unknown command type!", failure(gated));
@@ -65,30 +57,23 @@ class LifeCycleHarnessTest {
         context.setClientVersion(new ServerVersion(7, 2, 0));
         assertTrue(LifeCycleProbe.execute(new ScriptedCommand(""), context, container),
                 "a command for any client runs with 7.2");
-    }
-
-    @Test
-    void aClientVersionOfNullCountsAsZero() {
         DB2CommandRuntimeContext unknownClient = new DB2CommandRuntimeContext() {
             @Override
             public ServerVersion getClientVersion() {
                 return null;
             }
         };
-        ScriptedCommand gated = new ScriptedCommand(ScriptedCommand.VERSION_8, "");
-        assertEquals("unknown command type!", failure(gated, unknownClient, container));
+        assertEquals("unknown command type!", failure(gated, unknownClient, container),
+                "a client version of null counts as 0");
     }
 
     @Test
-    void successfulLifeCycle() throws SQLException {
+    void successfulAndFailedLifeCycles() throws SQLException {
         assertTrue(LifeCycleProbe.execute(new ScriptedCommand(""), context, container));
         assertEquals("SetupData,SetupContext,current=0,CallDB2API,BuildResultSet,FreeData(true)",
                 LifeCycleProbe.log());
         assertEquals("built", container.getValue(0, "STEP"));
-    }
-
-    @Test
-    void failedStepsSkipTheRestAndFreeOnce() throws SQLException {
+        container = new DB2APIDataContainer();
         assertFalse(LifeCycleProbe.execute(new ScriptedCommand("setupData=fail"), context, container));
         assertEquals("SetupData,FreeData(false)", LifeCycleProbe.log());
         assertFalse(LifeCycleProbe.execute(new ScriptedCommand("setupContext=fail"), context, container));
@@ -99,16 +84,12 @@ class LifeCycleHarnessTest {
     }
 
     @Test
-    void aJavaFailureWhileReadingParametersStopsBeforeDb2() {
+    void aJavaFailureStopsBeforeDb2AndConnectionsAreRequired() {
         Db2Sim.clearJournal();
         assertEquals("GetMethodId() return null, methodName is noSuchGetter",
                 failure(new ScriptedCommand("setupData=javaerror;call=db2")));
         assertEquals("SetupData,FreeData(false)", LifeCycleProbe.log());
         assertEquals(0, Db2Sim.journal("sqleBeginCtx").length, "DB2 was never called");
-    }
-
-    @Test
-    void connectionRequirements() {
         assertEquals("Error: This command requires instance connection!",
                 failure(new ScriptedCommand("setupContext=instance")));
         assertEquals("Error: This command requires database connection!",
@@ -123,7 +104,7 @@ class LifeCycleHarnessTest {
 
     @Test
     void aContextHandleSurvivesTheTripThroughJava() throws SQLException {
-        int handle = LifeCycleProbe.createDetachedContext();
+        int handle = LifeCycleProbe.beginContext(false);
         assertNotEquals(0, handle);
         if ("64".equals(System.getProperty("sun.arch.data.model"))) {
             assertTrue(Long.compareUnsigned(LifeCycleProbe.address(handle), 0xFFFFFFFFL) > 0,
@@ -143,7 +124,7 @@ class LifeCycleHarnessTest {
     @Test
     void theGuardRestoresTheThreadsContextOnEveryPath() throws SQLException {
         long before = Db2Sim.liveContexts();
-        int a = LifeCycleProbe.beginContext();
+        int a = LifeCycleProbe.beginContext(true);
         assertEquals(a, LifeCycleProbe.currentContext());
 
         assertTrue(LifeCycleProbe.execute(new ScriptedCommand("setupContext=private"), context, container));

@@ -20,11 +20,8 @@ final class LifeCycleProbe {
     /** The steps the last scripted command went through, comma separated. */
     static native String log();
 
-    /** Creates a DB2 context attached to the calling thread. */
-    static native int beginContext();
-
-    /** Creates a DB2 context attached to no thread. */
-    static native int createDetachedContext();
+    /** Creates a DB2 context attached to the calling thread, or to none. */
+    static native int beginContext(boolean attached);
 
     /** The handle of the calling thread's current context, 0 when none. */
     static native int currentContext();
