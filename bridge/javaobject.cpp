@@ -47,6 +47,22 @@ void reportMissingMethod(JNIEnv* env, const char* methodName, bool announce) {
     ThrowJavaException(env, (t_string(kMissingMethod) + name).c_str());
 }
 
+// Clears the pending exception when it is a NoSuchMethodError; any other stays pending.
+void clearMissingMethod(JNIEnv* env) {
+    const ScopedLocalRef<jthrowable> thrown(env, env->ExceptionOccurred());
+    if (thrown.get() == nullptr) {
+        return;
+    }
+    env->ExceptionClear();
+    const ScopedLocalRef<jclass> missing(env, env->FindClass("java/lang/NoSuchMethodError"));
+    if (missing.get() == nullptr) {
+        return;  // the class cannot be found: that failure is pending instead
+    }
+    if (!env->IsInstanceOf(thrown.get(), missing.get())) {
+        env->Throw(thrown.get());
+    }
+}
+
 // The class to view an object through. Nothing is looked up for a null object or while an
 // exception is pending. A class that is not found, or that the object is no instance of (calling
 // its methods on the object would break the JVM), is dropped quietly; the first call on the
@@ -154,6 +170,17 @@ jmethodID JavaObject::lookUp(const char* methodName, const char* signature,
 jmethodID JavaObject::findMethod(const char* methodName, const char* signature,
                                  bool announceMissing) const {
     return usable() ? lookUp(methodName, signature, announceMissing) : nullptr;
+}
+
+jmethodID JavaObject::findOptionalMethod(const char* methodName, const char* signature) const {
+    if (!usable() || methodName == nullptr || signature == nullptr) {
+        return nullptr;
+    }
+    const jmethodID method = env->GetMethodID(javaClass.get(), methodName, signature);
+    if (method == nullptr) {
+        clearMissingMethod(env);
+    }
+    return method;
 }
 
 // ---------------------------------------------------------------------------------------------

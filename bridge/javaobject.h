@@ -110,6 +110,10 @@ class JavaObject {
     // The method to call, or null after reporting why there is none (see the top of the file).
     jmethodID findMethod(const char* methodName, const char* signature,
                          bool announceMissing = false) const;
+    // The method, or null when the class has none by that name and signature: then nothing is
+    // raised (the NoSuchMethodError is cleared) and nothing printed. Null with an exception
+    // pending when the wrapper is unusable (see findMethod) or the look-up failed otherwise.
+    jmethodID findOptionalMethod(const char* methodName, const char* signature) const;
 
     // A void method with primitive arguments.
     template <typename... Args>

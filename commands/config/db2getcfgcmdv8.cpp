@@ -123,21 +123,23 @@ bool CDB2GetCfgCmdV8::CallDB2API() {
 }
 
 bool CDB2GetCfgCmdV8::BuildResultSet() {
-    if (!SetupColumnInfo()) {
+    RowListing listing(containerObj);
+    if (!SetupColumnInfo(listing)) {
         return false;
     }
     const tarvinex::JavaObject factory(
         commandObj, className(CDB2ConfigureParameter::kParameterFactoryClass).c_str());
     const double version = contextObj.getClientVersionWithRevision();
     for (std::size_t i = 0; i < configInfoArray.size(); ++i) {
-        if (!addRow(factory, version, i)) {
+        if (!addRow(listing, factory, version, i)) {
             return false;
         }
     }
-    return true;
+    return listing.finish();
 }
 
-bool CDB2GetCfgCmdV8::addRow(const tarvinex::JavaObject& factory, double version, std::size_t i) {
+bool CDB2GetCfgCmdV8::addRow(RowListing& listing, const tarvinex::JavaObject& factory,
+                             double version, std::size_t i) {
     const StructDBConfigInfo& item = configInfoArray[i];
     auto translated = [&](const CfgParamArray& values) {
         const t_string raw =
@@ -148,25 +150,22 @@ bool CDB2GetCfgCmdV8::addRow(const tarvinex::JavaObject& factory, double version
         return (values.at(i).flags & db2CfgParamAutomatic) != 0 ? kAutomatic : "";
     };
     const t_string value = translated(data);
-    containerObj.newRow();
-    if (ExceptionOccurred()) {
+    const t_string delayed = isDetail ? translated(delayedData) : t_string();
+    // A translation that threw leaves its exception pending: the row is not started.
+    if (!listing.newRow()) {
         return false;
     }
-    // Each cell is set only while Java is well; the first failure ends the rows.
-    auto cell = [&](int column, const t_string& text) {
-        containerObj.setColumnValue(column, text);
-        return !ExceptionOccurred();
-    };
-    if (!cell(kName, item.name) || !cell(kValue, value)) {
-        return false;
+    listing.set(kName, item.name);
+    listing.set(kValue, value);
+    if (isDetail) {
+        listing.set(kDelayedValue, delayed);
     }
-    if (isDetail && !cell(kDelayedValue, translated(delayedData))) {
-        return false;
+    listing.set(kTokenId, lexical_cast<t_string>(item.token));
+    listing.set(kValueFlag, flag(data));
+    if (isDetail) {
+        listing.set(kDelayedValueFlag, flag(delayedData));
     }
-    if (!cell(kTokenId, lexical_cast<t_string>(item.token)) || !cell(kValueFlag, flag(data))) {
-        return false;
-    }
-    return !isDetail || cell(kDelayedValueFlag, flag(delayedData));
+    return true;
 }
 
 void CDB2GetCfgCmdV8::FreeData(bool /*rslt*/) {

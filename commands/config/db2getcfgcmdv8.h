@@ -31,7 +31,9 @@ class CDB2GetCfgCmdV8 : public CDB2GetCfgCmd {
     int callGet(CfgParamArray& values, db2Uint32 extraFlags, sqlca& ca);
     // Errors as the caller convention says; a warning is dropped.
     bool checkQuietly(int rc, const sqlca& ca);
-    bool addRow(const tarvinex::JavaObject& factory, double version, std::size_t i);
+    // False once the listing has stopped (a Java failure).
+    bool addRow(RowListing& listing, const tarvinex::JavaObject& factory, double version,
+                std::size_t i);
 
     CfgParamArray data;
     CfgParamArray delayedData;
