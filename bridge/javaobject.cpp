@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "bridge/calllookups.h"
 #include "bridge/javastrings.h"
 #include "bridge/scopedlocalref.h"
 #include "bridge/scopedutfchars.h"
@@ -70,6 +71,15 @@ void clearMissingMethod(JNIEnv* env) {
 SharedLocalRef<jclass> findClassFor(JNIEnv* env, const char* className, jobject obj) {
     if (env == nullptr || obj == nullptr || className == nullptr || env->ExceptionCheck()) {
         return SharedLocalRef<jclass>();
+    }
+    if (CallLookups* lookups = CallLookups::current(env)) {
+        const jclass known = lookups->findClass(className);
+        if (known == nullptr) {
+            env->ExceptionClear();
+            return SharedLocalRef<jclass>();
+        }
+        return env->IsInstanceOf(obj, known) ? SharedLocalRef<jclass>::borrowed(known)
+                                             : SharedLocalRef<jclass>();
     }
     ScopedLocalRef<jclass> cls(env, env->FindClass(className));
     if (cls.get() == nullptr) {
@@ -159,7 +169,7 @@ jmethodID JavaObject::lookUp(const char* methodName, const char* signature,
                              bool announceMissing) const {
     jmethodID method = nullptr;
     if (methodName != nullptr && signature != nullptr) {
-        method = env->GetMethodID(javaClass.get(), methodName, signature);
+        method = methodId(methodName, signature);
     }
     if (method == nullptr) {
         reportMissingMethod(env, methodName, announceMissing);
@@ -176,11 +186,22 @@ jmethodID JavaObject::findOptionalMethod(const char* methodName, const char* sig
     if (!usable() || methodName == nullptr || signature == nullptr) {
         return nullptr;
     }
-    const jmethodID method = env->GetMethodID(javaClass.get(), methodName, signature);
+    const jmethodID method = methodId(methodName, signature);
     if (method == nullptr) {
         clearMissingMethod(env);
     }
     return method;
+}
+
+jmethodID JavaObject::methodId(const char* methodName, const char* signature) const {
+    if (CallLookups* lookups = CallLookups::current(env)) {
+        bool known = false;
+        const jmethodID method = lookups->methodId(javaClass.get(), methodName, signature, known);
+        if (known) {
+            return method;
+        }
+    }
+    return env->GetMethodID(javaClass.get(), methodName, signature);
 }
 
 // ---------------------------------------------------------------------------------------------

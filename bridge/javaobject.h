@@ -22,8 +22,9 @@
 // A wrapper must not outlive the native call, nor a ScopedLocalFrame opened before it was built;
 // getObject() is valid while some copy of the wrapper lives.
 //
-// Classes and method ids are looked up when needed and never kept beyond the wrapper; no global
-// references are made. A wrapper belongs to the thread and native call that built it.
+// Classes and method ids are looked up when needed, once per native call where the call opened a
+// CallLookups (bridge/calllookups.h), and never kept beyond the call; no global references are
+// made. A wrapper belongs to the thread and native call that built it.
 #pragma once
 
 #include <jni.h>
@@ -135,6 +136,8 @@ class JavaObject {
     // Neither a pending exception nor a null object or class; raises "javaClass is null".
     bool usable() const;
     jmethodID lookUp(const char* methodName, const char* signature, bool announceMissing) const;
+    // GetMethodID, through the native call's CallLookups when one is open (bridge/calllookups.h).
+    jmethodID methodId(const char* methodName, const char* signature) const;
     // The text of a string a call returned; deletes the reference.
     t_string takeString(jobject result) const;
     // The result of an object call, or null when the call threw.

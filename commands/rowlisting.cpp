@@ -7,12 +7,15 @@ namespace {
 // A block is handed over when it holds this many rows or bytes, whichever comes first.
 constexpr std::size_t kRowsPerBlock = 512;
 constexpr std::size_t kBytesPerBlock = 256 * 1024;
+constexpr std::size_t kInitialBytes = 16 * 1024;
 
 }  // namespace
 
 RowListing::RowListing(const DB2APIDataContainer& container)
     : m_container(container), m_env(container.getEnv()) {
-    m_block.reserve(kBytesPerBlock + kBytesPerBlock / 4);
+    // Room for a short listing; a long one grows the block to its full size once. Reserving
+    // the full size up front costs a short listing (a configuration read) fresh pages each time.
+    m_block.reserve(kInitialBytes);
 }
 
 RowListing::~RowListing() {

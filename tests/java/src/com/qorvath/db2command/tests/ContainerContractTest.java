@@ -14,12 +14,15 @@ import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.DB2CommandUnCatalogDCSDB;
 import com.qorvath.db2command.DB2CommandUnCatalogDatabase;
 import com.qorvath.db2command.DB2CommandUnCatalogNode;
+import com.qorvath.db2command.jniutil.TarvinexUtil;
 import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2sim.Db2Sim;
 import java.io.File;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.nio.file.Paths;
+import java.sql.SQLException;
+import java.util.List;
 import java.util.concurrent.TimeUnit;
 import java.util.function.Supplier;
 import java.util.stream.Stream;
@@ -81,6 +84,35 @@ class ContainerContractTest extends Session {
                 ours);
         assertTrue(ours.contains("CCDB4") && ours.contains("TARGET"), ours);
         assertEquals("container methods: 3\n" + ours, withContractContainer());
+    }
+
+    @Test
+    void aCommandRunFromInsideTheContainerLooksUpItsOwn() throws Exception {
+        List<List<String>> alone = listDatabases(new DB2APIDataContainer());
+        DB2APIDataContainer inner = new DB2APIDataContainer();
+        DB2APIDataContainer outer = new DB2APIDataContainer() {
+            @Override
+            public synchronized void newRow() {
+                super.newRow();
+                if (getRowCount() == 2) {
+                    try {
+                        TarvinexUtil.executeDB2Command(
+                                new DB2CommandGetDBMCfg(), new DB2CommandRuntimeContext(), inner);
+                    } catch (SQLException e) {
+                        throw new IllegalStateException(e);
+                    }
+                }
+            }
+        };
+        assertEquals(alone, listDatabases(outer));
+        assertEquals("NAME", inner.getColumnName(1));
+        assertTrue(inner.getRowCount() > 10, inner.toString());
+    }
+
+    private List<List<String>> listDatabases(DB2APIDataContainer into) throws Exception {
+        box = into;
+        assertTrue(run(new DB2CommandListDBDirectory()));
+        return box.getRows();
     }
 
     static Stream<Arguments> listings() {
