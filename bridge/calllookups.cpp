@@ -25,8 +25,9 @@ CallLookups* CallLookups::current(JNIEnv* env) {
 }
 
 jclass CallLookups::findClass(const char* name) {
+    const std::string_view wanted(name);
     for (const Class& entry : m_classes) {
-        if (entry.name == name) {
+        if (entry.name == wanted) {
             return entry.ref;
         }
     }
@@ -54,15 +55,15 @@ jmethodID CallLookups::methodId(jclass cls, const char* name, const char* signat
 
 const CallLookups::Method* CallLookups::find(jclass cls, const char* name,
                                              const char* signature) const {
+    const std::string_view wantedName(name);
+    const std::string_view wantedSignature(signature);
     // The same pointers first (the text is still compared: a buffer may have been reused).
     for (const Method& entry : m_methods) {
         if (entry.cls == cls && entry.namePointer == name && entry.signaturePointer == signature &&
-            entry.name == name && entry.signature == signature) {
+            entry.name == wantedName && entry.signature == wantedSignature) {
             return &entry;
         }
     }
-    const std::string_view wantedName(name);
-    const std::string_view wantedSignature(signature);
     for (const Method& entry : m_methods) {
         if (entry.cls == cls && entry.name == wantedName && entry.signature == wantedSignature) {
             return &entry;

@@ -30,6 +30,9 @@ const char kSetIntSig[] = "(I)V";
 const char kSetStringSig[] = "(Ljava/lang/String;)V";
 const char kObjectByObjectSig[] = "(Ljava/lang/Object;)Ljava/lang/Object;";
 const char kTranslationSig[] = "(DILjava/lang/String;)Ljava/lang/String;";
+const char kIntegerGetterSig[] = "()Ljava/lang/Integer;";
+const char kBooleanGetterSig[] = "()Ljava/lang/Boolean;";
+const char kDoubleGetterSig[] = "()Ljava/lang/Double;";
 
 const char kClassIsNull[] = "javaClass is null";
 const char kMissingMethod[] = "GetMethodId() return null, methodName is ";
@@ -339,19 +342,28 @@ JavaObject JavaObject::getCollectionIterator() const {
     return getChildObject("iterator", kIteratorClass);
 }
 
+// The boxed getters hold the box in a scoped reference and view it as borrowed: no wrapper of
+// their own to share, and the getter's signature is a constant (configuration catalogues call
+// them for every parameter).
 int JavaObject::callIntegerMethod(const char* methodName, int defaultValue) const {
-    const JavaObject boxed = getChildObject(methodName, kIntegerClass);
-    return boxed.isNull() ? defaultValue : boxed.callintMethod("intValue");
+    const ScopedLocalRef<jobject> boxed(env, callObject(methodName, kIntegerGetterSig));
+    return boxed.get() == nullptr
+               ? defaultValue
+               : JavaObject(env, kIntegerClass, boxed.get()).callintMethod("intValue");
 }
 
 jboolean JavaObject::callBooleanMethod(const char* methodName, jboolean defaultValue) const {
-    const JavaObject boxed = getChildObject(methodName, kBooleanClass);
-    return boxed.isNull() ? defaultValue : boxed.callboolMethod("booleanValue");
+    const ScopedLocalRef<jobject> boxed(env, callObject(methodName, kBooleanGetterSig));
+    return boxed.get() == nullptr
+               ? defaultValue
+               : JavaObject(env, kBooleanClass, boxed.get()).callboolMethod("booleanValue");
 }
 
 double JavaObject::callDoubleMethod(const char* methodName, double defaultValue) const {
-    const JavaObject boxed = getChildObject(methodName, kDoubleClass);
-    return boxed.isNull() ? defaultValue : boxed.calldoubleMethod("doubleValue");
+    const ScopedLocalRef<jobject> boxed(env, callObject(methodName, kDoubleGetterSig));
+    return boxed.get() == nullptr
+               ? defaultValue
+               : JavaObject(env, kDoubleClass, boxed.get()).calldoubleMethod("doubleValue");
 }
 
 int JavaObject::callIntegerMethodString(const char* methodName, int defaultValue,

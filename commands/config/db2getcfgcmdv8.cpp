@@ -70,7 +70,7 @@ void CDB2GetCfgCmdV8::readCatalogue(const tarvinex::JavaObject& factory) {
             continue;
         }
         const auto info = CDB2ConfigureParameter::getDBConfigParamInfo(
-            tarvinex::JavaObject(element, parameterClass.c_str()));
+            tarvinex::JavaObject(element, parameterClass.c_str()), false);  // no brief shown
         if (info != nullptr && CDB2ConfigureParameter::isUsable(*info)) {
             configInfoArray.push_back(*info);
         }
