@@ -33,6 +33,7 @@ const char kTranslationSig[] = "(DILjava/lang/String;)Ljava/lang/String;";
 const char kIntegerGetterSig[] = "()Ljava/lang/Integer;";
 const char kBooleanGetterSig[] = "()Ljava/lang/Boolean;";
 const char kDoubleGetterSig[] = "()Ljava/lang/Double;";
+const char kObjectArrayGetterSig[] = "()[Ljava/lang/Object;";
 
 const char kClassIsNull[] = "javaClass is null";
 const char kMissingMethod[] = "GetMethodId() return null, methodName is ";
@@ -324,6 +325,10 @@ void JavaObject::callMethodString(const char* methodName, const char* value) con
 
 jobject JavaObject::callObjectMethod(const char* methodName, const char* objectTypeName) const {
     return callObject(methodName, objectSignature("()", objectTypeName).c_str());
+}
+
+jobjectArray JavaObject::callObjectArrayMethod(const char* methodName) const {
+    return static_cast<jobjectArray>(callObject(methodName, kObjectArrayGetterSig));
 }
 
 JavaObject JavaObject::getChildObject(const char* methodName, const char* objectTypeName) const {

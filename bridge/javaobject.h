@@ -78,6 +78,8 @@ class JavaObject {
 
     // The caller owns the returned local reference.
     jobject callObjectMethod(const char* methodName, const char* objectTypeName) const;
+    // Object[] methodName(), e.g. Collection.toArray; the caller owns the returned reference.
+    jobjectArray callObjectArrayMethod(const char* methodName) const;
     JavaObject getChildObject(const char* methodName, const char* objectTypeName) const;
     JavaObject callEnumMethod(const char* methodName, const char* objectTypeName) const;
     JavaObject callCollectionMethod(const char* methodName) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bridge/scopedlocalref.h"
 #include "commands/config/configureparameter.h"
 #include "db2api/db2api.h"
 #include "base/lexicalcast.h"
@@ -59,18 +60,24 @@ void CDB2GetCfgCmdV8::readCatalogue(const tarvinex::JavaObject& factory) {
         return;
     }
     const int count = std::max(collection.callintMethod("size"), 0);
-    const tarvinex::JavaObject iterator = collection.getCollectionIterator();
+    // The elements in one call rather than two per element: toArray holds what the iterator
+    // yields, in its order, whatever size() claimed.
+    const tarvinex::ScopedLocalRef<jobjectArray> elements(
+        env, collection.callObjectArrayMethod("toArray"));
+    if (elements.get() == nullptr) {
+        return;
+    }
+    const jsize taken = std::min(static_cast<jsize>(count), env->GetArrayLength(elements.get()));
     const t_string parameterClass = className(CDB2ConfigureParameter::kConfigParameterClass);
-    for (int taken = 0; taken < count && !env->ExceptionCheck(); ++taken) {
-        if (iterator.isNull() || iterator.callboolMethod("hasNext") != JNI_TRUE) {
-            break;
-        }
-        const tarvinex::JavaObject element = iterator.getChildObject("next", "java/lang/Object");
-        if (element.isNull() || env->ExceptionCheck()) {
+    for (jsize i = 0; i < taken && !env->ExceptionCheck(); ++i) {
+        const tarvinex::ScopedLocalRef<jobject> element(
+            env, env->GetObjectArrayElement(elements.get(), i));
+        if (element.get() == nullptr) {
             continue;
         }
         const auto info = CDB2ConfigureParameter::getDBConfigParamInfo(
-            tarvinex::JavaObject(element, parameterClass.c_str()), false);  // no brief shown
+            tarvinex::JavaObject(env, parameterClass.c_str(), element.get()),
+            false);  // no brief shown
         if (info != nullptr && CDB2ConfigureParameter::isUsable(*info)) {
             configInfoArray.push_back(*info);
         }

@@ -2,8 +2,8 @@
 // detail mode also the value that takes effect after the next restart.
 //
 // The catalogue comes from the command's getAllParameters. Entries are taken up to the size the
-// collection reports, whatever its iterator yields; null entries and entries without a usable
-// data type or size are skipped (no row).
+// collection reports, whatever its iterator (and so its toArray) yields; null entries and entries
+// without a usable data type or size are skipped (no row).
 #pragma once
 
 #include "commands/config/cfgparamarray.h"
