@@ -40,15 +40,7 @@ import org.junit.jupiter.params.provider.MethodSource;
  * listing whose rows are its result ends at the first Java failure and lets it reach the caller.
  */
 class ContainerContractTest extends Session {
-    private static final String[] DATABASES = {"CCDB1", "CCDB2", "CCDB3", "CCDB4"};
-
-    /** A context that cannot take a warning. */
-    static final class NoWarnings extends DB2CommandRuntimeContext {
-        @Override
-        public void setWarningMessage(String message) {
-            throw new IllegalStateException("warning refused");
-        }
-    }
+    private static final List<String> DATABASES = List.of("CCDB1", "CCDB2", "CCDB3", "CCDB4");
 
     @BeforeEach
     void catalogEntries() throws Exception {
@@ -66,13 +58,13 @@ class ContainerContractTest extends Session {
     void uncatalogEntries() throws Exception {
         Db2Sim.clearFaults();
         context = new DB2CommandRuntimeContext();
-        for (String db : DATABASES) {
-            run(new DB2CommandUnCatalogDatabase(db));
-        }
         DB2CommandUnCatalogNode node = new DB2CommandUnCatalogNode();
         node.setNodeName("CCNODE");
         run(node);
         run(new DB2CommandUnCatalogDCSDB("CCDB1"));
+        for (String db : DATABASES) {
+            run(new DB2CommandUnCatalogDatabase(db));
+        }
         endAll();
         assertEquals(0, Db2Sim.openScans(), "scans");
     }
@@ -80,9 +72,9 @@ class ContainerContractTest extends Session {
     @Test
     void aContractOnlyContainerGetsTheSameListingsAsOurs() throws Exception {
         String ours = ContainerContractMain.listAll();
-        assertTrue(ours.contains("ListDBDirectory -> java.lang.IllegalStateException: row 4 refused"),
+        assertTrue(ours.contains("CCDB4") && ours.contains("TARGET")
+                        && ours.contains("Directory -> java.lang.IllegalStateException: row 4"),
                 ours);
-        assertTrue(ours.contains("CCDB4") && ours.contains("TARGET"), ours);
         assertEquals("container methods: 3\n" + ours, withContractContainer());
     }
 
@@ -116,22 +108,28 @@ class ContainerContractTest extends Session {
     }
 
     static Stream<Arguments> listings() {
-        return Stream.of(Arguments.of("sqledgne_api", (Supplier<DB2Command>) DB2CommandListDBDirectory::new),
-                Arguments.of("sqlengne_api", (Supplier<DB2Command>) DB2CommandListNodeDirectory::new),
-                Arguments.of("sqlegdgt_api", (Supplier<DB2Command>) DB2CommandListDCSDirectory::new),
-                Arguments.of("db2CfgGet", (Supplier<DB2Command>) DB2CommandGetDBMCfg::new));
+        Supplier<DB2Command> db = DB2CommandListDBDirectory::new;
+        Supplier<DB2Command> node = DB2CommandListNodeDirectory::new;
+        Supplier<DB2Command> dcs = DB2CommandListDCSDirectory::new;
+        Supplier<DB2Command> dbm = DB2CommandGetDBMCfg::new;
+        return Stream.of(Arguments.of("sqledgne_api", db), Arguments.of("sqlengne_api", node),
+                Arguments.of("sqlegdgt_api", dcs), Arguments.of("db2CfgGet", dbm));
     }
 
     @ParameterizedTest(name = "{0}")
     @MethodSource("listings")
     void aJavaFailureEndsTheListingAndReachesTheCaller(String entry, Supplier<DB2Command> listing)
             throws Exception {
-        context = new NoWarnings();
+        context = new DB2CommandRuntimeContext() {
+            @Override
+            public void setWarningMessage(String message) {
+                throw new IllegalStateException("warning refused");
+            }
+        };
         Db2Sim.clearJournal();
         Db2Sim.injectWarning(entry, 445, "", 1);
-        IllegalStateException refused =
-                assertThrows(IllegalStateException.class, () -> run(listing.get()));
-        assertEquals("warning refused", refused.getMessage());
+        assertEquals("warning refused",
+                assertThrows(IllegalStateException.class, () -> run(listing.get())).getMessage());
         assertEquals(1, journal(entry).size(), "no DB2 call after the warning was refused");
         assertEquals(0, box.getRowCount());
 
