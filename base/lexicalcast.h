@@ -5,6 +5,7 @@
 // "a b" gives "a". A float is written in fixed notation with six decimals (1.5 -> "1.500000").
 #pragma once
 
+#include <charconv>
 #include <ios>
 #include <sstream>
 #include <string>
@@ -46,11 +47,27 @@ inline void writeValue(std::stringstream& ss, unsigned short* const& value) {
     ss << static_cast<const void*>(value);
 }
 
+// An integer that a stream writes as decimal digits (not a character, not a truth value).
+template <typename Source>
+constexpr bool kPlainInteger =
+    std::is_integral_v<Source> && !std::is_same_v<Source, bool> && !std::is_same_v<Source, char> &&
+    !std::is_same_v<Source, signed char> && !std::is_same_v<Source, unsigned char> &&
+    sizeof(Source) >= sizeof(short);
+
 }  // namespace detail
 
 template <typename Target, typename Source>
 Target lexical_cast(const Source& value, char fill = 0, int width = 0, int precision = -1,
                     std::ios_base::fmtflags flags = std::ios_base::dec | std::ios_base::fixed) {
+    // The common case without a stream (a stream costs a locale and a few allocations): an
+    // integer as decimal text, with nothing set but the defaults. The text is the stream's.
+    if constexpr (std::is_same_v<Target, std::string> && detail::kPlainInteger<Source>) {
+        if (width <= 0 && flags == (std::ios_base::dec | std::ios_base::fixed)) {
+            char digits[24];
+            const char* end = std::to_chars(digits, digits + sizeof(digits), value).ptr;
+            return std::string(digits, static_cast<std::size_t>(end - digits));
+        }
+    }
     Target result{};
     try {
         std::stringstream ss(std::ios_base::in | std::ios_base::out);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "bridge/calllookups.h"
 #include "bridge/javastrings.h"
 #include "bridge/scopedlocalref.h"
 #include "bridge/scopedutfchars.h"
@@ -30,6 +31,10 @@ const char kSetIntSig[] = "(I)V";
 const char kSetStringSig[] = "(Ljava/lang/String;)V";
 const char kObjectByObjectSig[] = "(Ljava/lang/Object;)Ljava/lang/Object;";
 const char kTranslationSig[] = "(DILjava/lang/String;)Ljava/lang/String;";
+const char kIntegerGetterSig[] = "()Ljava/lang/Integer;";
+const char kBooleanGetterSig[] = "()Ljava/lang/Boolean;";
+const char kDoubleGetterSig[] = "()Ljava/lang/Double;";
+const char kObjectArrayGetterSig[] = "()[Ljava/lang/Object;";
 
 const char kClassIsNull[] = "javaClass is null";
 const char kHoldsNul[] = "() returned a text holding U+0000, which DB2 would read as a shorter one";
@@ -49,6 +54,22 @@ void reportMissingMethod(JNIEnv* env, const char* methodName, bool announce) {
     ThrowJavaException(env, (t_string(kMissingMethod) + name).c_str());
 }
 
+// Clears the pending exception when it is a NoSuchMethodError; any other stays pending.
+void clearMissingMethod(JNIEnv* env) {
+    const ScopedLocalRef<jthrowable> thrown(env, env->ExceptionOccurred());
+    if (thrown.get() == nullptr) {
+        return;
+    }
+    env->ExceptionClear();
+    const ScopedLocalRef<jclass> missing(env, env->FindClass("java/lang/NoSuchMethodError"));
+    if (missing.get() == nullptr) {
+        return;  // the class cannot be found: that failure is pending instead
+    }
+    if (!env->IsInstanceOf(thrown.get(), missing.get())) {
+        env->Throw(thrown.get());
+    }
+}
+
 // The class to view an object through. Nothing is looked up for a null object or while an
 // exception is pending. A class that is not found, or that the object is no instance of (calling
 // its methods on the object would break the JVM), is dropped quietly; the first call on the
@@ -56,6 +77,15 @@ void reportMissingMethod(JNIEnv* env, const char* methodName, bool announce) {
 SharedLocalRef<jclass> findClassFor(JNIEnv* env, const char* className, jobject obj) {
     if (env == nullptr || obj == nullptr || className == nullptr || env->ExceptionCheck()) {
         return SharedLocalRef<jclass>();
+    }
+    if (CallLookups* lookups = CallLookups::current(env)) {
+        const jclass known = lookups->findClass(className);
+        if (known == nullptr) {
+            env->ExceptionClear();
+            return SharedLocalRef<jclass>();
+        }
+        return env->IsInstanceOf(obj, known) ? SharedLocalRef<jclass>::borrowed(known)
+                                             : SharedLocalRef<jclass>();
     }
     ScopedLocalRef<jclass> cls(env, env->FindClass(className));
     if (cls.get() == nullptr) {
@@ -145,7 +175,7 @@ jmethodID JavaObject::lookUp(const char* methodName, const char* signature,
                              bool announceMissing) const {
     jmethodID method = nullptr;
     if (methodName != nullptr && signature != nullptr) {
-        method = env->GetMethodID(javaClass.get(), methodName, signature);
+        method = methodId(methodName, signature);
     }
     if (method == nullptr) {
         reportMissingMethod(env, methodName, announceMissing);
@@ -156,6 +186,28 @@ jmethodID JavaObject::lookUp(const char* methodName, const char* signature,
 jmethodID JavaObject::findMethod(const char* methodName, const char* signature,
                                  bool announceMissing) const {
     return usable() ? lookUp(methodName, signature, announceMissing) : nullptr;
+}
+
+jmethodID JavaObject::findOptionalMethod(const char* methodName, const char* signature) const {
+    if (!usable() || methodName == nullptr || signature == nullptr) {
+        return nullptr;
+    }
+    const jmethodID method = methodId(methodName, signature);
+    if (method == nullptr) {
+        clearMissingMethod(env);
+    }
+    return method;
+}
+
+jmethodID JavaObject::methodId(const char* methodName, const char* signature) const {
+    if (CallLookups* lookups = CallLookups::current(env)) {
+        bool known = false;
+        const jmethodID method = lookups->methodId(javaClass.get(), methodName, signature, known);
+        if (known) {
+            return method;
+        }
+    }
+    return env->GetMethodID(javaClass.get(), methodName, signature);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -290,6 +342,10 @@ jobject JavaObject::callObjectMethod(const char* methodName, const char* objectT
     return callObject(methodName, objectSignature("()", objectTypeName).c_str());
 }
 
+jobjectArray JavaObject::callObjectArrayMethod(const char* methodName) const {
+    return static_cast<jobjectArray>(callObject(methodName, kObjectArrayGetterSig));
+}
+
 JavaObject JavaObject::getChildObject(const char* methodName, const char* objectTypeName) const {
     return adopt(env, objectTypeName, callObjectMethod(methodName, objectTypeName));
 }
@@ -306,19 +362,28 @@ JavaObject JavaObject::getCollectionIterator() const {
     return getChildObject("iterator", kIteratorClass);
 }
 
+// The boxed getters hold the box in a scoped reference and view it as borrowed: no wrapper of
+// their own to share, and the getter's signature is a constant (configuration catalogues call
+// them for every parameter).
 int JavaObject::callIntegerMethod(const char* methodName, int defaultValue) const {
-    const JavaObject boxed = getChildObject(methodName, kIntegerClass);
-    return boxed.isNull() ? defaultValue : boxed.callintMethod("intValue");
+    const ScopedLocalRef<jobject> boxed(env, callObject(methodName, kIntegerGetterSig));
+    return boxed.get() == nullptr
+               ? defaultValue
+               : JavaObject(env, kIntegerClass, boxed.get()).callintMethod("intValue");
 }
 
 jboolean JavaObject::callBooleanMethod(const char* methodName, jboolean defaultValue) const {
-    const JavaObject boxed = getChildObject(methodName, kBooleanClass);
-    return boxed.isNull() ? defaultValue : boxed.callboolMethod("booleanValue");
+    const ScopedLocalRef<jobject> boxed(env, callObject(methodName, kBooleanGetterSig));
+    return boxed.get() == nullptr
+               ? defaultValue
+               : JavaObject(env, kBooleanClass, boxed.get()).callboolMethod("booleanValue");
 }
 
 double JavaObject::callDoubleMethod(const char* methodName, double defaultValue) const {
-    const JavaObject boxed = getChildObject(methodName, kDoubleClass);
-    return boxed.isNull() ? defaultValue : boxed.calldoubleMethod("doubleValue");
+    const ScopedLocalRef<jobject> boxed(env, callObject(methodName, kDoubleGetterSig));
+    return boxed.get() == nullptr
+               ? defaultValue
+               : JavaObject(env, kDoubleClass, boxed.get()).calldoubleMethod("doubleValue");
 }
 
 int JavaObject::callIntegerMethodString(const char* methodName, int defaultValue,

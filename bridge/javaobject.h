@@ -26,8 +26,9 @@
 // A wrapper must not outlive the native call, nor a ScopedLocalFrame opened before it was built;
 // getObject() is valid while some copy of the wrapper lives.
 //
-// Classes and method ids are looked up when needed and never kept beyond the wrapper; no global
-// references are made. A wrapper belongs to the thread and native call that built it.
+// Classes and method ids are looked up when needed, once per native call where the call opened a
+// CallLookups (bridge/calllookups.h), and never kept beyond the call; no global references are
+// made. A wrapper belongs to the thread and native call that built it.
 #pragma once
 
 #include <jni.h>
@@ -83,6 +84,8 @@ class JavaObject {
 
     // The caller owns the returned local reference.
     jobject callObjectMethod(const char* methodName, const char* objectTypeName) const;
+    // Object[] methodName(), e.g. Collection.toArray; the caller owns the returned reference.
+    jobjectArray callObjectArrayMethod(const char* methodName) const;
     JavaObject getChildObject(const char* methodName, const char* objectTypeName) const;
     JavaObject callEnumMethod(const char* methodName, const char* objectTypeName) const;
     JavaObject callCollectionMethod(const char* methodName) const;
@@ -116,6 +119,10 @@ class JavaObject {
     // The method to call, or null after reporting why there is none (see the top of the file).
     jmethodID findMethod(const char* methodName, const char* signature,
                          bool announceMissing = false) const;
+    // The method, or null when the class has none by that name and signature: then nothing is
+    // raised (the NoSuchMethodError is cleared) and nothing printed. Null with an exception
+    // pending when the wrapper is unusable (see findMethod) or the look-up failed otherwise.
+    jmethodID findOptionalMethod(const char* methodName, const char* signature) const;
 
     // A void method with primitive arguments.
     template <typename... Args>
@@ -139,6 +146,8 @@ class JavaObject {
     jmethodID lookUp(const char* methodName, const char* signature, bool announceMissing) const;
     // The text, or the empty text after raising the U+0000 refusal for the getter.
     t_string withoutNul(const char* methodName, t_string text) const;
+    // GetMethodID, through the native call's CallLookups when one is open (bridge/calllookups.h).
+    jmethodID methodId(const char* methodName, const char* signature) const;
     // The text of a string a call returned; deletes the reference.
     t_string takeString(jobject result) const;
     // The result of an object call, or null when the call threw.

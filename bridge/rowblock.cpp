@@ -19,6 +19,12 @@ void writeInt(char* out, std::uint32_t value) {
     out[3] = static_cast<char>(value & 0xFFu);
 }
 
+std::uint32_t readInt(const char* in) {
+    const auto* p = reinterpret_cast<const unsigned char*>(in);
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
+           std::uint32_t{p[3]};
+}
+
 }  // namespace
 
 void RowBlock::newRow() {
@@ -37,6 +43,18 @@ void RowBlock::setColumnValue(int column, std::string_view text) {
     writeInt(out + 1, static_cast<std::uint32_t>(column));
     writeInt(out + 5, static_cast<std::uint32_t>(text.size()));
     std::copy_n(text.data(), text.size(), out + kHeader);  // an empty view may have no data
+}
+
+std::size_t RowBlock::read(std::size_t offset, Record& record) const {
+    const char* at = m_buffer.data() + offset;
+    if (*at == kNewRow) {
+        record = Record{true, 0, std::string_view()};
+        return offset + 1;
+    }
+    const std::uint32_t length = readInt(at + 5);
+    record =
+        Record{false, static_cast<int>(readInt(at + 1)), std::string_view(at + kHeader, length)};
+    return offset + kHeader + length;
 }
 
 void RowBlock::clear() {

@@ -19,14 +19,24 @@ namespace tarvinex {
 
 class RowBlock {
   public:
+    // One recorded call, as read back: newRow(), or setColumnValue(column, text).
+    struct Record {
+        bool isNewRow;
+        int column;
+        std::string_view text;  // standard UTF-8, viewing the block
+    };
+
     void newRow();
-    // The text is read as toModifiedUtf8 reads it (see native/javatext.h).
+    // The text is read as toModifiedUtf8 reads it (see base/javatext.h).
     void setColumnValue(int column, std::string_view text);
 
     std::size_t rows() const { return m_rows; }
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
     const char* data() const { return m_buffer.data(); }
+    // Reads the record at `offset` (0 for the first) and returns the offset of the next one;
+    // the block ends where that equals size().
+    std::size_t read(std::size_t offset, Record& record) const;
     // Clearing keeps the room, so a block reused for many rows allocates once.
     void clear();
     void reserve(std::size_t bytes);

@@ -37,11 +37,10 @@ bool CDB2CmdBase::Execute() {
         return false;
     }
     const bool ok = CallDB2API();
-    if (ok) {
-        BuildResultSet();
-    }
+    // A command whose rows are its result fails when they could not be written.
+    const bool built = ok && BuildResultSet();
     FreeData(ok);
-    return ok;
+    return built;
 }
 
 JNIEnv* CDB2CmdBase::getEnv() const {

@@ -3,7 +3,8 @@
 //   Execute():  SetupData -> SetupContext -> CallDB2API -> BuildResultSet (on success) -> FreeData
 //
 // FreeData runs exactly once per Execute and learns whether the DB2 call succeeded. A step that
-// fails has raised its Java exception already; Execute adds no message of its own.
+// fails has raised its Java exception already; Execute adds no message of its own. The command
+// succeeds when CallDB2API and BuildResultSet both do.
 #pragma once
 
 #include "bridge/db2apidatacontainer.h"
@@ -29,7 +30,8 @@ class CDB2CmdBase {
     virtual void FreeData(bool rslt) = 0;
     // Calls the DB2 entry points and judges the sqlca.
     virtual bool CallDB2API() = 0;
-    // Writes result rows; only called after a successful CallDB2API.
+    // Writes result rows; only called after a successful CallDB2API. False (with the Java
+    // exception pending) when the rows could not be written; the command then fails.
     virtual bool BuildResultSet();
     virtual ~CDB2CmdBase();
     // The life cycle. No command overrides it.

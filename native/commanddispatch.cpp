@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "bridge/calllookups.h"
 #include "bridge/db2apidatacontainer.h"
 #include "bridge/db2commandruntimecontext.h"
 #include "bridge/javastrings.h"
@@ -80,6 +81,8 @@ bool ExecuteCommand(JNIEnv* env, jobject command, jobject context, jobject resul
     if (rejectNullArguments(env, command, context, resultset)) {
         return false;
     }
+    // Before every wrapper of the call: they borrow the class references it holds.
+    CallLookups lookups(env);
     const t_string commandClass = JavaObject::getDB2CommandClassName("DB2Command");
     JavaObject commandObj(env, commandClass.c_str(), command);
     DB2CommandRuntimeContext contextObj(env, context);

@@ -77,28 +77,21 @@ t_string decimal(long long value) {
 AutoConfigRows::AutoConfigRows(const tarvinex::JavaObject& factory,
                                const DB2APIDataContainer& container, double version, bool isV8,
                                int applyMode)
-    : factory(factory), container(container), version(version), isV8(isV8), applyMode(applyMode) {}
+    : factory(factory), listing(container), version(version), isV8(isV8), applyMode(applyMode) {}
 
-bool AutoConfigRows::AddColumns() const {
-    JNIEnv* env = container.getEnv();
-    for (const char* name : kColumnNames) {
-        container.addColumn(name);
-        if (env->ExceptionCheck()) {
-            env->ExceptionDescribe();
-            return false;
-        }
-    }
-    return true;
+bool AutoConfigRows::AddColumns() {
+    return listing.addColumns(kColumnNames, sizeof(kColumnNames) / sizeof(kColumnNames[0]));
 }
 
-void AutoConfigRows::AddAll(const db2AutoConfigOutput& out) const {
+bool AutoConfigRows::AddAll(const db2AutoConfigOutput& out) {
     addDiagnostics(out.oDiagnostics);
     addConfig(out.oOldDbValues, out.oNewDbValues, false);
     addConfig(out.oOldDbmValues, out.oNewDbmValues, true);
     addBufferPools(out.oOldBpValues, out.oNewBpValues);
+    return listing.finish();
 }
 
-void AutoConfigRows::addDiagnostics(const db2AutoConfigDiags& diags) const {
+void AutoConfigRows::addDiagnostics(const db2AutoConfigDiags& diags) {
     if (diags.pElements == nullptr) {
         return;
     }
@@ -112,19 +105,21 @@ void AutoConfigRows::addDiagnostics(const db2AutoConfigDiags& diags) const {
         const t_string text = info && isNumeric(*info) ? CDB2ConfigureParameter::GetItemValue(
                                                              *info, local, sizeof(local))
                                                        : decimal(entry.value);
-        container.newRow();
-        container.setColumnValue(kName, info ? info->name : kUnknownParameter);
-        container.setColumnValue(kType, "");
-        container.setColumnValue(kToken, decimal(entry.token));
-        container.setColumnValue(kOldValue, text);
-        container.setColumnValue(kNewValue, text);
-        container.setColumnValue(kApplied, "DIAGNOSTIC");
-        container.setColumnValue(kBrief, info ? info->brief : kUnknownParameter);
+        if (!listing.newRow()) {
+            return;
+        }
+        listing.set(kName, info ? info->name : kUnknownParameter);
+        listing.set(kType, "");
+        listing.set(kToken, decimal(entry.token));
+        listing.set(kOldValue, text);
+        listing.set(kNewValue, text);
+        listing.set(kApplied, "DIAGNOSTIC");
+        listing.set(kBrief, info ? info->brief : kUnknownParameter);
     }
 }
 
 void AutoConfigRows::addConfig(const db2ConfigValues& oldValues, const db2ConfigValues& newValues,
-                               bool isDbm) const {
+                               bool isDbm) {
     const db2Uint32 count = pairedCount(oldValues.numElements, oldValues.pConfigs,
                                         newValues.numElements, newValues.pConfigs);
     for (db2Uint32 i = 0; i < count; ++i) {
@@ -133,31 +128,34 @@ void AutoConfigRows::addConfig(const db2ConfigValues& oldValues, const db2Config
         const Descriptor info = findParameter(factory, version, before.token);
         const t_string oldText = info ? render(*info, before.value) : kUnknownParameter;
         const t_string newText = info ? render(*info, after.value) : kUnknownParameter;
-        container.newRow();
-        container.setColumnValue(kName, info ? info->name : kUnknownParameter);
-        container.setColumnValue(kType, isDbm ? "DBM" : "DB");
-        container.setColumnValue(kToken, decimal(before.token));
-        container.setColumnValue(kOldValue, translate(before.token, oldText));
-        container.setColumnValue(kNewValue, translate(before.token, newText));
-        container.setColumnValue(kApplied, applied(isDbm));
-        container.setColumnValue(kBrief, info ? info->brief : kUnknownParameter);
+        if (!listing.newRow()) {
+            return;
+        }
+        listing.set(kName, info ? info->name : kUnknownParameter);
+        listing.set(kType, isDbm ? "DBM" : "DB");
+        listing.set(kToken, decimal(before.token));
+        listing.set(kOldValue, translate(before.token, oldText));
+        listing.set(kNewValue, translate(before.token, newText));
+        listing.set(kApplied, applied(isDbm));
+        listing.set(kBrief, info ? info->brief : kUnknownParameter);
     }
 }
 
-void AutoConfigRows::addBufferPools(const db2BpValues& oldValues,
-                                    const db2BpValues& newValues) const {
+void AutoConfigRows::addBufferPools(const db2BpValues& oldValues, const db2BpValues& newValues) {
     const db2Uint32 count = pairedCount(oldValues.numElements, oldValues.pElements,
                                         newValues.numElements, newValues.pElements);
     for (db2Uint32 i = 0; i < count; ++i) {
         const db2AutoConfigNameElement& before = oldValues.pElements[i];
         const db2AutoConfigNameElement& after = newValues.pElements[i];
-        container.newRow();
-        container.setColumnValue(kName, before.pName != nullptr ? before.pName : "");
-        container.setColumnValue(kType, "0");
-        container.setColumnValue(kToken, decimal(before.value));
-        container.setColumnValue(kOldValue, decimal(after.value));
-        container.setColumnValue(kNewValue, applyMode != 0 ? "Yes" : "No");
-        container.setColumnValue(kApplied, "");
+        if (!listing.newRow()) {
+            return;
+        }
+        listing.set(kName, before.pName != nullptr ? before.pName : "");
+        listing.set(kType, "0");
+        listing.set(kToken, decimal(before.value));
+        listing.set(kOldValue, decimal(after.value));
+        listing.set(kNewValue, applyMode != 0 ? "Yes" : "No");
+        listing.set(kApplied, "");
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "bridge/db2apidatacontainer.h"
 #include "bridge/javaobject.h"
+#include "commands/rowlisting.h"
 #include "db2api/db2structs.h"
 #include "base/stdafx.h"
 
@@ -18,9 +19,10 @@ class AutoConfigRows {
     AutoConfigRows(const tarvinex::JavaObject& factory, const DB2APIDataContainer& container,
                    double version, bool isV8, int applyMode);
 
-    // The seven columns. False when Java failed while they were added.
-    bool AddColumns() const;
-    void AddAll(const db2AutoConfigOutput& out) const;
+    // The seven columns. False when Java failed while they were added (its exception pending).
+    bool AddColumns();
+    // False when a row could not be written; the Java exception is then pending.
+    bool AddAll(const db2AutoConfigOutput& out);
 
   private:
     struct Item {
@@ -28,16 +30,15 @@ class AutoConfigRows {
         char* value;
     };
 
-    void addDiagnostics(const db2AutoConfigDiags& diags) const;
-    void addConfig(const db2ConfigValues& oldValues, const db2ConfigValues& newValues,
-                   bool isDbm) const;
-    void addBufferPools(const db2BpValues& oldValues, const db2BpValues& newValues) const;
+    void addDiagnostics(const db2AutoConfigDiags& diags);
+    void addConfig(const db2ConfigValues& oldValues, const db2ConfigValues& newValues, bool isDbm);
+    void addBufferPools(const db2BpValues& oldValues, const db2BpValues& newValues);
     Item itemAt(const db2ConfigValues& values, db2Uint32 i) const;
     t_string translate(int token, const t_string& raw) const;
     const char* applied(bool isDbm) const;
 
     tarvinex::JavaObject factory;
-    const DB2APIDataContainer& container;
+    RowListing listing;
     double version;
     bool isV8;
     int applyMode;

@@ -164,7 +164,7 @@ DBConfigInfoDataType CDB2ConfigureParameter::getDataType(const t_string& strData
 }
 
 std::unique_ptr<StructDBConfigInfo> CDB2ConfigureParameter::getDBConfigParamInfo(
-    const tarvinex::JavaObject& paramObject) {
+    const tarvinex::JavaObject& paramObject, bool readBrief) {
     if (paramObject.isNull()) {
         return nullptr;
     }
@@ -173,7 +173,9 @@ std::unique_ptr<StructDBConfigInfo> CDB2ConfigureParameter::getDBConfigParamInfo
     info->token = paramObject.callIntegerMethod("getToken", 0);
     info->DataType = getDataType(paramObject.callTextMethod("getDataType"));
     info->DataSize = paramObject.callIntegerMethod("getDataSize", 0);
-    info->brief = paramObject.callTextMethod("getBrief");
+    if (readBrief) {
+        info->brief = paramObject.callTextMethod("getBrief");
+    }
     return info;
 }
 

@@ -29,9 +29,10 @@ class CDB2ConfigureParameter {
 
     // Type name to enumerator, ignoring case; unknown names give NotAToken.
     static DBConfigInfoDataType getDataType(const t_string& strDataType);
-    // A descriptor of a Java ConfigParameter, or null when the object is null.
+    // A descriptor of a Java ConfigParameter, or null when the object is null. The brief is
+    // read only when asked for (it is one more call into Java per parameter).
     static std::unique_ptr<StructDBConfigInfo> getDBConfigParamInfo(
-        const tarvinex::JavaObject& paramObject);
+        const tarvinex::JavaObject& paramObject, bool readBrief = true);
     // A known data type and a DataSize in [0, kMaxDataSize].
     static bool isUsable(const StructDBConfigInfo& item);
     // Bytes of a value buffer for the item, to get or to set (0 when it is not usable).

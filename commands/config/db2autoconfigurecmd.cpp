@@ -78,13 +78,9 @@ bool CDB2AutoConfigureCmd::CallDB2API() {
     }
     const tarvinex::JavaObject factory(
         commandObj, tarvinex::JavaObject::getDB2CommandClassName(kFactoryClass).c_str());
-    const AutoConfigRows rows(factory, containerObj, contextObj.getClientVersionWithRevision(),
-                              isV8, applyMode);
-    if (!rows.AddColumns()) {
-        return false;
-    }
-    rows.AddAll(call.get().oResult);
-    return true;
+    AutoConfigRows rows(factory, containerObj, contextObj.getClientVersionWithRevision(), isV8,
+                        applyMode);
+    return rows.AddColumns() && rows.AddAll(call.get().oResult);
 }
 
 // The interface, its elements and DB2's output are released by AutoConfigCall on every path.

@@ -26,14 +26,6 @@ bool CDB2GetCfgCmd::SetupContext() {
     return beginPrivateContext(ctx);
 }
 
-bool CDB2GetCfgCmd::SetupColumnInfo() {
-    JNIEnv* env = getEnv();
-    for (const char* name : kColumnNames) {
-        containerObj.addColumn(name);
-        if (env->ExceptionCheck()) {
-            env->ExceptionDescribe();
-            return false;
-        }
-    }
-    return true;
+bool CDB2GetCfgCmd::SetupColumnInfo(RowListing& listing) {
+    return listing.addColumns(kColumnNames, sizeof(kColumnNames) / sizeof(kColumnNames[0]));
 }

@@ -7,6 +7,7 @@
 #include "commands/config/structdbconfiginfo.h"
 #include "commands/db2cmdbase.h"
 #include "commands/privateapicontext.h"
+#include "commands/rowlisting.h"
 
 class CDB2GetCfgCmd : public CDB2CmdBase {
   public:
@@ -18,8 +19,9 @@ class CDB2GetCfgCmd : public CDB2CmdBase {
     // DB2's text when the context cannot be made current.
     bool SetupContext() override;
     // NAME, VALUE, DELAYED_VALUE, TOKEN_ID, VALUE_FLAG, DELAYED_VALUE_FLAG. False when Java
-    // failed while they were added (the exception is described and stays pending).
-    virtual bool SetupColumnInfo();
+    // failed while they were added; that exception stays pending for the caller, and the
+    // command fails with it (its rows are its result).
+    virtual bool SetupColumnInfo(RowListing& listing);
 
   protected:
     std::vector<StructDBConfigInfo> configInfoArray;  // usable catalogue entries, in order

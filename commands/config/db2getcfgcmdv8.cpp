@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bridge/scopedlocalref.h"
 #include "commands/config/configureparameter.h"
 #include "db2api/db2api.h"
 #include "base/lexicalcast.h"
@@ -59,18 +60,24 @@ void CDB2GetCfgCmdV8::readCatalogue(const tarvinex::JavaObject& factory) {
         return;
     }
     const int count = std::max(collection.callintMethod("size"), 0);
-    const tarvinex::JavaObject iterator = collection.getCollectionIterator();
+    // The elements in one call rather than two per element: toArray holds what the iterator
+    // yields, in its order, whatever size() claimed.
+    const tarvinex::ScopedLocalRef<jobjectArray> elements(
+        env, collection.callObjectArrayMethod("toArray"));
+    if (elements.get() == nullptr) {
+        return;
+    }
+    const jsize taken = std::min(static_cast<jsize>(count), env->GetArrayLength(elements.get()));
     const t_string parameterClass = className(CDB2ConfigureParameter::kConfigParameterClass);
-    for (int taken = 0; taken < count && !env->ExceptionCheck(); ++taken) {
-        if (iterator.isNull() || iterator.callboolMethod("hasNext") != JNI_TRUE) {
-            break;
-        }
-        const tarvinex::JavaObject element = iterator.getChildObject("next", "java/lang/Object");
-        if (element.isNull() || env->ExceptionCheck()) {
+    for (jsize i = 0; i < taken && !env->ExceptionCheck(); ++i) {
+        const tarvinex::ScopedLocalRef<jobject> element(
+            env, env->GetObjectArrayElement(elements.get(), i));
+        if (element.get() == nullptr) {
             continue;
         }
         const auto info = CDB2ConfigureParameter::getDBConfigParamInfo(
-            tarvinex::JavaObject(element, parameterClass.c_str()));
+            tarvinex::JavaObject(env, parameterClass.c_str(), element.get()),
+            false);  // no brief shown
         if (info != nullptr && CDB2ConfigureParameter::isUsable(*info)) {
             configInfoArray.push_back(*info);
         }
@@ -123,21 +130,23 @@ bool CDB2GetCfgCmdV8::CallDB2API() {
 }
 
 bool CDB2GetCfgCmdV8::BuildResultSet() {
-    if (!SetupColumnInfo()) {
+    RowListing listing(containerObj);
+    if (!SetupColumnInfo(listing)) {
         return false;
     }
     const tarvinex::JavaObject factory(
         commandObj, className(CDB2ConfigureParameter::kParameterFactoryClass).c_str());
     const double version = contextObj.getClientVersionWithRevision();
     for (std::size_t i = 0; i < configInfoArray.size(); ++i) {
-        if (!addRow(factory, version, i)) {
+        if (!addRow(listing, factory, version, i)) {
             return false;
         }
     }
-    return true;
+    return listing.finish();
 }
 
-bool CDB2GetCfgCmdV8::addRow(const tarvinex::JavaObject& factory, double version, std::size_t i) {
+bool CDB2GetCfgCmdV8::addRow(RowListing& listing, const tarvinex::JavaObject& factory,
+                             double version, std::size_t i) {
     const StructDBConfigInfo& item = configInfoArray[i];
     auto translated = [&](const CfgParamArray& values) {
         const t_string raw =
@@ -148,25 +157,22 @@ bool CDB2GetCfgCmdV8::addRow(const tarvinex::JavaObject& factory, double version
         return (values.at(i).flags & db2CfgParamAutomatic) != 0 ? kAutomatic : "";
     };
     const t_string value = translated(data);
-    containerObj.newRow();
-    if (ExceptionOccurred()) {
+    const t_string delayed = isDetail ? translated(delayedData) : t_string();
+    // A translation that threw leaves its exception pending: the row is not started.
+    if (!listing.newRow()) {
         return false;
     }
-    // Each cell is set only while Java is well; the first failure ends the rows.
-    auto cell = [&](int column, const t_string& text) {
-        containerObj.setColumnValue(column, text);
-        return !ExceptionOccurred();
-    };
-    if (!cell(kName, item.name) || !cell(kValue, value)) {
-        return false;
+    listing.set(kName, item.name);
+    listing.set(kValue, value);
+    if (isDetail) {
+        listing.set(kDelayedValue, delayed);
     }
-    if (isDetail && !cell(kDelayedValue, translated(delayedData))) {
-        return false;
+    listing.set(kTokenId, lexical_cast<t_string>(item.token));
+    listing.set(kValueFlag, flag(data));
+    if (isDetail) {
+        listing.set(kDelayedValueFlag, flag(delayedData));
     }
-    if (!cell(kTokenId, lexical_cast<t_string>(item.token)) || !cell(kValueFlag, flag(data))) {
-        return false;
-    }
-    return !isDetail || cell(kDelayedValueFlag, flag(delayedData));
+    return true;
 }
 
 void CDB2GetCfgCmdV8::FreeData(bool /*rslt*/) {

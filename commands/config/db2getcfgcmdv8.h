@@ -2,8 +2,8 @@
 // detail mode also the value that takes effect after the next restart.
 //
 // The catalogue comes from the command's getAllParameters. Entries are taken up to the size the
-// collection reports, whatever its iterator yields; null entries and entries without a usable
-// data type or size are skipped (no row).
+// collection reports, whatever its iterator (and so its toArray) yields; null entries and entries
+// without a usable data type or size are skipped (no row).
 #pragma once
 
 #include "commands/config/cfgparamarray.h"
@@ -31,7 +31,9 @@ class CDB2GetCfgCmdV8 : public CDB2GetCfgCmd {
     int callGet(CfgParamArray& values, db2Uint32 extraFlags, sqlca& ca);
     // Errors as the caller convention says; a warning is dropped.
     bool checkQuietly(int rc, const sqlca& ca);
-    bool addRow(const tarvinex::JavaObject& factory, double version, std::size_t i);
+    // False once the listing has stopped (a Java failure).
+    bool addRow(RowListing& listing, const tarvinex::JavaObject& factory, double version,
+                std::size_t i);
 
     CfgParamArray data;
     CfgParamArray delayedData;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "commands/directory/directorylisting.h"
+#include "commands/rowlisting.h"
 #include "commands/directory/directoryscan.h"
 #include "commands/fixedfield.h"
 #include "db2api/db2api.h"
@@ -67,20 +67,20 @@ bool CDB2ListDBDirectoryCmd::CallDB2API() {
         [&api, &handle](sqlca* ca) { return api.CloseDatabaseDirectoryScan(handle, ca); });
     sqlca ca = zeroedSqlca();
     const int rc = api.OpenDatabaseDirectoryScan(nullptr, &handle, &count, &ca);
-    if (!checkDB2Call(rc, ca)) {
+    if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
         return false;
     }
     scan.opened();
-    DirectoryListing listing(containerObj);
+    RowListing listing(containerObj);
     if (!listing.addColumns({"alias name", "database name", "node name", "release level", "comment",
                              "entry type", "catalog node name"})) {
         return false;
     }
-    return listEntries(handle, count, listing);
+    return listEntries(handle, count, listing) && listing.finish();
 }
 
 bool CDB2ListDBDirectoryCmd::listEntries(unsigned short handle, unsigned short count,
-                                         DirectoryListing& listing) {
+                                         RowListing& listing) {
     const db2::DB2API& api = db2::DB2API::Instance();
     for (unsigned int i = 0; i < count; ++i) {
         sqledinfo* entry = nullptr;
@@ -89,19 +89,24 @@ bool CDB2ListDBDirectoryCmd::listEntries(unsigned short handle, unsigned short c
         if (rc != db2::kEntryPointMissing && ca.sqlcode == kEndOfScan) {
             return false;  // fewer entries than announced: no message, the rows stay
         }
-        if (!checkDB2Call(rc, ca)) {
+        // A warning Java could not take ends the listing as any other Java failure does.
+        if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
             return false;
         }
         if (entry == nullptr) {
             return false;  // nothing to read counts as the end of the scan
         }
-        writeRow(*entry, listing);
+        if (!writeRow(*entry, listing)) {
+            return false;
+        }
     }
     return true;
 }
 
-void CDB2ListDBDirectoryCmd::writeRow(const sqledinfo& entry, DirectoryListing& listing) {
-    listing.newRow();
+bool CDB2ListDBDirectoryCmd::writeRow(const sqledinfo& entry, RowListing& listing) {
+    if (!listing.newRow()) {
+        return false;
+    }
     listing.set(kAlias, fixedFieldText(entry.alias));
     listing.set(kDbName, fixedFieldText(entry.dbname));
     listing.set(kNodeName, nodeColumn(entry));
@@ -111,6 +116,7 @@ void CDB2ListDBDirectoryCmd::writeRow(const sqledinfo& entry, DirectoryListing& 
     char number[8];  // a short in decimal
     const char* end = std::to_chars(number, number + sizeof(number), entry.cat_nodenum).ptr;
     listing.set(kCatalogNode, std::string_view(number, static_cast<std::size_t>(end - number)));
+    return true;
 }
 
 std::string_view CDB2ListDBDirectoryCmd::nodeColumn(const sqledinfo& entry) {

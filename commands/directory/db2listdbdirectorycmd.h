@@ -9,7 +9,7 @@
 #include "commands/privateapicontext.h"
 
 struct sqledinfo;
-class DirectoryListing;
+class RowListing;
 
 class CDB2ListDBDirectoryCmd : public CDB2CmdBase {
   public:
@@ -24,8 +24,9 @@ class CDB2ListDBDirectoryCmd : public CDB2CmdBase {
   private:
     // Fetches and writes the `count` entries announced at open; false when the scan ended early
     // or failed.
-    bool listEntries(unsigned short handle, unsigned short count, DirectoryListing& listing);
-    void writeRow(const sqledinfo& entry, DirectoryListing& listing);
+    bool listEntries(unsigned short handle, unsigned short count, RowListing& listing);
+    // False once the listing has stopped.
+    bool writeRow(const sqledinfo& entry, RowListing& listing);
     // The node name column: drive for an indirect entry, the instance for a home entry.
     std::string_view nodeColumn(const sqledinfo& entry);
     // The current instance (at most 8 characters), asked once per listing; "" when DB2 fails.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/directory/directorylisting.h"
+#include "commands/rowlisting.h"
 #include "commands/directory/directoryscan.h"
 #include "commands/fixedfield.h"
 #include "db2api/db2api.h"
@@ -41,23 +41,23 @@ bool CDB2ListDCSDirectoryCmd::CallDB2API() {
     short count = 0;
     sqlca ca = zeroedSqlca();
     const int rc = api.OpenDCSDirectoryScan(&count, &ca);
-    if (!checkDB2Call(rc, ca)) {
+    if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
         return false;
     }
     scan.opened();
     if (count <= 0) {
         return true;  // an empty directory: no columns either
     }
-    DirectoryListing listing(containerObj);
+    RowListing listing(containerObj);
     if (!listing.addColumns({"Local database name", "Target database name",
                              "Application requestor name", "DCS parameters", "Comment",
                              "DCS directory release level"})) {
         return false;
     }
-    return listEntries(count, listing);
+    return listEntries(count, listing) && listing.finish();
 }
 
-bool CDB2ListDCSDirectoryCmd::listEntries(short count, DirectoryListing& listing) {
+bool CDB2ListDCSDirectoryCmd::listEntries(short count, RowListing& listing) {
     // count is a positive short: at most 32767 entries of 612 bytes. Zeroed, so that entries DB2
     // leaves unwritten hold no stray bytes.
     std::vector<sql_dir_entry> entries(static_cast<std::size_t>(count), sql_dir_entry{});
@@ -67,23 +67,28 @@ bool CDB2ListDCSDirectoryCmd::listEntries(short count, DirectoryListing& listing
     if (rc != db2::kEntryPointMissing && ca.sqlcode == kEndOfScan) {
         return false;
     }
-    if (!checkDB2Call(rc, ca)) {
+    if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
         return false;
     }
     // Only the entries DB2 says it filled, never more than the buffer holds.
     const short listed = std::min(fetched, count);
     for (short i = 0; i < listed; ++i) {
-        writeRow(entries[static_cast<std::size_t>(i)], listing);
+        if (!writeRow(entries[static_cast<std::size_t>(i)], listing)) {
+            return false;
+        }
     }
     return true;
 }
 
-void CDB2ListDCSDirectoryCmd::writeRow(const sql_dir_entry& entry, DirectoryListing& listing) {
-    listing.newRow();
+bool CDB2ListDCSDirectoryCmd::writeRow(const sql_dir_entry& entry, RowListing& listing) {
+    if (!listing.newRow()) {
+        return false;
+    }
     listing.set(kLocalDb, fixedFieldText(entry.ldb, SQL_DCS_LDB_SZ));
     listing.set(kTargetDb, fixedFieldText(entry.tdb, SQL_DCS_TDB_SZ));
     listing.set(kRequester, fixedFieldText(entry.ar, SQL_AR_SZ));
     listing.set(kParameters, fixedFieldText(entry.parm, SQL_DCS_PARMS_SZ));
     listing.set(kComment, fixedFieldText(entry.comment, SQL_DCS_CMT_SZ));
     listing.set(kRelease, std::to_string(entry.release));
+    return true;
 }

@@ -6,7 +6,7 @@
 #include "commands/privateapicontext.h"
 
 struct sql_dir_entry;
-class DirectoryListing;
+class RowListing;
 
 class CDB2ListDCSDirectoryCmd : public CDB2CmdBase {
   public:
@@ -21,8 +21,9 @@ class CDB2ListDCSDirectoryCmd : public CDB2CmdBase {
 
   private:
     // Fetches the `count` entries announced at open in one call and writes those DB2 filled.
-    bool listEntries(short count, DirectoryListing& listing);
-    static void writeRow(const sql_dir_entry& entry, DirectoryListing& listing);
+    bool listEntries(short count, RowListing& listing);
+    // False once the listing has stopped.
+    static bool writeRow(const sql_dir_entry& entry, RowListing& listing);
 
     PrivateAPIContext ctx;
 };

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "commands/directory/directorylisting.h"
+#include "commands/rowlisting.h"
 #include "commands/directory/directoryscan.h"
 #include "commands/fixedfield.h"
 #include "db2api/db2api.h"
@@ -105,13 +105,13 @@ bool CDB2ListNodeDirectoryCmd::CallDB2API() {
         [&api, &handle](sqlca* ca) { return api.CloseNodeDirectoryScan(handle, ca); });
     sqlca ca = zeroedSqlca();
     const int rc = api.OpenNodeDirectoryScan(&handle, &count, &ca);
-    if (!checkDB2Call(rc, ca)) {
+    if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
         return false;
     }
     scan.opened();
-    DirectoryListing listing(containerObj);
+    RowListing listing(containerObj);
     if (!listing.addColumns(kColumnNames, static_cast<std::size_t>(columnCount())) ||
-        !listEntries(handle, count, listing)) {
+        !listEntries(handle, count, listing) || !listing.finish()) {
         return false;
     }
     scan.Close();
@@ -123,7 +123,7 @@ int CDB2ListNodeDirectoryCmd::columnCount() const {
 }
 
 bool CDB2ListNodeDirectoryCmd::listEntries(unsigned short handle, unsigned short count,
-                                           DirectoryListing& listing) {
+                                           RowListing& listing) {
     const db2::DB2API& api = db2::DB2API::Instance();
     for (unsigned short i = 0; i < count; ++i) {
         sqleninfo* entry = nullptr;
@@ -132,29 +132,34 @@ bool CDB2ListNodeDirectoryCmd::listEntries(unsigned short handle, unsigned short
         if (ca.sqlcode == SQLE_RC_NOMORE) {
             return false;  // the directory ended before the announced count
         }
-        if (!checkDB2Call(rc, ca)) {
+        // A warning Java could not take ends the listing as any other Java failure does.
+        if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
             return false;
         }
         if (entry == nullptr) {
             return false;  // no entry handed back: the same early end
         }
-        addRow(*entry, listing);
+        if (!addRow(*entry, listing)) {
+            return false;
+        }
     }
     return true;
 }
 
-void CDB2ListNodeDirectoryCmd::addRow(const sqleninfo& entry, DirectoryListing& listing) {
-    listing.newRow();
+bool CDB2ListNodeDirectoryCmd::addRow(const sqleninfo& entry, RowListing& listing) {
+    if (!listing.newRow()) {
+        return false;
+    }
     listing.set(kNodeName, fixedFieldText(entry.nodename));
     listing.set(kEntryType, "LOCAL");
     listing.set(kProtocol, protocolName(static_cast<unsigned char>(entry.protocol)));
     listing.set(kHostName, fixedFieldText(entry.hostname));
     listing.set(kServiceName, fixedFieldText(entry.service_name));
     listing.set(kComment, fixedFieldText(entry.comment));
-    if (!showDetail) {
-        return;
+    if (showDetail) {
+        listing.set(kRemoteInstance, fixedFieldText(entry.remote_instname));
+        listing.set(kSystem, fixedFieldText(entry.system_name));
+        listing.set(kOsType, osTypeName(entry.os_type));
     }
-    listing.set(kRemoteInstance, fixedFieldText(entry.remote_instname));
-    listing.set(kSystem, fixedFieldText(entry.system_name));
-    listing.set(kOsType, osTypeName(entry.os_type));
+    return true;
 }

@@ -6,7 +6,7 @@
 #include "commands/privateapicontext.h"
 #include "db2api/db2structs.h"
 
-class DirectoryListing;
+class RowListing;
 
 class CDB2ListNodeDirectoryCmd : public CDB2CmdBase {
   public:
@@ -26,8 +26,9 @@ class CDB2ListNodeDirectoryCmd : public CDB2CmdBase {
   private:
     int columnCount() const;
     // Reads `count` entries; false at an early end (no exception) or a failure (exception).
-    bool listEntries(unsigned short handle, unsigned short count, DirectoryListing& listing);
-    void addRow(const sqleninfo& entry, DirectoryListing& listing);
+    bool listEntries(unsigned short handle, unsigned short count, RowListing& listing);
+    // False once the listing has stopped.
+    bool addRow(const sqleninfo& entry, RowListing& listing);
 
     PrivateAPIContext ctx;
     bool admin = false;

@@ -22,7 +22,8 @@ done
 rm -rf "$home" && mkdir -p "$home"
 export DB2SIM_HOME="$home"
 source=$(cd "$(dirname "$0")/../.." && pwd)
-props=(-Djava.library.path="$lib" -Dtarvinex.testlib="$lib/libtarvinextest.so" -Dtarvinex.source="$source")
+props=(-Djava.library.path="$lib" -Dtarvinex.testlib="$lib/libtarvinextest.so" -Dtarvinex.source="$source"
+       -Dtarvinex.contractjar="$lib/contract-container.jar")
 case "$mode" in
   normal) export LD_LIBRARY_PATH="$lib" ;;
   harness)

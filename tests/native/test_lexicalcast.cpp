@@ -22,6 +22,11 @@ TEST(LexicalCast, NumberToText) {
     EXPECT_EQ(lexical_cast<std::string>(static_cast<unsigned short>(65535)), "65535");
     EXPECT_EQ(lexical_cast<std::string>(-2147483647 - 1), "-2147483648");
     EXPECT_EQ(lexical_cast<std::string>(1234567890123LL), "1234567890123");
+    EXPECT_EQ(lexical_cast<std::string>(18446744073709551615ULL), "18446744073709551615");
+    // What the stream does beyond plain decimal integers stays the stream's.
+    EXPECT_EQ(lexical_cast<std::string>(true), "1");
+    EXPECT_EQ(lexical_cast<std::string>('x'), "x");
+    EXPECT_EQ(lexical_cast<std::string>(7, '0', 3), "007");
 }
 
 TEST(LexicalCast, TextToTextKeepsTheFirstWord) {

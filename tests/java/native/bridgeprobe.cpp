@@ -378,7 +378,7 @@ JNIEXPORT void JNICALL Java_com_qorvath_db2command_tests_BridgeProbe_addRow(JNIE
 }
 
 JNIEXPORT jboolean JNICALL Java_com_qorvath_db2command_tests_BridgeProbe_addRowsInBlock(
-    JNIEnv* env, jclass, jobject container, jobjectArray rows) {
+    JNIEnv* env, jclass, jobject container, jobjectArray rows, jboolean oneByOne) {
     return probe(env, [&] {
         const DB2APIDataContainer table(env, container);
         tarvinex::RowBlock block;
@@ -394,7 +394,8 @@ JNIEXPORT jboolean JNICALL Java_com_qorvath_db2command_tests_BridgeProbe_addRows
                 block.setColumnValue(i + 1, bytes(env, cell.get()));
             }
         }
-        return static_cast<jboolean>(table.addRows(block));
+        return static_cast<jboolean>(oneByOne ? table.addRowsOneByOne(block)
+                                              : table.addRows(block));
     });
 }
 

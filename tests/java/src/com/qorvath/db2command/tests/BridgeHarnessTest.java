@@ -54,6 +54,8 @@ import java.util.concurrent.TimeUnit;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.Nested;
 import org.junit.jupiter.api.Test;
+import org.junit.jupiter.params.ParameterizedTest;
+import org.junit.jupiter.params.provider.ValueSource;
 
 /** The Java object bridge, driven directly through BridgeProbe's natives. */
 class BridgeHarnessTest {
@@ -250,8 +252,9 @@ class BridgeHarnessTest {
             assertNothingRaised();
         }
 
-        @Test
-        void rowBlocksAndSingleCellsAgreeOnEveryHostileByteSequence() {
+        @ParameterizedTest(name = "one by one: {0}")
+        @ValueSource(booleans = {false, true})
+        void rowBlocksAndSingleCellsAgreeOnEveryHostileByteSequence(boolean oneByOne) {
             Random random = new Random(20261206);
             byte[][] interesting = {
                 {(byte) 0xC0, (byte) 0x80}, // overlong NUL
@@ -278,7 +281,7 @@ class BridgeHarnessTest {
                 addRow(single, new byte[][] {cells[i]});
                 rows[i] = new byte[][] {cells[i]};
             }
-            assertTrue(addRowsInBlock(block, rows));
+            assertTrue(addRowsInBlock(block, rows, oneByOne));
             assertEquals(single.getRows(), block.getRows());
             assertNothingRaised();
         }
@@ -343,11 +346,12 @@ class BridgeHarnessTest {
             return out;
         }
 
-        @Test
-        void overridesSeeEveryCallInOrder() {
+        @ParameterizedTest(name = "one by one: {0}")
+        @ValueSource(booleans = {false, true})
+        void overridesSeeEveryCallInOrder(boolean oneByOne) {
             Counting table = new Counting();
             addColumns(table, new String[] {"A", "B", "C"});
-            assertTrue(addRowsInBlock(table, numbered(1000)));
+            assertTrue(addRowsInBlock(table, numbered(1000), oneByOne));
             assertNothingRaised();
             assertEquals(1000, table.newRows);
             assertEquals(3000, table.cells);
@@ -355,12 +359,13 @@ class BridgeHarnessTest {
             assertEquals("", table.getValue(999, 2));
         }
 
-        @Test
-        void aRefusedCallStopsTheBlockThereAndIsRaised() {
+        @ParameterizedTest(name = "one by one: {0}")
+        @ValueSource(booleans = {false, true})
+        void aRefusedCallStopsTheBlockThereAndIsRaised(boolean oneByOne) {
             Counting table = new Counting();
             table.refuseAt = 40;
             addColumns(table, new String[] {"A", "B", "C"});
-            assertFalse(addRowsInBlock(table, numbered(100)));
+            assertFalse(addRowsInBlock(table, numbered(100), oneByOne));
             Throwable thrown = takeFailure();
             assertInstanceOf(IllegalStateException.class, thrown);
             assertEquals("row 40 refused", thrown.getMessage());
@@ -368,11 +373,13 @@ class BridgeHarnessTest {
             assertEquals(120, table.cells);
         }
 
-        @Test
-        void aColumnOutOfRangeFailsAsTheSingleCallWould() {
+        @ParameterizedTest(name = "one by one: {0}")
+        @ValueSource(booleans = {false, true})
+        void aColumnOutOfRangeFailsAsTheSingleCallWould(boolean oneByOne) {
             DB2APIDataContainer table = new DB2APIDataContainer();
             addColumns(table, new String[] {"A"});
-            assertFalse(addRowsInBlock(table, new byte[][][] {{bytes("1"), bytes("2")}}));
+            assertFalse(
+                    addRowsInBlock(table, new byte[][][] {{bytes("1"), bytes("2")}}, oneByOne));
             assertInstanceOf(IndexOutOfBoundsException.class, takeFailure());
             assertEquals("1", table.getValue(0, 1));
         }

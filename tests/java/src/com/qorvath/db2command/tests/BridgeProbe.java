@@ -106,9 +106,15 @@ final class BridgeProbe {
 
     /**
      * Rows recorded natively and handed over in one block, each row's cells set from column 1 on;
-     * false when the container refused the block.
+     * false when the container refused the block. {@code oneByOne}: the block's calls are made
+     * one by one, as for a container without the block method.
      */
-    static native boolean addRowsInBlock(DB2APIDataContainer container, byte[][][] rows);
+    static native boolean addRowsInBlock(
+            DB2APIDataContainer container, byte[][][] rows, boolean oneByOne);
+
+    static boolean addRowsInBlock(DB2APIDataContainer container, byte[][][] rows) {
+        return addRowsInBlock(container, rows, false);
+    }
 
     /**
      * Calls {@code first} as a string getter, then a round of other operations on the same

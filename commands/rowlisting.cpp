@@ -1,4 +1,4 @@
-#include "commands/directory/directorylisting.h"
+#include "commands/rowlisting.h"
 
 #include "bridge/scopedlocalref.h"
 
@@ -7,54 +7,60 @@ namespace {
 // A block is handed over when it holds this many rows or bytes, whichever comes first.
 constexpr std::size_t kRowsPerBlock = 512;
 constexpr std::size_t kBytesPerBlock = 256 * 1024;
+constexpr std::size_t kInitialBytes = 16 * 1024;
 
 }  // namespace
 
-DirectoryListing::DirectoryListing(const DB2APIDataContainer& container)
+RowListing::RowListing(const DB2APIDataContainer& container)
     : m_container(container), m_env(container.getEnv()) {
-    m_block.reserve(kBytesPerBlock + kBytesPerBlock / 4);
+    // Room for a short listing; a long one grows the block to its full size once. Reserving
+    // the full size up front costs a short listing (a configuration read) fresh pages each time.
+    m_block.reserve(kInitialBytes);
 }
 
-DirectoryListing::~DirectoryListing() {
+RowListing::~RowListing() {
     flush();
 }
 
-bool DirectoryListing::addColumns(std::initializer_list<const char*> names) const {
+bool RowListing::addColumns(std::initializer_list<const char*> names) const {
     return addColumns(names.begin(), names.size());
 }
 
-bool DirectoryListing::addColumns(const char* const* names, std::size_t count) const {
+bool RowListing::addColumns(const char* const* names, std::size_t count) const {
     for (std::size_t i = 0; i < count; ++i) {
         m_container.addColumn(names[i]);
         if (m_env->ExceptionCheck()) {
-            m_env->ExceptionDescribe();
             return false;
         }
     }
     return true;
 }
 
-void DirectoryListing::newRow() {
+bool RowListing::newRow() {
     if (m_refused || m_stopped) {
-        return;
+        return false;
     }
     if (m_env->ExceptionCheck()) {
         m_stopped = true;  // as with single calls: nothing after a Java failure reaches Java
-        return;
+        return false;
     }
     if (m_block.rows() >= kRowsPerBlock || m_block.size() >= kBytesPerBlock) {
         flush();
+        if (m_refused) {
+            return false;
+        }
     }
     m_block.newRow();
+    return true;
 }
 
-void DirectoryListing::set(int column, std::string_view text) {
+void RowListing::set(int column, std::string_view text) {
     if (!m_refused && !m_stopped) {
         m_block.setColumnValue(column, text);
     }
 }
 
-void DirectoryListing::flush() {
+void RowListing::flush() {
     if (m_block.empty() || m_refused) {
         m_block.clear();
         return;
@@ -73,4 +79,9 @@ void DirectoryListing::flush() {
         m_env->Throw(pending.get());
     }
     m_block.clear();
+}
+
+bool RowListing::finish() {
+    flush();
+    return !m_refused && !m_stopped && !m_env->ExceptionCheck();
 }
