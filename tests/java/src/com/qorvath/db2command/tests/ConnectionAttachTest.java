@@ -26,11 +26,6 @@ class ConnectionAttachTest extends Session {
     static final String INSTANCE = instanceName();
     static final String ADMIN_PASSWORD = "db2sim";
 
-    static String instanceName() {
-        String name = System.getenv("DB2INSTANCE");
-        return name == null || name.isEmpty() ? "db2inst1" : name;
-    }
-
     @BeforeEach
     void fresh() {
         begin();  // a known client level, so that no call is made to learn it
@@ -96,7 +91,7 @@ class ConnectionAttachTest extends Session {
             assertEquals(1, setc.size());
             assertTrue(setc.get(0).contains("8:0"), setc.get(0));
             List<String> all = Arrays.asList(Db2Sim.journal());
-            assertTrue(indexOf(all, "sqlesetc_api") < indexOf(all, "sqleatin_api"));
+            assertTrue(indexOf(all, "sqlesetc_api(") < indexOf(all, "sqleatin_api("));
         }
 
         @Test
@@ -289,15 +284,6 @@ class ConnectionAttachTest extends Session {
             assertTrue(journal("sqledtin_api").isEmpty());
             context.setInstanceConnectionContext(0);
         }
-    }
-
-    static int indexOf(List<String> lines, String entry) {
-        for (int i = 0; i < lines.size(); i++) {
-            if (lines.get(i).startsWith(entry + "(")) {
-                return i;
-            }
-        }
-        return -1;
     }
 
     @Test

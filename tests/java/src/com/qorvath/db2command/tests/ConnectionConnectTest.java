@@ -27,7 +27,7 @@ import org.junit.jupiter.params.provider.ValueSource;
 
 /** CONNECT and DISCONNECT on the stand-in instance, which holds the database SAMPLE. */
 class ConnectionConnectTest extends Session {
-    static final String INSTANCE = ConnectionAttachTest.instanceName();
+    static final String INSTANCE = instanceName();
 
     /**
      * A run-time context that counts Java's disconnect() calls and, when asked, runs the native
@@ -319,14 +319,5 @@ class ConnectionConnectTest extends Session {
             assertEquals(0, Db2Sim.liveContexts());
             Db2Sim.reset();
         }
-    }
-
-    static int indexOf(List<String> lines, String prefix) {
-        for (int i = 0; i < lines.size(); i++) {
-            if (lines.get(i).startsWith(prefix)) {
-                return i;
-            }
-        }
-        return -1;
     }
 }
