@@ -52,18 +52,15 @@ class ConnectionAttachTest extends Session {
             String node = INSTANCE.toUpperCase(Locale.ROOT);
             assertEquals(List.of("DB2", "LINUXX8664", "08.02.00", user, node), box.getRows().get(0));
 
-            assertEquals("08.02.00", context.getInstanceServerVersionText());
-            assertEquals(8, context.getInstanceServerVersion().getMajor());
-            assertEquals(2, context.getInstanceServerVersion().getMinor());
-            assertEquals(1, context.getServerRegionCode());
-            assertEquals(1208, context.getServerCodePage());
-            assertEquals(user, context.getAuthorizationId());
-            assertEquals(node, context.getNodeName());
-            assertEquals("DB2", context.getServerIdentity());
-            assertEquals("LINUXX8664", context.getServerPlatformType());
+            assertEquals(List.of("08.02.00", 8, 2, 1, 1208, user, node, "DB2", "LINUXX8664", 0, 1),
+                    List.of(context.getInstanceServerVersionText(),
+                            context.getInstanceServerVersion().getMajor(),
+                            context.getInstanceServerVersion().getMinor(),
+                            context.getServerRegionCode(), context.getServerCodePage(),
+                            context.getAuthorizationId(), context.getNodeName(),
+                            context.getServerIdentity(), context.getServerPlatformType(),
+                            context.getNodeNumber(), context.getNumOfDbPartitions()));
             assertTrue(context.getServerAgentId() > 0);
-            assertEquals(0, context.getNodeNumber());
-            assertEquals(1, context.getNumOfDbPartitions());
 
             // Empty user and password travel as empty texts; no partition is set for node id -1.
             List<String> attach = journal("sqleatin_api");
