@@ -71,7 +71,12 @@ TEST_F(Contexts, RefusedAttachPrintsTheDiagnosticLineAndCarriesOn) {
     EXPECT_EQ(CDB2APIContext::GetCurrentCtx(), a.get());
 }
 
-TEST_F(Contexts, GuardRestoresTheEntryContext) {
+TEST_F(Contexts, GuardRestoresWhatTheThreadHadOnEntry) {
+    {
+        CDB2APIContextCleaner guard(nullptr);
+        CDB2APIContext::AttachCtx(b.get());
+    }
+    EXPECT_EQ(CDB2APIContext::GetCurrentCtx(), nullptr) << "none on entry, none after";
     CDB2APIContext::AttachCtx(a.get());
     {
         CDB2APIContextCleaner guard(nullptr);
@@ -96,14 +101,6 @@ TEST_F(Contexts, GuardRestoresTheEntryContextWhenUnwinding) {
     CDB2APIContext adopted(b.get());
     CDB2APIContextCleaner guard(&adopted);
     EXPECT_TRUE(adopted.IsCurrentContext());
-}
-
-TEST_F(Contexts, GuardLeavesNoContextWhenTheThreadHadNone) {
-    {
-        CDB2APIContextCleaner guard(nullptr);
-        CDB2APIContext::AttachCtx(b.get());
-    }
-    EXPECT_EQ(CDB2APIContext::GetCurrentCtx(), nullptr);
 }
 
 TEST_F(Contexts, GuardMakesTheGivenContextCurrentForItsLifetime) {

@@ -15,9 +15,13 @@ TEST(FixedField, ReadsAtItsWidthStopsAtNulTrimsBlanks) {
     const char empty[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
     EXPECT_EQ(readFixedField(empty), "");
     EXPECT_EQ(readFixedField(nullptr, 8), "");
+    const char blanksBeforeNul[10] = {'A', ' ', ' ', 0, 'B', ' ', ' ', ' ', ' ', ' '};
+    EXPECT_EQ(fixedFieldText(blanksBeforeNul), "A");
+    const char nulFirst[4] = {0, 'x', ' ', ' '};
+    EXPECT_EQ(fixedFieldText(nulFirst), "");
 }
 
-TEST(FixedField, CopiesAtMostNIntoAZeroedField) {
+TEST(FixedField, CopiesAtMostNIntoAZeroedFieldAndAnEyeCatcherWithoutTerminator) {
     char field[9];
     std::memset(field, 'x', sizeof(field));
     copyToField(field, "TOOLONGNAME");
@@ -27,9 +31,6 @@ TEST(FixedField, CopiesAtMostNIntoAZeroedField) {
     for (std::size_t i = 2; i < sizeof(field); ++i) {
         EXPECT_EQ(field[i], 0) << i;
     }
-}
-
-TEST(FixedField, EyeCatcherHasNoTerminator) {
     struct {
         char id[8];
         char next;
@@ -56,11 +57,4 @@ TEST(FixedField, WideFieldsTrimEveryPaddingLength) {
         EXPECT_EQ(fixedFieldText(field), expected) << length;
         EXPECT_EQ(readFixedField(field), expected) << length;
     }
-}
-
-TEST(FixedField, BlanksBeforeAnInnerNulGoToo) {
-    const char field[10] = {'A', ' ', ' ', 0, 'B', ' ', ' ', ' ', ' ', ' '};
-    EXPECT_EQ(fixedFieldText(field), "A");
-    const char nulFirst[4] = {0, 'x', ' ', ' '};
-    EXPECT_EQ(fixedFieldText(nulFirst), "");
 }

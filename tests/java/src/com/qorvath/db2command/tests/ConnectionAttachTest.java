@@ -26,11 +26,6 @@ class ConnectionAttachTest extends Session {
     static final String INSTANCE = instanceName();
     static final String ADMIN_PASSWORD = "db2sim";
 
-    static String instanceName() {
-        String name = System.getenv("DB2INSTANCE");
-        return name == null || name.isEmpty() ? "db2inst1" : name;
-    }
-
     @BeforeEach
     void fresh() {
         begin();  // a known client level, so that no call is made to learn it
@@ -57,18 +52,15 @@ class ConnectionAttachTest extends Session {
             String node = INSTANCE.toUpperCase(Locale.ROOT);
             assertEquals(List.of("DB2", "LINUXX8664", "08.02.00", user, node), box.getRows().get(0));
 
-            assertEquals("08.02.00", context.getInstanceServerVersionText());
-            assertEquals(8, context.getInstanceServerVersion().getMajor());
-            assertEquals(2, context.getInstanceServerVersion().getMinor());
-            assertEquals(1, context.getServerRegionCode());
-            assertEquals(1208, context.getServerCodePage());
-            assertEquals(user, context.getAuthorizationId());
-            assertEquals(node, context.getNodeName());
-            assertEquals("DB2", context.getServerIdentity());
-            assertEquals("LINUXX8664", context.getServerPlatformType());
+            assertEquals(List.of("08.02.00", 8, 2, 1, 1208, user, node, "DB2", "LINUXX8664", 0, 1),
+                    List.of(context.getInstanceServerVersionText(),
+                            context.getInstanceServerVersion().getMajor(),
+                            context.getInstanceServerVersion().getMinor(),
+                            context.getServerRegionCode(), context.getServerCodePage(),
+                            context.getAuthorizationId(), context.getNodeName(),
+                            context.getServerIdentity(), context.getServerPlatformType(),
+                            context.getNodeNumber(), context.getNumOfDbPartitions()));
             assertTrue(context.getServerAgentId() > 0);
-            assertEquals(0, context.getNodeNumber());
-            assertEquals(1, context.getNumOfDbPartitions());
 
             // Empty user and password travel as empty texts; no partition is set for node id -1.
             List<String> attach = journal("sqleatin_api");
@@ -96,7 +88,7 @@ class ConnectionAttachTest extends Session {
             assertEquals(1, setc.size());
             assertTrue(setc.get(0).contains("8:0"), setc.get(0));
             List<String> all = Arrays.asList(Db2Sim.journal());
-            assertTrue(indexOf(all, "sqlesetc_api") < indexOf(all, "sqleatin_api"));
+            assertTrue(indexOf(all, "sqlesetc_api(") < indexOf(all, "sqleatin_api("));
         }
 
         @Test
@@ -289,15 +281,6 @@ class ConnectionAttachTest extends Session {
             assertTrue(journal("sqledtin_api").isEmpty());
             context.setInstanceConnectionContext(0);
         }
-    }
-
-    static int indexOf(List<String> lines, String entry) {
-        for (int i = 0; i < lines.size(); i++) {
-            if (lines.get(i).startsWith(entry + "(")) {
-                return i;
-            }
-        }
-        return -1;
     }
 
     @Test

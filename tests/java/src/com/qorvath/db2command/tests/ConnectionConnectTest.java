@@ -27,7 +27,7 @@ import org.junit.jupiter.params.provider.ValueSource;
 
 /** CONNECT and DISCONNECT on the stand-in instance, which holds the database SAMPLE. */
 class ConnectionConnectTest extends Session {
-    static final String INSTANCE = ConnectionAttachTest.instanceName();
+    static final String INSTANCE = instanceName();
 
     /**
      * A run-time context that counts Java's disconnect() calls and, when asked, runs the native
@@ -90,6 +90,11 @@ class ConnectionConnectTest extends Session {
         return new DB2CommandConnect("SAMPLE", "", "");
     }
 
+    /** The stand-in's live contexts, CLI handles and connections. */
+    static List<Long> live() {
+        return List.of(Db2Sim.liveContexts(), Db2Sim.liveCliHandles(), Db2Sim.liveConnections());
+    }
+
     static int[] triple(DB2CommandRuntimeContext c) {
         return new int[] {c.getDatabaseConnectionContext(), c.getDatabaseConnectionEnvHandler(),
             c.getDatabaseConnectionDbcHandler()};
@@ -100,14 +105,9 @@ class ConnectionConnectTest extends Session {
         @Test
         void storesTheConnectionAndTheServerVersion() throws SQLException {
             assertTrue(run(sample()));
-            int[] held = triple(context);
-            assertNotEquals(0, held[0]);
-            assertNotEquals(0, held[1]);
-            assertNotEquals(0, held[2]);
+            assertTrue(Arrays.stream(triple(context)).allMatch(held -> held != 0));
             assertEquals("09.07.0004", context.getDatabaseServerVersionText());
-            assertEquals(1, Db2Sim.liveContexts());
-            assertEquals(2, Db2Sim.liveCliHandles());
-            assertEquals(1, Db2Sim.liveConnections());
+            assertEquals(List.of(1L, 2L, 1L), live(), "contexts, CLI handles, connections");
             assertEquals(0, recording.disconnects, "nothing to replace");
         }
 
@@ -195,9 +195,7 @@ class ConnectionConnectTest extends Session {
             assertTrue(recording.disconnects > 0, "Java's disconnect() ran");
             int[] second = triple(context);
             assertNotEquals(first[0], second[0]);
-            assertEquals(1, Db2Sim.liveContexts());
-            assertEquals(2, Db2Sim.liveCliHandles());
-            assertEquals(1, Db2Sim.liveConnections());
+            assertEquals(List.of(1L, 2L, 1L), live(), "contexts, CLI handles, connections");
 
             List<String> all = Arrays.asList(Db2Sim.journal());
             int oldClosed = indexOf(all, "SQLDisconnect(ConnectionHandle=" + first[2] + ")");
@@ -233,8 +231,7 @@ class ConnectionConnectTest extends Session {
             for (int i = 0; i < 100; i++) {
                 assertThrows(IllegalStateException.class, () -> run(sample()));
             }
-            assertEquals(List.of(0L, 0L, 0L), List.of(Db2Sim.liveContexts(),
-                    Db2Sim.liveCliHandles(), Db2Sim.liveConnections()));
+            assertEquals(List.of(0L, 0L, 0L), live());
 
             recording.refuseSet = false;
             assertTrue(run(sample()));
@@ -319,14 +316,5 @@ class ConnectionConnectTest extends Session {
             assertEquals(0, Db2Sim.liveContexts());
             Db2Sim.reset();
         }
-    }
-
-    static int indexOf(List<String> lines, String prefix) {
-        for (int i = 0; i < lines.size(); i++) {
-            if (lines.get(i).startsWith(prefix)) {
-                return i;
-            }
-        }
-        return -1;
     }
 }

@@ -81,16 +81,6 @@ class ConsoleTourTest {
     }
 
     @Test
-    void attachOnAStoppedInstanceGivesDb2sMessageUntilItIsStarted() {
-        assertEquals(0, console.run("stop-dbm"), out() + err());
-        assertEquals(1, console.run("attach"));
-        assertTrue(err().startsWith("SQL1032N"), err());
-        assertEquals(0, console.run("start-dbm"), out() + err());
-        assertEquals(0, console.run("attach"), out() + err());
-        assertEquals(0, console.run("detach"), out() + err());
-    }
-
-    @Test
     void aDb2ErrorGoesToStandardErrorAndStopsTheFile(@TempDir Path dir) throws IOException {
         Path file = Files.write(dir.resolve("bad.txt"),
                 List.of("attach UserId=nobody Password=wrong", "detach"));

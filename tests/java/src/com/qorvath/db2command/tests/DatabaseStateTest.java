@@ -23,7 +23,7 @@ import org.junit.jupiter.api.Test;
 
 /** Activate, deactivate, quiesce, unquiesce, restart, migrate and comment on the stand-in. */
 class DatabaseStateTest extends Session {
-    static final String INSTANCE = ConnectionAttachTest.instanceName();
+    static final String INSTANCE = instanceName();
     static final String REQUIRES_DATABASE = "Error: This command requires database connection!";
     static final String REQUIRES_INSTANCE = "Error: This command requires instance connection!";
 

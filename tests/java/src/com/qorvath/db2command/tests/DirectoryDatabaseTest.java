@@ -82,11 +82,6 @@ class DirectoryDatabaseTest extends Session {
         return null;
     }
 
-    static String instanceName() {
-        String name = System.getenv("DB2INSTANCE");
-        return name == null || name.isEmpty() ? "db2inst1" : name;
-    }
-
     @Nested
     class Catalog {
         @Test
@@ -201,13 +196,10 @@ class DirectoryDatabaseTest extends Session {
         }
 
         @Test
-        void errorOnFetchRaisesTheDb2Text() {
+        void aFailedFetchRaisesTheDb2TextAndAMissingEntryPointSaysSo() {
             Db2Sim.injectError("sqledgne_api", -1092, "LISTER", 0);
             assertTrue(failure(new DB2CommandListDBDirectory()).contains("SQL1092N"));
-        }
-
-        @Test
-        void missingEntryPointSaysSo() {
+            Db2Sim.clearFaults();
             Db2Sim.injectMissing("sqledosd_api", 0);
             assertEquals("Call DB2 API fail, no such function",
                     failure(new DB2CommandListDBDirectory()));

@@ -61,6 +61,22 @@ abstract class Session {
         return Arrays.asList(Db2Sim.journal(entry));
     }
 
+    /** The index of the first journal line starting with `prefix`, or -1. */
+    static int indexOf(List<String> lines, String prefix) {
+        for (int i = 0; i < lines.size(); i++) {
+            if (lines.get(i).startsWith(prefix)) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    /** The instance the stand-in serves: $DB2INSTANCE, as DB2 reads it, or db2inst1. */
+    static String instanceName() {
+        String name = System.getenv("DB2INSTANCE");
+        return name == null || name.isEmpty() ? "db2inst1" : name;
+    }
+
     /** Attaches to the local instance; the container and journal start empty after it. */
     void attach() throws SQLException {
         assertTrue(run(new DB2CommandAttach()));
