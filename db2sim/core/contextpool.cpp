@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -10,8 +11,9 @@ namespace {
 
 constexpr uint64_t kFourGiB = uint64_t{1} << 32;
 constexpr uint32_t kSlotMagic = 0x43545853;  // written into each slot, for anyone dumping one
+constexpr size_t kProcessSlot = 0;
 
-// The calling thread's context as last attached here; checked against the pool on every read,
+// The context the calling thread last attached here; checked against the pool on every read,
 // so a context freed by another thread (or by a reset) is never trusted.
 thread_local void* tCurrent = nullptr;
 
@@ -42,12 +44,13 @@ void* mapPool(size_t bytes) {
 
 }  // namespace
 
-ContextPool::ContextPool() : bytes_(kSlots * kSlotSize), slots_(kSlots) {
+ContextPool::ContextPool()
+    : bytes_(kSlots * kSlotSize), slots_(kSlots), callLocks_(new std::mutex[kSlots]) {
     base_ = mapPool(bytes_);
     if (base_ == nullptr) {
         slots_.clear();
     }
-    for (size_t i = 0; i < slots_.size(); ++i) {
+    for (size_t i = kProcessSlot + 1; i < slots_.size(); ++i) {
         free_.push_back(i);
     }
 }
@@ -58,79 +61,148 @@ ContextPool::~ContextPool() {
     }
 }
 
+void* ContextPool::slotAddress(size_t index) const {
+    return static_cast<unsigned char*>(base_) + index * kSlotSize;
+}
+
 void* ContextPool::create() {
+    std::lock_guard<std::mutex> guard(lock_);
     if (free_.empty()) {
         return nullptr;
     }
     size_t index = free_.front();
     free_.pop_front();
-    slots_[index] = Slot{true, std::thread::id()};
+    slots_[index].live = true;
     ++live_;
-    auto* slot = static_cast<unsigned char*>(base_) + index * kSlotSize;
+    void* slot = slotAddress(index);
     std::memset(slot, 0, kSlotSize);
     std::memcpy(slot, &kSlotMagic, sizeof(kSlotMagic));
     return slot;
 }
 
-bool ContextPool::isLive(const void* ctx) const {
+bool ContextPool::isSlot(const void* ctx) const {
     uintptr_t p = reinterpret_cast<uintptr_t>(ctx);
-    if (base_ == nullptr || p < base() || p >= base() + bytes_ || (p - base()) % kSlotSize != 0) {
-        return false;
-    }
-    return slots_[indexOf(ctx)].live;
+    return base_ != nullptr && p >= base() && p < base() + bytes_ && (p - base()) % kSlotSize == 0;
+}
+
+bool ContextPool::isLiveLocked(const void* ctx) const {
+    return isSlot(ctx) && slots_[indexOf(ctx)].live;
+}
+
+bool ContextPool::isLive(const void* ctx) const {
+    std::lock_guard<std::mutex> guard(lock_);
+    return isLiveLocked(ctx);
 }
 
 size_t ContextPool::indexOf(const void* ctx) const {
     return (reinterpret_cast<uintptr_t>(ctx) - base()) / kSlotSize;
 }
 
-std::thread::id ContextPool::owner(const void* ctx) const {
-    return slots_[indexOf(ctx)].owner;
+void* ContextPool::threadContext() const {
+    void* ctx = tCurrent;
+    if (ctx == nullptr) {
+        return nullptr;
+    }
+    std::lock_guard<std::mutex> guard(lock_);
+    if (!isLiveLocked(ctx)) {
+        return nullptr;
+    }
+    const auto& threads = slots_[indexOf(ctx)].threads;
+    bool attached =
+        std::find(threads.begin(), threads.end(), std::this_thread::get_id()) != threads.end();
+    return attached ? ctx : nullptr;
 }
 
 void* ContextPool::current() const {
-    if (tCurrent != nullptr && isLive(tCurrent) && owner(tCurrent) == std::this_thread::get_id()) {
-        return tCurrent;
+    if (!manual()) {
+        return base_ == nullptr ? nullptr : slotAddress(kProcessSlot);
     }
-    return nullptr;
+    return threadContext();
+}
+
+bool ContextPool::attachedElsewhere(const void* ctx) const {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (!isLiveLocked(ctx)) {
+        return false;
+    }
+    const auto& threads = slots_[indexOf(ctx)].threads;
+    return std::any_of(threads.begin(), threads.end(),
+                       [](std::thread::id id) { return id != std::this_thread::get_id(); });
 }
 
 void ContextPool::attach(void* ctx) {
-    slots_[indexOf(ctx)].owner = std::this_thread::get_id();
-    tCurrent = ctx;
+    std::lock_guard<std::mutex> guard(lock_);
+    if (isLiveLocked(ctx)) {
+        slots_[indexOf(ctx)].threads.push_back(std::this_thread::get_id());
+        tCurrent = ctx;
+    }
 }
 
 void ContextPool::detach(void* ctx) {
-    slots_[indexOf(ctx)].owner = std::thread::id();
+    std::lock_guard<std::mutex> guard(lock_);
+    if (isLiveLocked(ctx)) {
+        auto& threads = slots_[indexOf(ctx)].threads;
+        threads.erase(std::remove(threads.begin(), threads.end(), std::this_thread::get_id()),
+                      threads.end());
+    }
     if (tCurrent == ctx) {
         tCurrent = nullptr;
     }
 }
 
+std::unique_lock<std::mutex> ContextPool::callLock(const void* ctx) {
+    if (!isSlot(ctx)) {
+        return std::unique_lock<std::mutex>();
+    }
+    return std::unique_lock<std::mutex>(callLocks_[indexOf(ctx)]);
+}
+
 void ContextPool::onFree(std::function<void(void*)> listener) {
+    std::lock_guard<std::mutex> guard(lock_);
     freeListeners_.push_back(std::move(listener));
 }
 
+std::vector<std::function<void(void*)>> ContextPool::retire(void* ctx) {
+    std::lock_guard<std::mutex> guard(lock_);
+    Slot& slot = slots_[indexOf(ctx)];
+    slot.live = false;
+    slot.threads.clear();
+    --live_;
+    if (tCurrent == ctx) {
+        tCurrent = nullptr;
+    }
+    return freeListeners_;
+}
+
+void ContextPool::release(void* ctx) {
+    std::lock_guard<std::mutex> guard(lock_);
+    std::memset(ctx, 0, kSlotSize);
+    free_.push_back(indexOf(ctx));
+}
+
 void ContextPool::free(void* ctx) {
-    for (const auto& listener : freeListeners_) {
+    // The slot stops being live first, so no call finds it while its state goes; it is handed
+    // out again only once every listener is done with it.
+    for (const auto& listener : retire(ctx)) {
         listener(ctx);
     }
-    size_t index = indexOf(ctx);
-    slots_[index] = Slot{};
-    free_.push_back(index);
-    --live_;
-    std::memset(ctx, 0, kSlotSize);
+    release(ctx);
 }
 
 void ContextPool::clear() {
     // Freed one by one so the slots join the back of the free list: a pointer kept from before
     // is not handed out again soon.
-    for (size_t i = 0; i < slots_.size(); ++i) {
-        if (slots_[i].live) {
-            free(static_cast<unsigned char*>(base_) + i * kSlotSize);
+    for (size_t i = kProcessSlot + 1; i < slots_.size(); ++i) {
+        if (isLive(slotAddress(i))) {
+            free(slotAddress(i));
         }
     }
     tCurrent = nullptr;
+}
+
+long ContextPool::count() const {
+    std::lock_guard<std::mutex> guard(lock_);
+    return live_;
 }
 
 }  // namespace db2sim

@@ -1,5 +1,6 @@
-// Application contexts of the stand-in: options of begin and end, one context per thread and one
-// thread per context, addresses above 4 GiB, and refusal of pointers that are not contexts.
+// Application contexts of the stand-in: options of begin and end, one context per thread and any
+// number of threads per context, addresses above 4 GiB, refusal of pointers that are not
+// contexts, and the context type: per-thread contexts count only in manual mode.
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -11,6 +12,8 @@ namespace {
 
 class Db2SimContexts : public Db2SimTest {
   protected:
+    Db2SimContexts() { withContext_ = false; }
+
     static void* create(sqlint32 option) {
         sqlca ca = zeroed();
         void* ctx = nullptr;
@@ -132,7 +135,7 @@ TEST_F(Db2SimContexts, EachThreadHasItsOwnCurrentContext) {
     EXPECT_EQ(2, db2sim_counter("contexts"));
 }
 
-TEST_F(Db2SimContexts, AContextIsAttachedToOneThreadAtATime) {
+TEST_F(Db2SimContexts, ThreadsShareAContextAndItsAttachment) {
     void* ctx = create(SQL_CTX_CREATE_ONLY);
     std::mutex lock;
     std::condition_variable changed;
@@ -147,25 +150,30 @@ TEST_F(Db2SimContexts, AContextIsAttachedToOneThreadAtATime) {
         changed.wait(guard, [&] { return step == wanted; });
     };
 
-    std::thread holder([&] {
+    std::thread other([&] {
         EXPECT_EQ(0, attach(ctx));
+        sqlca ca = zeroed();
+        char local[] = "";
+        EXPECT_EQ(0, sqleatin_api(local, local, local, &ca));
         advanceTo(1);
         waitFor(2);
         EXPECT_EQ(0, detach(ctx));
         advanceTo(3);
     });
     waitFor(1);
-    EXPECT_EQ(-1444, attach(ctx)) << "attached to the other thread";
-    EXPECT_EQ(-1442, detach(ctx)) << "not this thread's context";
+    EXPECT_EQ(0, attach(ctx)) << "a second thread joins the context";
+    EXPECT_EQ(ctx, current());
+    sqlca ca = zeroed();
+    EXPECT_EQ(0, sqledtin_api(&ca)) << "the other thread's attachment is this context's";
     void* copy = ctx;
-    EXPECT_EQ(-1444, end(&copy, SQL_CTX_END_ALL)) << "cannot end another thread's context";
+    EXPECT_EQ(-1444, end(&copy, SQL_CTX_END_ALL)) << "still used by the other thread";
     EXPECT_EQ(-1444, end(&copy, SQL_CTX_FREE_ONLY));
     advanceTo(2);
     waitFor(3);
-    holder.join();
+    other.join();
 
-    EXPECT_EQ(0, attach(ctx)) << "free again once the other thread detached";
-    EXPECT_EQ(0, end(&ctx, SQL_CTX_END_ALL));
+    EXPECT_EQ(0, end(&ctx, SQL_CTX_END_ALL)) << "ends once this thread is the last one";
+    EXPECT_EQ(0, db2sim_counter("contexts"));
 }
 
 TEST_F(Db2SimContexts, LiveAbove4GiBSoATruncatedHandleIsRefused) {

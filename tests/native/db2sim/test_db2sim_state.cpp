@@ -54,7 +54,7 @@ TEST_F(Db2SimState, TheOwnerIsAddedToAnExistingList) {
 TEST_F(Db2SimState, DatabasesAreReadBackWithFieldsOfOtherAreas) {
     std::string databases = folder_.path() + "/databases";
     writeFile(databases, "name=SALES\talias=SALESDB\tpath=/data\n");
-    db2sim_reset();
+    resetInstance();
     void* ctx = nullptr;
     sqlca ca{};
     sqleBeginCtx(&ctx, SQL_CTX_CREATE_ONLY, nullptr, &ca);
