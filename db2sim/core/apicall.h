@@ -13,9 +13,9 @@
 // the result between them. Names are string views: a literal's length is known where it is written.
 //
 // Locks, always taken in this order (see db2sim/README.md, "Threads"):
-//   1. the call lock of the context the call works on (ContextPool::callLock), for every call
-//      but the context calls, the formatter and sqleSetTypeCtx: calls on one context run one at
-//      a time, calls on different contexts at once;
+//   1. the call lock of the context the call works on (ContextPool::callLock), for every
+//      administrative call but the context calls: calls on one context run one at a time, calls
+//      on different contexts at once (CLI calls, the formatter and sqleSetTypeCtx take none);
 //   2. the instance lock, shared for Access::kRead and exclusive for Access::kChange;
 //   3. at most one area lock (attachments, CLI connections, configuration, a directory's scan
 //      table, then one scan), except that the CLI connections' lock comes before the instance
@@ -76,8 +76,8 @@ class ApiCall {
 
     // Applies an injected fault, the null-sqlca rule and the context rule. False when the call
     // must return rc() at once: the entry point is "missing" (-1), the sqlca is null (-1), an
-    // error fault hit, or a call that needs a context comes from a thread without one in manual
-    // mode (SQL1445N).
+    // error fault hit, or an administrative call comes from a thread without a context in
+    // manual mode (SQL1445N).
     bool proceed();
     int rc() const { return rc_; }
 
@@ -97,7 +97,11 @@ class ApiCall {
     // Takes the context's call lock and the instance lock (see above), again when the context
     // changed while they were awaited (a reset ended it).
     void lock();
-    bool onContext() const { return kind_ == CallKind::kAdmin || kind_ == CallKind::kCli; }
+    // Administrative calls work on the thread's context. CLI calls work on the context their
+    // connection handle is bound to (SQL_ATTR_CONN_CONTEXT), whatever the thread attached, so
+    // they neither need one nor take a context's call lock: the CLI connections' lock orders
+    // them with each other and with the end of a context.
+    bool onContext() const { return kind_ == CallKind::kAdmin; }
     bool hasSqlca() const { return kind_ == CallKind::kAdmin || kind_ == CallKind::kContext; }
     // Starts an argument: "name=" after a separator.
     void beginArgument(std::string_view name);
