@@ -13,9 +13,10 @@ constexpr uint64_t kFourGiB = uint64_t{1} << 32;
 constexpr uint32_t kSlotMagic = 0x43545853;  // written into each slot, for anyone dumping one
 constexpr size_t kProcessSlot = 0;
 
-// The context the calling thread last attached here; checked against the pool on every read,
-// so a context freed by another thread (or by a reset) is never trusted.
+// The context the calling thread attached here and the slot's life count then; checked against
+// the pool on every read, so a context freed by another thread (or by a reset) is never trusted.
 thread_local void* tCurrent = nullptr;
+thread_local uint32_t tLife = 0;
 
 void* mapAt(uintptr_t hint, size_t bytes) {
     void* p = mmap(reinterpret_cast<void*>(hint), bytes, PROT_READ | PROT_WRITE,
@@ -45,7 +46,13 @@ void* mapPool(size_t bytes) {
 }  // namespace
 
 ContextPool::ContextPool()
-    : bytes_(kSlots * kSlotSize), slots_(kSlots), callLocks_(new std::mutex[kSlots]) {
+    : bytes_(kSlots * kSlotSize),
+      slots_(kSlots),
+      callLocks_(new CallLock[kSlots]),
+      lives_(new std::atomic<uint32_t>[kSlots]) {
+    for (size_t i = 0; i < kSlots; ++i) {
+        lives_[i].store(0, std::memory_order_relaxed);
+    }
     base_ = mapPool(bytes_);
     if (base_ == nullptr) {
         slots_.clear();
@@ -73,6 +80,7 @@ void* ContextPool::create() {
     size_t index = free_.front();
     free_.pop_front();
     slots_[index].live = true;
+    lives_[index].fetch_add(1, std::memory_order_release);
     ++live_;
     void* slot = slotAddress(index);
     std::memset(slot, 0, kSlotSize);
@@ -90,8 +98,7 @@ bool ContextPool::isLiveLocked(const void* ctx) const {
 }
 
 bool ContextPool::isLive(const void* ctx) const {
-    std::lock_guard<std::mutex> guard(lock_);
-    return isLiveLocked(ctx);
+    return isSlot(ctx) && (lives_[indexOf(ctx)].load(std::memory_order_acquire) & 1) != 0;
 }
 
 size_t ContextPool::indexOf(const void* ctx) const {
@@ -99,18 +106,13 @@ size_t ContextPool::indexOf(const void* ctx) const {
 }
 
 void* ContextPool::threadContext() const {
+    // Only this thread detaches itself, and no other thread frees a context this one is
+    // attached to but a reset: the slot's life count tells whether the attachment still holds.
     void* ctx = tCurrent;
-    if (ctx == nullptr) {
+    if (ctx == nullptr || !isSlot(ctx)) {
         return nullptr;
     }
-    std::lock_guard<std::mutex> guard(lock_);
-    if (!isLiveLocked(ctx)) {
-        return nullptr;
-    }
-    const auto& threads = slots_[indexOf(ctx)].threads;
-    bool attached =
-        std::find(threads.begin(), threads.end(), std::this_thread::get_id()) != threads.end();
-    return attached ? ctx : nullptr;
+    return lives_[indexOf(ctx)].load(std::memory_order_acquire) == tLife ? ctx : nullptr;
 }
 
 void* ContextPool::current() const {
@@ -135,6 +137,7 @@ void ContextPool::attach(void* ctx) {
     if (isLiveLocked(ctx)) {
         slots_[indexOf(ctx)].threads.push_back(std::this_thread::get_id());
         tCurrent = ctx;
+        tLife = lives_[indexOf(ctx)].load(std::memory_order_relaxed);
     }
 }
 
@@ -154,7 +157,7 @@ std::unique_lock<std::mutex> ContextPool::callLock(const void* ctx) {
     if (!isSlot(ctx)) {
         return std::unique_lock<std::mutex>();
     }
-    return std::unique_lock<std::mutex>(callLocks_[indexOf(ctx)]);
+    return std::unique_lock<std::mutex>(callLocks_[indexOf(ctx)].lock);
 }
 
 void ContextPool::onFree(std::function<void(void*)> listener) {
@@ -166,6 +169,7 @@ std::vector<std::function<void(void*)>> ContextPool::retire(void* ctx) {
     std::lock_guard<std::mutex> guard(lock_);
     Slot& slot = slots_[indexOf(ctx)];
     slot.live = false;
+    lives_[indexOf(ctx)].fetch_add(1, std::memory_order_release);
     slot.threads.clear();
     --live_;
     if (tCurrent == ctx) {

@@ -10,7 +10,9 @@
 // time on it. The process context is the pool's first slot: never handed out, never counted.
 //
 // The pool's own lock is a leaf: nothing else is locked while it is held. Listeners of free()
-// run after it is released.
+// run after it is released. Finding the calling thread's context, which every call does, takes
+// no lock: each slot counts its lives (odd while live), and a thread keeps the count it attached
+// under, so a context freed since, or freed and made again, no longer matches.
 #pragma once
 
 #include <atomic>
@@ -77,6 +79,11 @@ class ContextPool {
     uintptr_t base() const { return reinterpret_cast<uintptr_t>(base_); }
 
   private:
+    // A cache line each, so threads working on neighbouring contexts do not share one.
+    struct alignas(64) CallLock {
+        std::mutex lock;
+    };
+
     struct Slot {
         bool live = false;
         std::vector<std::thread::id> threads;  // attached, in attach order
@@ -94,7 +101,8 @@ class ContextPool {
     void* base_ = nullptr;
     size_t bytes_ = 0;
     std::vector<Slot> slots_;
-    std::unique_ptr<std::mutex[]> callLocks_;
+    std::unique_ptr<CallLock[]> callLocks_;
+    std::unique_ptr<std::atomic<uint32_t>[]> lives_;
     std::vector<std::function<void(void*)>> freeListeners_;
     std::deque<size_t> free_;  // oldest freed first, so a stale pointer is reused late
     long live_ = 0;

@@ -43,8 +43,9 @@ class Journal {
         std::string text;
     };
 
-    // One thread's lines, oldest first, in a ring that grows up to kMaxLines.
-    struct Buffer {
+    // One thread's lines, oldest first, in a ring that grows up to kMaxLines. A cache line or
+    // more each, so threads storing lines do not share one.
+    struct alignas(64) Buffer {
         std::mutex lock;  // taken by its thread and by readers
         std::vector<Line> ring;
         size_t oldest = 0;
@@ -59,8 +60,10 @@ class Journal {
     // The lines numbered from clearedBefore_ on, oldest first, at most kMaxLines.
     std::vector<Line> merged() const;
 
-    std::atomic<uint64_t> next_{1};
-    std::atomic<uint64_t> clearedBefore_{0};
+    // Every line of every thread takes a number: the one line all writers share, alone in its
+    // cache line so that reading clearedBefore_ does not miss with it.
+    alignas(64) std::atomic<uint64_t> next_{1};
+    alignas(64) std::atomic<uint64_t> clearedBefore_{0};
     mutable std::mutex buffersLock_;  // guards buffers_; taken before a buffer's lock
     mutable std::vector<std::shared_ptr<Buffer>> buffers_;
 };

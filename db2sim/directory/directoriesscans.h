@@ -2,105 +2,135 @@
 // (usually shared with the directory until either changes), so catalogs made while it is open do
 // not disturb it.
 //
-// Scans are opened, read and closed by many threads at once: the table has a lock, taken only
-// to open, find or close, and each scan one of its own, held while a caller works on it
-// (find() hands out the scan with its lock held). Both are area locks, the table's first.
+// Scans are opened, read and closed by many threads at once. Each of the kMaxScans places has a
+// lock, held while a caller works on its scan (find() hands the scan out with it held), and the
+// handle open there, which find() reads without a lock; opening takes the table's lock to pick a
+// place and a handle. Both are area locks, the table's first.
 #pragma once
 
+#include <array>
+#include <atomic>
 #include <cstddef>
-#include <map>
-#include <memory>
 #include <mutex>
+#include <optional>
 #include <utility>
 
 namespace db2sim {
 
 template <class Scan>
 class DirectoriesScans {
-    struct Open {
-        std::mutex lock;
-        Scan scan;
-    };
-
   public:
     // DB2 allows a few scans of a directory at a time; more give SQL1056N.
     static constexpr size_t kMaxScans = 8;
 
-    // A scan found by handle, locked while this lives; empty when the handle is not open. A
-    // scan closed meanwhile by another thread stays whole until it is let go.
+  private:
+    // A cache line or more each, so threads reading different scans do not share one.
+    struct alignas(64) Place {
+        std::mutex lock;
+        std::atomic<unsigned short> handle{0};  // 0: free
+        std::optional<Scan> scan;
+    };
+
+  public:
+    // A scan found by handle, locked while this lives; empty when the handle is not open.
     class Held {
       public:
         Held() = default;
-        explicit Held(std::shared_ptr<Open> open) : open_(std::move(open)), lock_(open_->lock) {}
-        explicit operator bool() const { return open_ != nullptr; }
-        Scan* operator->() const { return &open_->scan; }
-        Scan& operator*() const { return open_->scan; }
+        Held(Place& place, std::unique_lock<std::mutex> lock)
+            : place_(&place), lock_(std::move(lock)) {}
+        explicit operator bool() const { return place_ != nullptr; }
+        Scan* operator->() const { return &*place_->scan; }
+        Scan& operator*() const { return *place_->scan; }
 
       private:
-        std::shared_ptr<Open> open_;
+        Place* place_ = nullptr;
         std::unique_lock<std::mutex> lock_;
     };
 
     // The handle of the new scan, or 0 when the table is full.
     unsigned short open(Scan scan) {
-        auto open = std::make_shared<Open>();
-        open->scan = std::move(scan);
         std::lock_guard<std::mutex> guard(lock_);
-        if (scans_.size() >= kMaxScans) {
-            return 0;
+        for (Place& place : places_) {
+            std::lock_guard<std::mutex> placeGuard(place.lock);
+            if (place.handle.load(std::memory_order_relaxed) == 0) {
+                place.scan.emplace(std::move(scan));
+                unsigned short handle = nextFree();
+                place.handle.store(handle, std::memory_order_release);
+                return handle;
+            }
         }
-        unsigned short handle = nextFree();
-        scans_.emplace(handle, std::move(open));
-        return handle;
+        return 0;
     }
 
     Held find(unsigned short handle) {
-        std::shared_ptr<Open> open;
-        {
-            std::lock_guard<std::mutex> guard(lock_);
-            auto it = scans_.find(handle);
-            if (it == scans_.end()) {
-                return Held();
+        for (Place& place : places_) {
+            if (handle != 0 && place.handle.load(std::memory_order_acquire) == handle) {
+                std::unique_lock<std::mutex> lock(place.lock);
+                // Closed, or closed and opened again with another handle, while awaited.
+                if (place.handle.load(std::memory_order_relaxed) != handle) {
+                    return Held();
+                }
+                return Held(place, std::move(lock));
             }
-            open = it->second;
         }
-        return Held(std::move(open));
+        return Held();
     }
 
     bool close(unsigned short handle) {
-        std::shared_ptr<Open> closed;  // let go after the table's lock
-        std::lock_guard<std::mutex> guard(lock_);
-        auto it = scans_.find(handle);
-        if (it == scans_.end()) {
-            return false;
+        for (Place& place : places_) {
+            if (handle != 0 && place.handle.load(std::memory_order_acquire) == handle) {
+                std::lock_guard<std::mutex> guard(place.lock);
+                if (place.handle.load(std::memory_order_relaxed) != handle) {
+                    return false;
+                }
+                empty(place);
+                return true;
+            }
         }
-        closed = std::move(it->second);
-        scans_.erase(it);
-        return true;
+        return false;
     }
 
     void clear() {
-        std::map<unsigned short, std::shared_ptr<Open>> closed;
         std::lock_guard<std::mutex> guard(lock_);
-        closed.swap(scans_);
+        for (Place& place : places_) {
+            std::lock_guard<std::mutex> placeGuard(place.lock);
+            empty(place);
+        }
     }
 
     size_t size() const {
-        std::lock_guard<std::mutex> guard(lock_);
-        return scans_.size();
+        size_t open = 0;
+        for (const Place& place : places_) {
+            open += place.handle.load(std::memory_order_acquire) != 0 ? 1 : 0;
+        }
+        return open;
     }
 
   private:
+    static void empty(Place& place) {
+        place.handle.store(0, std::memory_order_release);
+        place.scan.reset();
+    }
+
+    Place* placeOf(unsigned short handle) {
+        for (Place& place : places_) {
+            if (place.handle.load(std::memory_order_relaxed) == handle) {
+                return &place;
+            }
+        }
+        return nullptr;
+    }
+
     // Handles count up from 1 and wrap, skipping 0 and handles still open.
     unsigned short nextFree() {
         do {
             ++last_;
-        } while (last_ == 0 || scans_.count(last_) > 0);
+        } while (last_ == 0 || placeOf(last_) != nullptr);
         return last_;
     }
 
-    mutable std::mutex lock_;
-    std::map<unsigned short, std::shared_ptr<Open>> scans_;
+    std::mutex lock_;  // taken to open a scan and to clear
+    std::array<Place, kMaxScans> places_;
     unsigned short last_ = 0;
 };
 
