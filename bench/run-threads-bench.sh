@@ -5,8 +5,9 @@
 #    list-db-directory (100 entries), get-dbm-cfg and attach+detach: medians of ROUNDS runs of
 #    SECONDS each (defaults 7 and 1.5) and the ratio of 2 threads to 1. The machine's other load
 #    shows in the figures: check `uptime` first.
-# 2. the soak: 8 threads x 10,000 mixed commands; prints the failures, the stand-in's live
-#    counters at the end and the RSS at the start and the end.
+# 2. the soak: 8 threads x COMMANDS mixed commands (default 10,000; 40,000 makes 320,000 in
+#    all); prints the failures, the stand-in's live counters at the end and the RSS at the start
+#    and the end, on a fixed, pre-touched heap so that what the RSS does is native memory.
 # SKIP_SOAK=1 runs only the first, SKIP_SCALE=1 only the second.
 set -euo pipefail
 build=${1:-build}
@@ -18,9 +19,11 @@ trap 'rm -rf "$out"' EXIT
 javac -d "$out" -cp "$lib/tarvinex.jar" "$here/java/ThreadsBench.java"
 run() {
   mkdir -p "$out/home-$1"
-  DB2SIM_HOME="$out/home-$1" LD_LIBRARY_PATH="$lib" java -Djava.library.path="$lib" \
-    -cp "$out:$lib/tarvinex.jar" ThreadsBench "$@"
+  DB2SIM_HOME="$out/home-$1" LD_LIBRARY_PATH="$lib" java "${JAVA_OPTS[@]}" \
+    -Djava.library.path="$lib" -cp "$out:$lib/tarvinex.jar" ThreadsBench "$@"
 }
+JAVA_OPTS=()
 uptime
 [ "${SKIP_SCALE:-}" = 1 ] || run scale "${SECONDS_PER_RUN:-1.5}" "${ROUNDS:-7}"
-[ "${SKIP_SOAK:-}" = 1 ] || run soak 8 10000
+JAVA_OPTS=(-Xms512m -Xmx512m -XX:+AlwaysPreTouch)
+[ "${SKIP_SOAK:-}" = 1 ] || run soak 8 "${COMMANDS:-10000}"

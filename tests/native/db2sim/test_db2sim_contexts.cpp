@@ -6,6 +6,7 @@
 #include <mutex>
 #include <thread>
 
+#include "db2api/db2structs.h"
 #include "db2simfixture.h"
 
 namespace {
@@ -305,6 +306,42 @@ TEST_F(Db2SimContexts, ContextTypeIsAcceptedAndJournalled) {
     EXPECT_EQ(0, sqleSetTypeCtx(SQL_CTX_MULTI_MANUAL));
     EXPECT_EQ(-1441, sqleSetTypeCtx(9));
     EXPECT_EQ("sqleSetTypeCtx(lOptions=9) -> -1441", lastJournalLine());
+}
+
+TEST_F(Db2SimContexts, ManualModeRefusesAdministrativeCallsWithoutAContext) {
+    sqlca ca = zeroed();
+    EXPECT_EQ(-1445, sqledtin_api(&ca));
+    EXPECT_EQ(0u, message(ca).find("SQL1445N")) << "the formatter needs no context";
+    EXPECT_EQ(-1445, sqlfrsys(&ca));
+    db2Cfg cfg{};
+    EXPECT_EQ(-1445, db2CfgGet(db2Version970, &cfg, &ca)) << "before the structure is read";
+    SQLHENV env = SQL_NULL_HANDLE;
+    EXPECT_EQ(SQL_SUCCESS, SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env))
+        << "CLI calls work on their connection's context";
+    EXPECT_EQ(SQL_SUCCESS, SQLFreeHandle(SQL_HANDLE_ENV, env));
+}
+
+// In the original mode every thread works on the process's one context, whatever it attached:
+// an attachment made on one thread's context is the other thread's too.
+TEST_F(Db2SimContexts, OriginalModeSharesOneContextAmongAllThreads) {
+    for (sqlint32 type : {SQL_CTX_ORIGINAL, SQL_CTX_MULTI_MANUAL}) {
+        ASSERT_EQ(0, sqleSetTypeCtx(type));
+        void* mine = create(SQL_CTX_BEGIN_ALL);
+        sqlca ca = zeroed();
+        char local[] = "";
+        ASSERT_EQ(0, sqleatin_api(local, local, local, &ca));
+        int detached = 0;
+        onOtherThread([&] {
+            void* theirs = create(SQL_CTX_BEGIN_ALL);
+            sqlca other = zeroed();
+            detached = sqledtin_api(&other);
+            end(&theirs, SQL_CTX_END_ALL);
+        });
+        EXPECT_EQ(type == SQL_CTX_ORIGINAL ? 0 : -1427, detached) << "type " << type;
+        EXPECT_EQ(type == SQL_CTX_ORIGINAL ? 0 : 1, db2sim_counter("attachments"));
+        end(&mine, SQL_CTX_END_ALL);
+        db2sim_reset();
+    }
 }
 
 }  // namespace
