@@ -30,7 +30,8 @@ import java.util.concurrent.atomic.AtomicLong;
  * runs of SECONDS each, and the ratio of 2 threads to 1. {@code soak THREADS COMMANDS}: each
  * thread runs COMMANDS mixed commands (attach, get-dbm-cfg, detach, connect, get-db-cfg,
  * disconnect, list-db-directory, catalog, list and uncatalog a node of its own); prints the
- * failures, the stand-in's live counters at the end and the RSS at the start and the end.
+ * failures, the stand-in's live counters at the end and the RSS at the start, every ten seconds
+ * and at the end.
  */
 public final class ThreadsBench {
     private static final int DIRECTORY_ENTRIES = 100;
@@ -194,8 +195,15 @@ public final class ThreadsBench {
             worker.start();
             workers.add(worker);
         }
+        // The RSS every ten seconds while the threads run: a plateau, not a slope.
         for (Thread worker : workers) {
-            worker.join();
+            while (worker.isAlive()) {
+                worker.join(10000);
+                if (worker.isAlive()) {
+                    System.out.printf("after_s=%.0f rss_kb=%d%n", (System.nanoTime() - t0) / 1e9,
+                            rssKb());
+                }
+            }
         }
         double seconds = (System.nanoTime() - t0) / 1e9;
         System.gc();
