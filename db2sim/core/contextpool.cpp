@@ -122,16 +122,6 @@ void* ContextPool::current() const {
     return threadContext();
 }
 
-bool ContextPool::attachedElsewhere(const void* ctx) const {
-    std::lock_guard<std::mutex> guard(lock_);
-    if (!isLiveLocked(ctx)) {
-        return false;
-    }
-    const auto& threads = slots_[indexOf(ctx)].threads;
-    return std::any_of(threads.begin(), threads.end(),
-                       [](std::thread::id id) { return id != std::this_thread::get_id(); });
-}
-
 void ContextPool::attach(void* ctx) {
     std::lock_guard<std::mutex> guard(lock_);
     if (isLiveLocked(ctx)) {
@@ -166,7 +156,6 @@ void ContextPool::onFree(std::function<void(void*)> listener) {
 }
 
 std::vector<std::function<void(void*)>> ContextPool::retire(void* ctx) {
-    std::lock_guard<std::mutex> guard(lock_);
     Slot& slot = slots_[indexOf(ctx)];
     slot.live = false;
     lives_[indexOf(ctx)].fetch_add(1, std::memory_order_release);
@@ -184,22 +173,47 @@ void ContextPool::release(void* ctx) {
     free_.push_back(indexOf(ctx));
 }
 
-void ContextPool::free(void* ctx) {
-    // The slot stops being live first, so no call finds it while its state goes; it is handed
-    // out again only once every listener is done with it.
-    for (const auto& listener : retire(ctx)) {
+// The slot stops being live first, so no call finds it while its state goes; it is handed out
+// again only once every listener is done with it.
+void ContextPool::finish(void* ctx, const std::vector<std::function<void(void*)>>& listeners) {
+    for (const auto& listener : listeners) {
         listener(ctx);
     }
     release(ctx);
+}
+
+bool ContextPool::end(void* ctx, bool detachCaller) {
+    std::vector<std::function<void(void*)>> listeners;
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        if (!isLiveLocked(ctx)) {
+            return false;
+        }
+        for (std::thread::id id : slots_[indexOf(ctx)].threads) {
+            if (id != std::this_thread::get_id() || !detachCaller) {
+                return false;
+            }
+        }
+        listeners = retire(ctx);
+    }
+    finish(ctx, listeners);
+    return true;
 }
 
 void ContextPool::clear() {
     // Freed one by one so the slots join the back of the free list: a pointer kept from before
     // is not handed out again soon.
     for (size_t i = kProcessSlot + 1; i < slots_.size(); ++i) {
-        if (isLive(slotAddress(i))) {
-            free(slotAddress(i));
+        void* ctx = slotAddress(i);
+        std::vector<std::function<void(void*)>> listeners;
+        {
+            std::lock_guard<std::mutex> guard(lock_);
+            if (!isLiveLocked(ctx)) {
+                continue;
+            }
+            listeners = retire(ctx);
         }
+        finish(ctx, listeners);
     }
     tCurrent = nullptr;
 }

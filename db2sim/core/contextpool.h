@@ -9,10 +9,10 @@
 // process's own context, whatever the thread attached, so all calls of the process run one at a
 // time on it. The process context is the pool's first slot: never handed out, never counted.
 //
-// The pool's own lock is a leaf: nothing else is locked while it is held. Listeners of free()
-// run after it is released. Finding the calling thread's context, which every call does, takes
-// no lock: each slot counts its lives (odd while live), and a thread keeps the count it attached
-// under, so a context freed since, or freed and made again, no longer matches.
+// The pool's own lock is a leaf: nothing else is locked while it is held. Listeners of end() and
+// clear() run after it is released. Finding the calling thread's context, which every call does,
+// takes no lock: each slot counts its lives (odd while live), and a thread keeps the count it
+// attached under, so a context freed since, or freed and made again, no longer matches.
 #pragma once
 
 #include <atomic>
@@ -49,21 +49,20 @@ class ContextPool {
     // the original mode (see above); null in manual mode when the thread has none.
     void* current() const;
 
-    // Whether a thread other than the calling one is attached to the live context `ctx`.
-    bool attachedElsewhere(const void* ctx) const;
     // Attaches a live context to the calling thread, which must have none.
     void attach(void* ctx);
     // Detaches the calling thread from `ctx`.
     void detach(void* ctx);
-    // Frees a live context; the calling thread is detached from it, no other thread may be
-    // attached. Listeners hear of it before its slot can be handed out again.
-    void free(void* ctx);
+    // Frees a live context unless another thread is attached to it, or the calling thread is and
+    // `detachCaller` is false; false when refused. The check and the freeing are one step, so no
+    // thread attaches in between. Listeners hear of it before its slot can be handed out again.
+    bool end(void* ctx, bool detachCaller);
 
     // The lock that makes the calls on a context run one at a time; an empty lock for a pointer
     // that is not a slot of the pool.
     std::unique_lock<std::mutex> callLock(const void* ctx);
 
-    // `listener` is told of every context freed (by free() or clear()), so state kept per
+    // `listener` is told of every context freed (by end() or clear()), so state kept per
     // context (attachments, connections) goes with it.
     void onFree(std::function<void(void*)> listener);
 
@@ -93,10 +92,12 @@ class ContextPool {
     bool isLiveLocked(const void* ctx) const;
     size_t indexOf(const void* ctx) const;  // caller checks isSlot first
     void* slotAddress(size_t index) const;
-    // Marks a live slot free and returns the listeners to tell; the slot joins the free list
-    // only in release().
+    // Marks a live slot free (the pool's lock held) and returns the listeners to tell; the slot
+    // joins the free list only in release().
     std::vector<std::function<void(void*)>> retire(void* ctx);
     void release(void* ctx);
+    // Tells the listeners, then releases the slot.
+    void finish(void* ctx, const std::vector<std::function<void(void*)>>& listeners);
 
     void* base_ = nullptr;
     size_t bytes_ = 0;

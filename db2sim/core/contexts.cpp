@@ -132,12 +132,9 @@ int end(void** ppCtx, sqlint32 options, void* reserved, sqlca* ca) {
     if (ppCtx == nullptr || reserved != nullptr || !optionValid || !pool.isLive(*ppCtx)) {
         return call.fail(code::kContextInvalid);
     }
-    void* ctx = *ppCtx;
-    bool attachedHere = pool.threadContext() == ctx;
-    if (pool.attachedElsewhere(ctx) || (attachedHere && options == SQL_CTX_FREE_ONLY)) {
+    if (!pool.end(*ppCtx, options == SQL_CTX_END_ALL)) {
         return call.fail(code::kContextInUse);
     }
-    pool.free(ctx);
     *ppCtx = nullptr;
     return call.succeed();
 }
