@@ -211,9 +211,9 @@ int targetDatabase(ApiCall& call, const Interface& request, std::string& databas
         return code::kInvalidParameter;
     }
     Manager& manager = Manager::get();
-    const Connection* connection =
+    std::optional<Connection> connection =
         manager.connections().connectionOf(call.instance().contexts().current());
-    if (connection == nullptr) {
+    if (!connection) {
         return code::kNoConnection;
     }
     std::string alias(request.iDbAlias, length);

@@ -77,7 +77,10 @@ Configuration& Configuration::get() {
 }
 
 Configuration::Configuration() {
-    Instance::get().addResetHook([this] { tables_.clear(); });
+    Instance::get().addResetHook([this] {
+        std::lock_guard<std::mutex> guard(lock_);
+        tables_.clear();
+    });
 }
 
 CfgValue Configuration::defaultValue(const ConfigParam& param) {
@@ -112,6 +115,7 @@ Configuration::Table& Configuration::table(CfgScope scope, const std::string& da
 }
 
 CfgValue Configuration::value(const std::string& database, const ConfigParam& param) {
+    std::lock_guard<std::mutex> guard(lock_);
     Table& values = table(param.scope, database);
     auto found = values.find(param.name);
     return found == values.end() ? defaultValue(param) : found->second;
@@ -119,6 +123,7 @@ CfgValue Configuration::value(const std::string& database, const ConfigParam& pa
 
 void Configuration::setValue(const std::string& database, const ConfigParam& param,
                              const CfgValue& value) {
+    std::lock_guard<std::mutex> guard(lock_);
     Table& values = table(param.scope, database);
     if (sameAs(value, defaultValue(param))) {
         values.erase(param.name);
@@ -128,16 +133,19 @@ void Configuration::setValue(const std::string& database, const ConfigParam& par
 }
 
 void Configuration::resetToDefaults(CfgScope scope, const std::string& database) {
+    std::lock_guard<std::mutex> guard(lock_);
     table(scope, database).clear();
 }
 
 void Configuration::forget(const std::string& database) {
+    std::lock_guard<std::mutex> guard(lock_);
     std::string name = fileName(CfgScope::kDatabase, database);
     tables_.erase(name);
     Instance::get().home().removeFile(name);
 }
 
 bool Configuration::save(CfgScope scope, const std::string& database) {
+    std::lock_guard<std::mutex> guard(lock_);
     std::string text;
     for (const auto& [name, value] : table(scope, database)) {
         text += name + "\t" + escape(value.immediate) + "\t" + escape(value.delayed) + "\t" +
@@ -147,6 +155,7 @@ bool Configuration::save(CfgScope scope, const std::string& database) {
 }
 
 long long Configuration::bufferPoolPages(const std::string& database, const std::string& pool) {
+    std::lock_guard<std::mutex> guard(lock_);
     Table& values = table(CfgScope::kDatabase, database);
     auto found = values.find(kPoolPrefix + pool);
     return found == values.end() ? kDefaultBufferPoolPages
@@ -155,6 +164,7 @@ long long Configuration::bufferPoolPages(const std::string& database, const std:
 
 void Configuration::setBufferPoolPages(const std::string& database, const std::string& pool,
                                        long long pages) {
+    std::lock_guard<std::mutex> guard(lock_);
     std::string text = std::to_string(pages);
     table(CfgScope::kDatabase, database)[kPoolPrefix + pool] = CfgValue{text, text, false, false};
 }

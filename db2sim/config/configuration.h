@@ -4,11 +4,13 @@
 // the state folder as "config/dbm" and "config/db/<NAME>", one line per parameter (a database's
 // buffer-pool sizes too).
 //
-// Call get() with the instance lock held (ApiCall holds it). A reset forgets what was read, so
-// the next use reads the state folder again.
+// A reset forgets what was read, so the next use reads the state folder again. Reads run at once
+// (db2CfgGet) and read the folder on first use, so the tables have a lock of their own (an area
+// lock).
 #pragma once
 
 #include <map>
+#include <mutex>
 #include <string>
 
 #include "db2sim/config/configparams.h"
@@ -51,6 +53,7 @@ class Configuration {
     static std::string fileName(CfgScope scope, const std::string& database);
     Table& table(CfgScope scope, const std::string& database);
 
+    std::mutex lock_;
     std::map<std::string, Table> tables_;  // by file name, read on first use
 
     template <class T>

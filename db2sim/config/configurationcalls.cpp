@@ -99,9 +99,9 @@ bool resolveScope(ApiCall& call, CfgRequest& request, Refusal& refusal) {
     }
     Manager& instanceManager = Manager::get();
     if (request.database.empty()) {
-        const Connection* connection =
+        std::optional<Connection> connection =
             instanceManager.connections().connectionOf(call.instance().contexts().current());
-        if (connection == nullptr) {
+        if (!connection) {
             refusal = {code::kNoConnection, {}};
             return false;
         }
@@ -282,7 +282,7 @@ int resetDatabase(char* alias, sqlca* ca) {
     return call.succeed();
 }
 
-const VersionedRegistration kCfgGet("db2CfgGet", &cfgGet);
+const VersionedRegistration kCfgGet("db2CfgGet", &cfgGet, Access::kRead);
 const VersionedRegistration kCfgSet("db2CfgSet", &cfgSet);
 
 }  // namespace

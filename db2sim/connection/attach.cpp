@@ -73,7 +73,7 @@ NodeRoute attachRoute(const char* node, const std::string& local, Manager& manag
 }
 
 int attachInstance(char* node, char* user, char* password, sqlca* ca) {
-    ApiCall call("sqleatin_api", ca);
+    ApiCall call("sqleatin_api", ca, CallKind::kAdmin, Access::kRead);
     call.text("pNodeName", node).text("pUserName", user).secret("pPassword", password);
     if (!call.proceed()) {
         return call.rc();
@@ -102,7 +102,7 @@ int attachInstance(char* node, char* user, char* password, sqlca* ca) {
 }
 
 int detachInstance(sqlca* ca) {
-    ApiCall call("sqledtin_api", ca);
+    ApiCall call("sqledtin_api", ca, CallKind::kAdmin, Access::kRead);
     if (!call.proceed()) {
         return call.rc();
     }
@@ -135,7 +135,7 @@ bool validSetting(const ConnectionSetting& setting) {
 }
 
 int setClient(void* settingsArg, unsigned short count, sqlca* ca) {
-    ApiCall call("sqlesetc_api", ca);
+    ApiCall call("sqlesetc_api", ca, CallKind::kAdmin, Access::kRead);
     call.ptr("pConnectionSettings", settingsArg).num("NumSettings", count);
     const auto* settings = static_cast<const ConnectionSetting*>(settingsArg);
     if (settings != nullptr) {

@@ -1,8 +1,10 @@
 // Instance attachments, one per application context at most, and the partition each context asked
-// for with sqlesetc_api. A context's entry goes when the context ends.
+// for with sqlesetc_api. A context's entry goes when the context ends. Attach and detach run at
+// once in many threads, so the table has a lock of its own (an area lock).
 #pragma once
 
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -16,8 +18,8 @@ struct Attachment {
 
 class Attachments {
   public:
-    // The context's attachment, or null.
-    const Attachment* find(const void* ctx) const;
+    // The context's attachment, if any.
+    std::optional<Attachment> find(const void* ctx) const;
     // Attaches the context, replacing an attachment it had.
     void attach(const void* ctx, Attachment attachment);
     // False when the context had no attachment.
@@ -28,8 +30,8 @@ class Attachments {
     void setPartition(const void* ctx, int partition);
 
     // The context ended: its attachment and settings go.
-    void forget(const void* ctx) { contexts_.erase(ctx); }
-    void clear() { contexts_.clear(); }
+    void forget(const void* ctx);
+    void clear();
 
     long count() const;
 
@@ -39,6 +41,7 @@ class Attachments {
         int partition = 0;
     };
 
+    mutable std::mutex lock_;
     std::map<const void*, PerContext> contexts_;
 };
 

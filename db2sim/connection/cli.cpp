@@ -55,7 +55,8 @@ Connections& handles() {
 }
 
 SQLRETURN allocHandle(SQLSMALLINT type, SQLHANDLE input, SQLHANDLE* output) {
-    ApiCall call("SQLAllocHandle", nullptr, CallKind::kCli);
+    ApiCall call("SQLAllocHandle", nullptr, CallKind::kCli, Access::kRead);
+    auto held = handles().hold();
     call.num("fHandleType", type).num("hInput", input).ptr("phOutput", output);
     if (!call.proceed()) {
         return call.rc();
@@ -79,7 +80,8 @@ SQLRETURN allocHandle(SQLSMALLINT type, SQLHANDLE input, SQLHANDLE* output) {
 }
 
 SQLRETURN setEnvAttr(SQLHENV env, SQLINTEGER attribute, SQLPOINTER value, SQLINTEGER length) {
-    ApiCall call("SQLSetEnvAttr", nullptr, CallKind::kCli);
+    ApiCall call("SQLSetEnvAttr", nullptr, CallKind::kCli, Access::kRead);
+    auto held = handles().hold();
     call.num("EnvironmentHandle", env).num("Attribute", attribute);
     call.num("Value", reinterpret_cast<intptr_t>(value)).num("StringLength", length);
     if (!call.proceed()) {
@@ -125,7 +127,8 @@ int applyConnectAttr(Connection& dbc, SQLINTEGER attribute, SQLPOINTER value) {
 }
 
 SQLRETURN setConnectAttr(SQLHDBC hdbc, SQLINTEGER attribute, SQLPOINTER value, SQLINTEGER length) {
-    ApiCall call("SQLSetConnectAttr", nullptr, CallKind::kCli);
+    ApiCall call("SQLSetConnectAttr", nullptr, CallKind::kCli, Access::kRead);
+    auto held = handles().hold();
     call.num("ConnectionHandle", hdbc).num("Attribute", attribute);
     if (attribute == SQL_ATTR_CONTEXT) {
         call.ptr("Value", value);
@@ -174,7 +177,8 @@ int connectRefusal(const Connection& dbc, const std::string& alias, const char* 
 
 SQLRETURN connect(SQLHDBC hdbc, SQLCHAR* server, SQLSMALLINT serverLength, SQLCHAR* user,
                   SQLSMALLINT userLength, SQLCHAR* password, SQLSMALLINT passwordLength) {
-    ApiCall call("SQLConnect", nullptr, CallKind::kCli);
+    ApiCall call("SQLConnect", nullptr, CallKind::kCli, Access::kRead);
+    auto held = handles().hold();
     std::optional<std::string> alias = cliText(server, serverLength);
     std::optional<std::string> userName = cliText(user, userLength);
     std::optional<std::string> secret = cliText(password, passwordLength);
@@ -239,7 +243,8 @@ Connection* connectedDbc(ApiCall& call, SQLHDBC hdbc, SQLRETURN& rc) {
 
 SQLRETURN getInfo(SQLHDBC hdbc, SQLUSMALLINT type, SQLPOINTER buffer, SQLSMALLINT size,
                   SQLSMALLINT* length) {
-    ApiCall call("SQLGetInfo", nullptr, CallKind::kCli);
+    ApiCall call("SQLGetInfo", nullptr, CallKind::kCli, Access::kRead);
+    auto held = handles().hold();
     call.num("hdbc", hdbc).num("fInfoType", type).ptr("rgbInfoValue", buffer);
     call.num("cbInfoValueMax", size).ptr("pcbInfoValue", length);
     SQLRETURN rc = SQL_SUCCESS;
@@ -261,7 +266,8 @@ SQLRETURN getInfo(SQLHDBC hdbc, SQLUSMALLINT type, SQLPOINTER buffer, SQLSMALLIN
 }
 
 SQLRETURN disconnect(SQLHDBC hdbc) {
-    ApiCall call("SQLDisconnect", nullptr, CallKind::kCli);
+    ApiCall call("SQLDisconnect", nullptr, CallKind::kCli, Access::kRead);
+    auto held = handles().hold();
     call.num("ConnectionHandle", hdbc);
     SQLRETURN rc = SQL_SUCCESS;
     Connection* dbc = connectedDbc(call, hdbc, rc);
@@ -276,7 +282,8 @@ SQLRETURN disconnect(SQLHDBC hdbc) {
 }
 
 SQLRETURN freeHandle(SQLSMALLINT type, SQLHANDLE handle) {
-    ApiCall call("SQLFreeHandle", nullptr, CallKind::kCli);
+    ApiCall call("SQLFreeHandle", nullptr, CallKind::kCli, Access::kRead);
+    auto held = handles().hold();
     call.num("HandleType", type).num("Handle", handle);
     if (!call.proceed()) {
         return call.rc();
@@ -302,7 +309,8 @@ SQLRETURN freeHandle(SQLSMALLINT type, SQLHANDLE handle) {
 }
 
 SQLRETURN endTran(SQLSMALLINT type, SQLHANDLE handle, SQLSMALLINT completion) {
-    ApiCall call("SQLEndTran", nullptr, CallKind::kCli);
+    ApiCall call("SQLEndTran", nullptr, CallKind::kCli, Access::kRead);
+    auto held = handles().hold();
     call.num("HandleType", type).num("Handle", handle).num("CompletionType", completion);
     if (!call.proceed()) {
         return call.rc();

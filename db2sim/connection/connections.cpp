@@ -39,6 +39,7 @@ long Connections::dbcsOf(SQLHENV env) const {
 }
 
 void Connections::contextEnded(const void* ctx) {
+    std::lock_guard<std::mutex> guard(lock_);
     for (auto& entry : dbcs_) {
         Connection& connection = entry.second;
         if (connection.ctx == ctx) {
@@ -47,21 +48,29 @@ void Connections::contextEnded(const void* ctx) {
     }
 }
 
-const Connection* Connections::connectionOf(const void* ctx) const {
+std::optional<Connection> Connections::connectionOf(const void* ctx) const {
+    std::lock_guard<std::mutex> guard(lock_);
     for (const auto& entry : dbcs_) {
         if (entry.second.connected && entry.second.ctx == ctx) {
-            return &entry.second;
+            return entry.second;
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 void Connections::clear() {
+    std::lock_guard<std::mutex> guard(lock_);
     envs_.clear();
     dbcs_.clear();
 }
 
+long Connections::handles() const {
+    std::lock_guard<std::mutex> guard(lock_);
+    return static_cast<long>(envs_.size() + dbcs_.size());
+}
+
 long Connections::connected() const {
+    std::lock_guard<std::mutex> guard(lock_);
     return static_cast<long>(std::count_if(
         dbcs_.begin(), dbcs_.end(), [](const auto& entry) { return entry.second.connected; }));
 }

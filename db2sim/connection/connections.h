@@ -2,9 +2,16 @@
 // process, so a stale handle is refused rather than taken for a newer one. A connection is bound
 // to the application context given with SQL_ATTR_CONN_CONTEXT; when that context ends, the
 // connection is closed (the handle stays until freed).
+//
+// CLI calls run at once in many threads: each holds the table's lock (hold()) for its whole work
+// on it, and the handle functions (alloc*, isEnv, setOdbcVersion, dbc, dbcsOf, free*) expect it
+// held. The others take it themselves. It is an area lock: the instance state's lock may be
+// taken under it, never the other way round.
 #pragma once
 
 #include <map>
+#include <mutex>
+#include <optional>
 #include <string>
 
 #include "db2api/db2types.h"
@@ -22,6 +29,8 @@ struct Connection {
 
 class Connections {
   public:
+    std::unique_lock<std::mutex> hold() { return std::unique_lock<std::mutex>(lock_); }
+
     // A new handle, or SQL_NULL_HANDLE when the numbers ran out.
     SQLHENV allocEnv();
     // A new connection of a live environment (the caller checks isEnv).
@@ -39,18 +48,19 @@ class Connections {
 
     // The context ended: connections bound to it are closed and unbound.
     void contextEnded(const void* ctx);
-    // The open connection bound to a context, or null: what later areas check for "connected".
-    const Connection* connectionOf(const void* ctx) const;
+    // The open connection bound to a context, if any: what later areas check for "connected".
+    std::optional<Connection> connectionOf(const void* ctx) const;
 
     // Frees every handle; numbering goes on, so old handles stay invalid.
     void clear();
 
-    long handles() const { return static_cast<long>(envs_.size() + dbcs_.size()); }
+    long handles() const;
     long connected() const;
 
   private:
     SQLHANDLE nextHandle();
 
+    mutable std::mutex lock_;
     std::map<SQLHENV, SQLINTEGER> envs_;  // handle -> ODBC version asked for
     std::map<SQLHDBC, Connection> dbcs_;
     SQLHANDLE last_ = 0;

@@ -99,14 +99,36 @@ std::string_view faultText(FaultKind kind) {
 
 }  // namespace
 
-ApiCall::ApiCall(std::string_view entry, sqlca* ca, CallKind kind)
+ApiCall::ApiCall(std::string_view entry, sqlca* ca, CallKind kind, Access access)
     : instance_(Instance::get()),
-      lock_(instance_.lock()),
       ca_(ca),
       kind_(kind),
+      access_(access),
       entryLength_(entry.size()) {
+    lock();
     arguments_.append(entry);
     arguments_.append('(');
+}
+
+void ApiCall::lock() {
+    ContextPool& pool = instance_.contexts();
+    for (;;) {
+        context_ = onContext() ? pool.current() : nullptr;
+        if (context_ != nullptr) {
+            contextLock_ = pool.callLock(context_);
+        }
+        if (access_ == Access::kRead) {
+            reading_ = std::shared_lock<std::shared_mutex>(instance_.lock());
+        } else {
+            changing_ = std::unique_lock<std::shared_mutex>(instance_.lock());
+        }
+        if (!onContext() || pool.current() == context_) {
+            return;
+        }
+        reading_ = {};
+        changing_ = {};
+        contextLock_ = {};
+    }
 }
 
 ApiCall::~ApiCall() {
@@ -172,7 +194,7 @@ bool ApiCall::proceed() {
         rc_ = -1;
         return false;
     }
-    if (kind_ == CallKind::kAdmin && ca_ == nullptr) {
+    if (hasSqlca() && ca_ == nullptr) {
         rc_ = -1;
         return false;
     }
@@ -183,11 +205,15 @@ bool ApiCall::proceed() {
         rc_ = kind_ == CallKind::kCli ? SQL_ERROR : fault_->sqlcode;
         return false;
     }
+    if (onContext() && context_ == nullptr) {
+        fail(code::kNoContext);
+        return false;
+    }
     return true;
 }
 
 void ApiCall::setSqlca(int sqlcode, std::string_view tokens) {
-    if (ca_ != nullptr && kind_ == CallKind::kAdmin) {
+    if (ca_ != nullptr && hasSqlca()) {
         writeSqlca(*ca_, sqlcode, tokens, instance_.product());
     }
 }
@@ -227,9 +253,9 @@ void ApiCall::storeLine() {
     char* end = result + sizeof(result);
     char* at = copyText(result, ") -> ");
     at = std::to_chars(at, end, rc_).ptr;
-    if (kind_ == CallKind::kAdmin && ca_ == nullptr) {
+    if (hasSqlca() && ca_ == nullptr) {
         at = copyText(at, " sqlca=null");
-    } else if (kind_ == CallKind::kAdmin) {
+    } else if (hasSqlca()) {
         at = copyText(at, " sqlcode=");
         at = std::to_chars(at, end, ca_->sqlcode).ptr;
     }

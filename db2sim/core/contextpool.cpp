@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -10,10 +11,12 @@ namespace {
 
 constexpr uint64_t kFourGiB = uint64_t{1} << 32;
 constexpr uint32_t kSlotMagic = 0x43545853;  // written into each slot, for anyone dumping one
+constexpr size_t kProcessSlot = 0;
 
-// The calling thread's context as last attached here; checked against the pool on every read,
-// so a context freed by another thread (or by a reset) is never trusted.
+// The context the calling thread attached here and the slot's life count then; checked against
+// the pool on every read, so a context freed by another thread (or by a reset) is never trusted.
 thread_local void* tCurrent = nullptr;
+thread_local uint32_t tLife = 0;
 
 void* mapAt(uintptr_t hint, size_t bytes) {
     void* p = mmap(reinterpret_cast<void*>(hint), bytes, PROT_READ | PROT_WRITE,
@@ -42,12 +45,19 @@ void* mapPool(size_t bytes) {
 
 }  // namespace
 
-ContextPool::ContextPool() : bytes_(kSlots * kSlotSize), slots_(kSlots) {
+ContextPool::ContextPool()
+    : bytes_(kSlots * kSlotSize),
+      slots_(kSlots),
+      callLocks_(new CallLock[kSlots]),
+      lives_(new std::atomic<uint32_t>[kSlots]) {
+    for (size_t i = 0; i < kSlots; ++i) {
+        lives_[i].store(0, std::memory_order_relaxed);
+    }
     base_ = mapPool(bytes_);
     if (base_ == nullptr) {
         slots_.clear();
     }
-    for (size_t i = 0; i < slots_.size(); ++i) {
+    for (size_t i = kProcessSlot + 1; i < slots_.size(); ++i) {
         free_.push_back(i);
     }
 }
@@ -58,79 +68,159 @@ ContextPool::~ContextPool() {
     }
 }
 
+void* ContextPool::slotAddress(size_t index) const {
+    return static_cast<unsigned char*>(base_) + index * kSlotSize;
+}
+
 void* ContextPool::create() {
+    std::lock_guard<std::mutex> guard(lock_);
     if (free_.empty()) {
         return nullptr;
     }
     size_t index = free_.front();
     free_.pop_front();
-    slots_[index] = Slot{true, std::thread::id()};
+    slots_[index].live = true;
+    lives_[index].fetch_add(1, std::memory_order_release);
     ++live_;
-    auto* slot = static_cast<unsigned char*>(base_) + index * kSlotSize;
+    void* slot = slotAddress(index);
     std::memset(slot, 0, kSlotSize);
     std::memcpy(slot, &kSlotMagic, sizeof(kSlotMagic));
     return slot;
 }
 
-bool ContextPool::isLive(const void* ctx) const {
+bool ContextPool::isSlot(const void* ctx) const {
     uintptr_t p = reinterpret_cast<uintptr_t>(ctx);
-    if (base_ == nullptr || p < base() || p >= base() + bytes_ || (p - base()) % kSlotSize != 0) {
-        return false;
-    }
-    return slots_[indexOf(ctx)].live;
+    return base_ != nullptr && p >= base() && p < base() + bytes_ && (p - base()) % kSlotSize == 0;
+}
+
+bool ContextPool::isLiveLocked(const void* ctx) const {
+    return isSlot(ctx) && slots_[indexOf(ctx)].live;
+}
+
+bool ContextPool::isLive(const void* ctx) const {
+    return isSlot(ctx) && (lives_[indexOf(ctx)].load(std::memory_order_acquire) & 1) != 0;
 }
 
 size_t ContextPool::indexOf(const void* ctx) const {
     return (reinterpret_cast<uintptr_t>(ctx) - base()) / kSlotSize;
 }
 
-std::thread::id ContextPool::owner(const void* ctx) const {
-    return slots_[indexOf(ctx)].owner;
+void* ContextPool::threadContext() const {
+    // Only this thread detaches itself, and no other thread frees a context this one is
+    // attached to but a reset: the slot's life count tells whether the attachment still holds.
+    void* ctx = tCurrent;
+    if (ctx == nullptr || !isSlot(ctx)) {
+        return nullptr;
+    }
+    return lives_[indexOf(ctx)].load(std::memory_order_acquire) == tLife ? ctx : nullptr;
 }
 
 void* ContextPool::current() const {
-    if (tCurrent != nullptr && isLive(tCurrent) && owner(tCurrent) == std::this_thread::get_id()) {
-        return tCurrent;
+    if (!manual()) {
+        return base_ == nullptr ? nullptr : slotAddress(kProcessSlot);
     }
-    return nullptr;
+    return threadContext();
 }
 
 void ContextPool::attach(void* ctx) {
-    slots_[indexOf(ctx)].owner = std::this_thread::get_id();
-    tCurrent = ctx;
+    std::lock_guard<std::mutex> guard(lock_);
+    if (isLiveLocked(ctx)) {
+        slots_[indexOf(ctx)].threads.push_back(std::this_thread::get_id());
+        tCurrent = ctx;
+        tLife = lives_[indexOf(ctx)].load(std::memory_order_relaxed);
+    }
 }
 
 void ContextPool::detach(void* ctx) {
-    slots_[indexOf(ctx)].owner = std::thread::id();
+    std::lock_guard<std::mutex> guard(lock_);
+    if (isLiveLocked(ctx)) {
+        auto& threads = slots_[indexOf(ctx)].threads;
+        threads.erase(std::remove(threads.begin(), threads.end(), std::this_thread::get_id()),
+                      threads.end());
+    }
     if (tCurrent == ctx) {
         tCurrent = nullptr;
     }
 }
 
+std::unique_lock<std::mutex> ContextPool::callLock(const void* ctx) {
+    if (!isSlot(ctx)) {
+        return std::unique_lock<std::mutex>();
+    }
+    return std::unique_lock<std::mutex>(callLocks_[indexOf(ctx)].lock);
+}
+
 void ContextPool::onFree(std::function<void(void*)> listener) {
+    std::lock_guard<std::mutex> guard(lock_);
     freeListeners_.push_back(std::move(listener));
 }
 
-void ContextPool::free(void* ctx) {
-    for (const auto& listener : freeListeners_) {
+std::vector<std::function<void(void*)>> ContextPool::retire(void* ctx) {
+    Slot& slot = slots_[indexOf(ctx)];
+    slot.live = false;
+    lives_[indexOf(ctx)].fetch_add(1, std::memory_order_release);
+    slot.threads.clear();
+    --live_;
+    if (tCurrent == ctx) {
+        tCurrent = nullptr;
+    }
+    return freeListeners_;
+}
+
+void ContextPool::release(void* ctx) {
+    std::lock_guard<std::mutex> guard(lock_);
+    std::memset(ctx, 0, kSlotSize);
+    free_.push_back(indexOf(ctx));
+}
+
+// The slot stops being live first, so no call finds it while its state goes; it is handed out
+// again only once every listener is done with it.
+void ContextPool::finish(void* ctx, const std::vector<std::function<void(void*)>>& listeners) {
+    for (const auto& listener : listeners) {
         listener(ctx);
     }
-    size_t index = indexOf(ctx);
-    slots_[index] = Slot{};
-    free_.push_back(index);
-    --live_;
-    std::memset(ctx, 0, kSlotSize);
+    release(ctx);
+}
+
+bool ContextPool::end(void* ctx, bool detachCaller) {
+    std::vector<std::function<void(void*)>> listeners;
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        if (!isLiveLocked(ctx)) {
+            return false;
+        }
+        for (std::thread::id id : slots_[indexOf(ctx)].threads) {
+            if (id != std::this_thread::get_id() || !detachCaller) {
+                return false;
+            }
+        }
+        listeners = retire(ctx);
+    }
+    finish(ctx, listeners);
+    return true;
 }
 
 void ContextPool::clear() {
     // Freed one by one so the slots join the back of the free list: a pointer kept from before
     // is not handed out again soon.
-    for (size_t i = 0; i < slots_.size(); ++i) {
-        if (slots_[i].live) {
-            free(static_cast<unsigned char*>(base_) + i * kSlotSize);
+    for (size_t i = kProcessSlot + 1; i < slots_.size(); ++i) {
+        void* ctx = slotAddress(i);
+        std::vector<std::function<void(void*)>> listeners;
+        {
+            std::lock_guard<std::mutex> guard(lock_);
+            if (!isLiveLocked(ctx)) {
+                continue;
+            }
+            listeners = retire(ctx);
         }
+        finish(ctx, listeners);
     }
     tCurrent = nullptr;
+}
+
+long ContextPool::count() const {
+    std::lock_guard<std::mutex> guard(lock_);
+    return live_;
 }
 
 }  // namespace db2sim

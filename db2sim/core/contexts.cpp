@@ -1,6 +1,8 @@
 // Application contexts: sqleSetTypeCtx, sqleBeginCtx, sqleAttachToCtx, sqleDetachFromCtx,
-// sqleGetCurrentCtx, sqleEndCtx. Each thread has at most one current context; a context is
-// attached to at most one thread. Whatever the context type, threads attach explicitly.
+// sqleGetCurrentCtx, sqleEndCtx. Each thread has at most one current context; any number of
+// threads may attach to one context, and their calls on it run one at a time (ApiCall holds the
+// context's call lock). Threads attach explicitly; the attachments count for the calls only in
+// manual mode (see ContextPool).
 #include "db2sim/core/apicall.h"
 #include "db2sim/core/entrypoints.h"
 #include "db2sim/core/export.h"
@@ -24,17 +26,11 @@ int attachRefusal(ContextPool& pool, void* ctx) {
     if (!pool.isLive(ctx)) {
         return code::kContextInvalid;
     }
-    if (pool.current() != nullptr) {
-        return code::kThreadHasContext;
-    }
-    if (pool.owner(ctx) != std::thread::id()) {
-        return code::kContextInUse;
-    }
-    return 0;
+    return pool.threadContext() != nullptr ? code::kThreadHasContext : 0;
 }
 
 int setType(sqlint32 type) {
-    ApiCall call("sqleSetTypeCtx", nullptr, CallKind::kNoSqlca);
+    ApiCall call("sqleSetTypeCtx", nullptr, CallKind::kNoSqlca, Access::kRead);
     call.num("lOptions", type);
     if (!call.proceed()) {
         return call.rc();
@@ -42,12 +38,12 @@ int setType(sqlint32 type) {
     if (type < SQL_CTX_ORIGINAL || type > kTrustedRoutine) {
         return call.finish(code::kContextInvalid);
     }
-    call.instance().setContextType(type);
+    call.instance().contexts().setType(type);
     return call.finish(0);
 }
 
 int begin(void** ppCtx, sqlint32 options, void* reserved, sqlca* ca) {
-    ApiCall call("sqleBeginCtx", ca);
+    ApiCall call("sqleBeginCtx", ca, CallKind::kContext, Access::kRead);
     call.ptr("ppCtx", ppCtx).num("lOptions", options).ptr("reserved", reserved);
     if (!call.proceed()) {
         return call.rc();
@@ -58,7 +54,7 @@ int begin(void** ppCtx, sqlint32 options, void* reserved, sqlca* ca) {
         (!attach && ppCtx == nullptr)) {
         return call.fail(code::kContextInvalid);
     }
-    if (attach && pool.current() != nullptr) {
+    if (attach && pool.threadContext() != nullptr) {
         return call.fail(code::kThreadHasContext);
     }
     void* ctx = pool.create();
@@ -76,7 +72,7 @@ int begin(void** ppCtx, sqlint32 options, void* reserved, sqlca* ca) {
 }
 
 int attach(void* ctx, void* reserved, sqlca* ca) {
-    ApiCall call("sqleAttachToCtx", ca);
+    ApiCall call("sqleAttachToCtx", ca, CallKind::kContext, Access::kRead);
     call.ptr("pCtx", ctx).ptr("reserved", reserved);
     if (!call.proceed()) {
         return call.rc();
@@ -91,7 +87,7 @@ int attach(void* ctx, void* reserved, sqlca* ca) {
 }
 
 int detach(void* ctx, void* reserved, sqlca* ca) {
-    ApiCall call("sqleDetachFromCtx", ca);
+    ApiCall call("sqleDetachFromCtx", ca, CallKind::kContext, Access::kRead);
     call.ptr("pCtx", ctx).ptr("reserved", reserved);
     if (!call.proceed()) {
         return call.rc();
@@ -100,7 +96,7 @@ int detach(void* ctx, void* reserved, sqlca* ca) {
     if (reserved != nullptr || !pool.isLive(ctx)) {
         return call.fail(code::kContextInvalid);
     }
-    if (pool.current() != ctx) {
+    if (pool.threadContext() != ctx) {
         return call.fail(code::kContextNotAttached);
     }
     pool.detach(ctx);
@@ -108,7 +104,7 @@ int detach(void* ctx, void* reserved, sqlca* ca) {
 }
 
 int current(void** ppCtx, void* reserved, sqlca* ca) {
-    ApiCall call("sqleGetCurrentCtx", ca);
+    ApiCall call("sqleGetCurrentCtx", ca, CallKind::kContext, Access::kRead);
     call.ptr("ppCtx", ppCtx).ptr("reserved", reserved);
     if (!call.proceed()) {
         return call.rc();
@@ -116,13 +112,13 @@ int current(void** ppCtx, void* reserved, sqlca* ca) {
     if (ppCtx == nullptr || reserved != nullptr) {
         return call.fail(code::kContextInvalid);
     }
-    *ppCtx = call.instance().contexts().current();
+    *ppCtx = call.instance().contexts().threadContext();
     call.out("*ppCtx", *ppCtx);
     return *ppCtx == nullptr ? call.fail(code::kNoContext) : call.succeed();
 }
 
 int end(void** ppCtx, sqlint32 options, void* reserved, sqlca* ca) {
-    ApiCall call("sqleEndCtx", ca);
+    ApiCall call("sqleEndCtx", ca, CallKind::kContext, Access::kRead);
     call.ptr("ppCtx", ppCtx);
     if (ppCtx != nullptr) {
         call.ptr("*ppCtx", *ppCtx);
@@ -136,16 +132,9 @@ int end(void** ppCtx, sqlint32 options, void* reserved, sqlca* ca) {
     if (ppCtx == nullptr || reserved != nullptr || !optionValid || !pool.isLive(*ppCtx)) {
         return call.fail(code::kContextInvalid);
     }
-    void* ctx = *ppCtx;
-    std::thread::id owner = pool.owner(ctx);
-    bool attachedHere = owner == std::this_thread::get_id();
-    if (owner != std::thread::id() && (!attachedHere || options == SQL_CTX_FREE_ONLY)) {
+    if (!pool.end(*ppCtx, options == SQL_CTX_END_ALL)) {
         return call.fail(code::kContextInUse);
     }
-    if (attachedHere) {
-        pool.detach(ctx);
-    }
-    pool.free(ctx);
     *ppCtx = nullptr;
     return call.succeed();
 }
@@ -176,5 +165,13 @@ DB2SIM_EXPORT int sqleGetCurrentCtx(void** ppCtx, void* reserved, sqlca* pSqlca)
 }
 
 DB2SIM_EXPORT int sqleEndCtx(void** ppCtx, sqlint32 lOptions, void* reserved, sqlca* pSqlca) {
-    return guarded([&] { return db2sim::end(ppCtx, lOptions, reserved, pSqlca); });
+    return guarded([&] {
+        // A call still running on the context finishes first; the lock comes before the
+        // instance lock, as every call's does.
+        std::unique_lock<std::mutex> calls;
+        if (ppCtx != nullptr) {
+            calls = db2sim::Instance::get().contexts().callLock(*ppCtx);
+        }
+        return db2sim::end(ppCtx, lOptions, reserved, pSqlca);
+    });
 }

@@ -1,9 +1,11 @@
-// The C control interface (control.h). Each function takes the instance lock; none throws.
+// The C control interface (control.h). A function that changes the instance holds its lock
+// exclusively, one that reads it shared; faults and journal have locks of their own. None throws.
 #include "db2sim/core/control.h"
 
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <shared_mutex>
 #include <string>
 
 #include "db2sim/core/entrypoints.h"
@@ -14,8 +16,12 @@
 namespace db2sim {
 namespace {
 
-std::unique_lock<std::recursive_mutex> locked(Instance& instance) {
-    return std::unique_lock<std::recursive_mutex>(instance.lock());
+std::unique_lock<std::shared_mutex> changing(Instance& instance) {
+    return std::unique_lock<std::shared_mutex>(instance.lock());
+}
+
+std::shared_lock<std::shared_mutex> reading(Instance& instance) {
+    return std::shared_lock<std::shared_mutex>(instance.lock());
 }
 
 size_t copyOut(const std::string& text, char* buf, size_t size) {
@@ -44,7 +50,6 @@ extern "C" int db2sim_inject(const char* entry, int kind, int sqlcode, const cha
             return -1;
         }
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
         db2sim::Fault fault{static_cast<db2sim::FaultKind>(kind), sqlcode,
                             db2sim::joinTokens(db2sim::splitTokens(tokens)), times};
         return instance.faults().inject(entry, fault) ? 0 : -1;
@@ -56,7 +61,6 @@ extern "C" int db2sim_inject(const char* entry, int kind, int sqlcode, const cha
 extern "C" void db2sim_clear_faults(void) {
     try {
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
         instance.faults().clear();
     } catch (...) {
         // Nothing to clear when the instance cannot even be built.
@@ -66,7 +70,6 @@ extern "C" void db2sim_clear_faults(void) {
 extern "C" size_t db2sim_journal(char* buf, size_t size) {
     try {
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
         return db2sim::copyOut(instance.journal().text(), buf, size);
     } catch (...) {
         return db2sim::copyOut(std::string(), buf, size);
@@ -76,7 +79,6 @@ extern "C" size_t db2sim_journal(char* buf, size_t size) {
 extern "C" void db2sim_clear_journal(void) {
     try {
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
         instance.journal().clear();
     } catch (...) {
         // Nothing to clear when the instance cannot even be built.
@@ -89,7 +91,7 @@ extern "C" long db2sim_counter(const char* name) {
             return -1;
         }
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
+        auto lock = db2sim::reading(instance);
         db2sim::Manager::get();  // registers its counters on first use
         return instance.counter(name);
     } catch (...) {
@@ -100,7 +102,7 @@ extern "C" long db2sim_counter(const char* name) {
 extern "C" void db2sim_reset(void) {
     try {
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
+        auto lock = db2sim::changing(instance);
         instance.reset();
     } catch (...) {
         // Only allocation can fail here; the instance stays usable.
@@ -113,7 +115,7 @@ extern "C" int db2sim_set_product(const char* signature) {
             return -1;
         }
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
+        auto lock = db2sim::changing(instance);
         return instance.setProduct(signature) ? 0 : -1;
     } catch (...) {
         return -1;
@@ -123,7 +125,7 @@ extern "C" int db2sim_set_product(const char* signature) {
 extern "C" size_t db2sim_product(char* buf, size_t size) {
     try {
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
+        auto lock = db2sim::reading(instance);
         return db2sim::copyOut(instance.product(), buf, size);
     } catch (...) {
         return db2sim::copyOut(std::string(), buf, size);
@@ -133,7 +135,7 @@ extern "C" size_t db2sim_product(char* buf, size_t size) {
 extern "C" size_t db2sim_home(char* buf, size_t size) {
     try {
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
+        auto lock = db2sim::reading(instance);
         return db2sim::copyOut(instance.home().path(), buf, size);
     } catch (...) {
         return db2sim::copyOut(std::string(), buf, size);
@@ -146,7 +148,7 @@ extern "C" int db2sim_add_user(const char* user, const char* password) {
             return -1;
         }
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
+        auto lock = db2sim::changing(instance);
         return db2sim::Manager::get().users().add(instance.home(), user, password) ? 0 : -1;
     } catch (...) {
         return -1;
@@ -156,7 +158,7 @@ extern "C" int db2sim_add_user(const char* user, const char* password) {
 extern "C" void db2sim_set_started(int started) {
     try {
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
+        auto lock = db2sim::changing(instance);
         db2sim::Manager::get().setStarted(started != 0);
     } catch (...) {
         // Only building the manager can fail; the state stays as it was.
@@ -166,7 +168,7 @@ extern "C" void db2sim_set_started(int started) {
 extern "C" int db2sim_fill_database_directory(long n) {
     try {
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
+        auto lock = db2sim::changing(instance);
         return db2sim::Manager::get().directories().databases().fill(n, instance.home()) ? 0 : -1;
     } catch (...) {
         return -1;
@@ -179,7 +181,7 @@ extern "C" int db2sim_add_instance(const char* name) {
             return -1;
         }
         Instance& instance = Instance::get();
-        auto lock = db2sim::locked(instance);
+        auto lock = db2sim::changing(instance);
         return db2sim::Manager::get().directories().addInstance(instance.home(), name) ? 0 : -1;
     } catch (...) {
         return -1;

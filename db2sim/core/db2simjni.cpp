@@ -119,7 +119,6 @@ jobjectArray newStringArray(JNIEnv* env, const std::vector<std::string>& lines) 
 
 std::vector<std::string> journalLines(const char* entry) {
     db2sim::Instance& instance = db2sim::Instance::get();
-    std::lock_guard<std::recursive_mutex> lock(instance.lock());
     return entry == nullptr ? instance.journal().lines() : instance.journal().lines(entry);
 }
 

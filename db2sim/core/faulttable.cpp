@@ -9,11 +9,20 @@ bool FaultTable::inject(const std::string& entry, const Fault& fault) {
     if (!codeFits || fault.remaining < 0) {
         return false;
     }
+    std::lock_guard<std::mutex> guard(lock_);
     faults_[entry] = fault;
+    any_.store(true, std::memory_order_release);
     return true;
 }
 
+void FaultTable::clear() {
+    std::lock_guard<std::mutex> guard(lock_);
+    faults_.clear();
+    any_.store(false, std::memory_order_release);
+}
+
 std::optional<Fault> FaultTable::takeSet(std::string_view entry) {
+    std::lock_guard<std::mutex> guard(lock_);
     auto it = faults_.find(entry);
     if (it == faults_.end()) {
         return std::nullopt;
@@ -21,6 +30,7 @@ std::optional<Fault> FaultTable::takeSet(std::string_view entry) {
     Fault fault = it->second;
     if (it->second.remaining > 0 && --it->second.remaining == 0) {
         faults_.erase(it);
+        any_.store(!faults_.empty(), std::memory_order_release);
     }
     return fault;
 }

@@ -1,8 +1,11 @@
-// Faults injected into entry points by name, each for the next N calls or until cleared.
+// Faults injected into entry points by name, each for the next N calls or until cleared. Safe to
+// use from any thread; its lock is a leaf.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,16 +33,17 @@ class FaultTable {
     // The fault that applies to this call of `entry`, counting the call. Every entry-point call
     // asks, so the name is looked up without a copy, and not at all while no fault is set.
     std::optional<Fault> take(std::string_view entry) {
-        return faults_.empty() ? std::nullopt : takeSet(entry);
+        return any_.load(std::memory_order_acquire) ? takeSet(entry) : std::nullopt;
     }
 
-    void clear(const std::string& entry) { faults_.erase(entry); }
-    void clear() { faults_.clear(); }
+    void clear();
 
   private:
     // take() once some fault is set.
     std::optional<Fault> takeSet(std::string_view entry);
 
+    std::mutex lock_;
+    std::atomic<bool> any_{false};  // faults_ is not empty
     std::map<std::string, Fault, std::less<>> faults_;
 };
 

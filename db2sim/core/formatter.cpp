@@ -40,7 +40,7 @@ int place(const std::string& text, char* buffer, size_t size) {
 }
 
 [[maybe_unused]] int format(char* buffer, short size, short width, const char* file, sqlca* ca) {
-    ApiCall call("sqlaintp_api", ca, CallKind::kFormatter);
+    ApiCall call("sqlaintp_api", ca, CallKind::kFormatter, Access::kRead);
     call.ptr("pBuffer", buffer).num("BufferSize", size).num("LineWidth", width);
     call.text("pMsgFileName", file);
     if (ca != nullptr) {

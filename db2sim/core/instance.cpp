@@ -85,26 +85,41 @@ bool Instance::setProduct(const std::string& signature) {
 }
 
 long Instance::counter(const std::string& name) {
-    auto it = counters_.find(name);
-    return it == counters_.end() ? -1 : it->second();
+    std::function<long()> count;
+    {
+        std::lock_guard<std::mutex> guard(hooksLock_);
+        auto it = counters_.find(name);
+        if (it == counters_.end()) {
+            return -1;
+        }
+        count = it->second;
+    }
+    return count();
 }
 
 void Instance::addCounter(const std::string& name, std::function<long()> count) {
+    std::lock_guard<std::mutex> guard(hooksLock_);
     counters_[name] = std::move(count);
 }
 
 void Instance::addResetHook(std::function<void()> hook) {
+    std::lock_guard<std::mutex> guard(hooksLock_);
     resetHooks_.push_back(std::move(hook));
 }
 
 void Instance::reset() {
+    std::vector<std::function<void()>> hooks;
+    {
+        std::lock_guard<std::mutex> guard(hooksLock_);
+        hooks = resetHooks_;
+    }
     contexts_.clear();
     memory_.clear();
     faults_.clear();
     journal_.clear();
     product_ = kDefaultProduct;
     load();
-    for (const auto& hook : resetHooks_) {
+    for (const auto& hook : hooks) {
         hook();
     }
 }

@@ -1,11 +1,14 @@
-// The simulated instance: all shared state of the stand-in, behind one lock. Entry points hold
-// the lock for the whole call (ApiCall takes it), so areas work on their state without locking.
+// The simulated instance: all shared state of the stand-in. Every call holds the instance lock
+// (ApiCall takes it): shared by calls that only read what it guards, exclusive by calls that
+// change it, so an area's state that only kChange calls change needs no lock of its own, and
+// state that kRead calls change (attachments, CLI connections, scans) has an area lock.
 // Later areas hang their state here through resetHook/counter instead of globals of their own.
 #pragma once
 
 #include <functional>
 #include <map>
 #include <mutex>
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
@@ -24,7 +27,7 @@ class Instance {
 
     static Instance& get();
 
-    std::recursive_mutex& lock() { return lock_; }
+    std::shared_mutex& lock() { return lock_; }
 
     ContextPool& contexts() { return contexts_; }
     MemoryRegistry& memory() { return memory_; }
@@ -38,12 +41,12 @@ class Instance {
     const std::string& name() const { return name_; }
 
     // Context type set by sqleSetTypeCtx (0 until set).
-    int contextType() const { return contextType_; }
-    void setContextType(int type) { contextType_ = type; }
+    int contextType() const { return contexts_.type(); }
 
     // Live objects by counter name ("contexts", "cli_handles", "scans", "memory"); -1 if unknown.
     long counter(const std::string& name);
-    // An area reports the live count of its objects under `name`.
+    // An area reports the live count of its objects under `name`. Counters and reset hooks may
+    // be added while calls run (an area joins on first use); they run without the hooks' lock.
     void addCounter(const std::string& name, std::function<long()> count);
     // An area drops its state on reset().
     void addResetHook(std::function<void()> hook);
@@ -51,6 +54,7 @@ class Instance {
     // Back to a fresh instance: ends every context of every thread, frees handed-out memory,
     // clears faults and journal, restores the product signature, re-reads the state folder.
     // The context type stays: it belongs to the calling process, not to the instance.
+    // Call with the instance lock held exclusively.
     void reset();
 
   private:
@@ -58,7 +62,7 @@ class Instance {
     void load();
     void saveInstanceFile();
 
-    std::recursive_mutex lock_;
+    std::shared_mutex lock_;
     ContextPool contexts_;
     MemoryRegistry memory_;
     FaultTable faults_;
@@ -66,7 +70,7 @@ class Instance {
     StateHome home_;
     std::string product_ = kDefaultProduct;
     std::string name_ = kDefaultName;
-    int contextType_ = 0;
+    std::mutex hooksLock_;  // a leaf: guards counters_ and resetHooks_ only
     std::map<std::string, std::function<long()>> counters_;
     std::vector<std::function<void()>> resetHooks_;
 

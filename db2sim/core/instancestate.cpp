@@ -15,40 +15,56 @@ InstanceState& InstanceState::get() {
 
 InstanceState::InstanceState() {
     Instance& instance = Instance::get();
-    std::lock_guard<std::recursive_mutex> lock(instance.lock());
     instance.addResetHook([this] { clear(); });
     instance.contexts().onFree([this](void* ctx) { contextEnded(ctx); });
 }
 
 void InstanceState::clear() {
+    std::lock_guard<std::mutex> guard(connectionsLock_);
     connections_.clear();
     active_.clear();
     quiescedDatabases_.clear();
     quiescedInstances_.clear();
 }
 
+void InstanceState::stopped() {
+    std::lock_guard<std::mutex> guard(connectionsLock_);
+    active_.clear();
+    connections_.clear();
+}
+
+long InstanceState::connectionCount() const {
+    std::lock_guard<std::mutex> guard(connectionsLock_);
+    return static_cast<long>(connections_.size());
+}
+
 void InstanceState::contextEnded(const void* ctx) {
+    std::lock_guard<std::mutex> guard(connectionsLock_);
     for (auto it = connections_.begin(); it != connections_.end();) {
         it = it->second.ctx == ctx ? connections_.erase(it) : std::next(it);
     }
 }
 
 void InstanceState::connectionOpened(SQLHDBC dbc, void* ctx, const std::string& database) {
+    std::lock_guard<std::mutex> guard(connectionsLock_);
     connections_[dbc] = Open{ctx, upperCase(database)};
 }
 
 void InstanceState::connectionClosed(SQLHDBC dbc) {
+    std::lock_guard<std::mutex> guard(connectionsLock_);
     connections_.erase(dbc);
 }
 
 long InstanceState::connectionsTo(const std::string& database) const {
     std::string wanted = upperCase(database);
+    std::lock_guard<std::mutex> guard(connectionsLock_);
     return std::count_if(connections_.begin(), connections_.end(),
                          [&](const auto& open) { return open.second.database == wanted; });
 }
 
 std::vector<void*> InstanceState::connectedContexts() const {
     std::vector<void*> contexts;
+    std::lock_guard<std::mutex> guard(connectionsLock_);
     for (const auto& open : connections_) {
         contexts.push_back(open.second.ctx);
     }

@@ -3,10 +3,13 @@
 // database. Lives in memory only; a reset forgets it all, an ended context closes its
 // connections here too.
 //
-// Call get() with the instance lock held (ApiCall holds it).
+// Quiesce and activation change only in calls that hold the instance lock exclusively; the
+// connections change in CLI calls that run at once, behind a lock of their own (taken after the
+// CLI connections' lock, never before).
 #pragma once
 
 #include <map>
+#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,7 +31,7 @@ class InstanceState {
     void connectionOpened(SQLHDBC dbc, void* ctx, const std::string& database);
     void connectionClosed(SQLHDBC dbc);
     long connectionsTo(const std::string& database) const;
-    long connectionCount() const { return static_cast<long>(connections_.size()); }
+    long connectionCount() const;
     // Contexts holding an open connection (a forced stop closes them).
     std::vector<void*> connectedContexts() const;
 
@@ -51,10 +54,7 @@ class InstanceState {
     // A database went away: its activation, quiesce and (closed) connections are forgotten.
     void forgetDatabase(const std::string& database);
     // The manager stopped: no database stays activated, no connection stays open.
-    void stopped() {
-        active_.clear();
-        connections_.clear();
-    }
+    void stopped();
 
   private:
     struct Open {
@@ -66,6 +66,7 @@ class InstanceState {
     void contextEnded(const void* ctx);
     void clear();
 
+    mutable std::mutex connectionsLock_;  // guards connections_
     std::map<SQLHDBC, Open> connections_;
     std::set<std::string> active_;
     std::map<std::string, std::string> quiescedDatabases_;  // database -> quiescing authid

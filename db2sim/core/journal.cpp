@@ -3,15 +3,50 @@
 #include <algorithm>
 
 namespace db2sim {
+namespace {
 
-template <class F>
-void Journal::forEach(F&& f) const {
-    for (size_t i = oldest_; i < lines_.size(); ++i) {
-        f(lines_[i]);
+constexpr size_t kFirstRing = 64;
+
+}  // namespace
+
+Journal::Line& Journal::Buffer::push() {
+    if (count == ring.size()) {
+        // Full: grow to twice the size, oldest line first again.
+        std::vector<Line> grown(std::min(std::max(kFirstRing, 2 * ring.size()), kMaxLines));
+        if (grown.size() == ring.size()) {
+            // Cannot happen while dropBefore keeps count below kMaxLines; reuse the oldest.
+            oldest = (oldest + 1) % ring.size();
+            --count;
+        } else {
+            for (size_t i = 0; i < count; ++i) {
+                grown[i] = std::move(ring[(oldest + i) % ring.size()]);
+            }
+            ring.swap(grown);
+            oldest = 0;
+        }
     }
-    for (size_t i = 0; i < oldest_; ++i) {
-        f(lines_[i]);
+    Line& line = ring[(oldest + count) % ring.size()];
+    ++count;
+    return line;
+}
+
+void Journal::Buffer::dropBefore(uint64_t number) {
+    while (count > 0 && ring[oldest].number < number) {
+        oldest = (oldest + 1) % ring.size();
+        --count;
     }
+}
+
+Journal::Buffer& Journal::own() {
+    thread_local const Journal* owner = nullptr;
+    thread_local std::shared_ptr<Buffer> buffer;
+    if (owner != this || buffer == nullptr) {
+        buffer = std::make_shared<Buffer>();
+        owner = this;
+        std::lock_guard<std::mutex> guard(buffersLock_);
+        buffers_.push_back(buffer);
+    }
+    return *buffer;
 }
 
 void Journal::add(std::initializer_list<std::string_view> parts) {
@@ -19,52 +54,86 @@ void Journal::add(std::initializer_list<std::string_view> parts) {
     for (std::string_view part : parts) {
         length += part.size();
     }
-    std::string* line;
-    if (lines_.size() < kMaxLines) {
-        line = &lines_.emplace_back();
-    } else {
-        line = &lines_[oldest_];
-        oldest_ = (oldest_ + 1) % kMaxLines;
-        line->clear();
-    }
+    Buffer& buffer = own();
+    std::lock_guard<std::mutex> guard(buffer.lock);
+    uint64_t number = next_.fetch_add(1, std::memory_order_relaxed);
+    uint64_t oldestKept = number >= kMaxLines ? number - kMaxLines + 1 : 0;
+    buffer.dropBefore(std::max(oldestKept, clearedBefore_.load(std::memory_order_relaxed)));
+    Line& line = buffer.push();
+    line.number = number;
     // Sized once (one allocation at most, none when the recycled line is long enough), then
     // filled part by part.
-    line->resize(length);
-    char* at = &(*line)[0];
+    line.text.resize(length);
+    char* at = &line.text[0];
     for (std::string_view part : parts) {
         at = std::copy_n(part.data(), part.size(), at);
     }
 }
 
 void Journal::clear() {
-    lines_.clear();
-    oldest_ = 0;
+    std::lock_guard<std::mutex> guard(buffersLock_);
+    // A line being stored now gets a number past this one and stays; those before it go.
+    clearedBefore_.store(next_.load());
+    for (const auto& buffer : buffers_) {
+        std::lock_guard<std::mutex> bufferGuard(buffer->lock);
+        buffer->oldest = 0;
+        buffer->count = 0;
+    }
+}
+
+std::vector<Journal::Line> Journal::merged() const {
+    std::vector<Line> out;
+    std::lock_guard<std::mutex> guard(buffersLock_);
+    uint64_t from = clearedBefore_.load();
+    for (const auto& buffer : buffers_) {
+        std::lock_guard<std::mutex> bufferGuard(buffer->lock);
+        for (size_t i = 0; i < buffer->count; ++i) {
+            const Line& line = buffer->ring[(buffer->oldest + i) % buffer->ring.size()];
+            if (line.number >= from) {
+                out.push_back(line);
+            }
+        }
+    }
+    std::sort(out.begin(), out.end(),
+              [](const Line& a, const Line& b) { return a.number < b.number; });
+    if (out.size() > kMaxLines) {
+        out.erase(out.begin(), out.end() - static_cast<std::ptrdiff_t>(kMaxLines));
+    }
+    // Buffers of threads that are gone and hold nothing are dropped (the list's own reference
+    // is the last one).
+    buffers_.erase(std::remove_if(buffers_.begin(), buffers_.end(),
+                                  [](const std::shared_ptr<Buffer>& buffer) {
+                                      return buffer.use_count() == 1 && buffer->count == 0;
+                                  }),
+                   buffers_.end());
+    return out;
 }
 
 std::string Journal::text() const {
     std::string out;
-    forEach([&](const std::string& line) {
-        out += line;
+    for (const Line& line : merged()) {
+        out += line.text;
         out += '\n';
-    });
+    }
     return out;
 }
 
 std::vector<std::string> Journal::lines(const std::string& entry) const {
     std::string prefix = entry + "(";
     std::vector<std::string> out;
-    forEach([&](const std::string& line) {
-        if (line.compare(0, prefix.size(), prefix) == 0) {
-            out.push_back(line);
+    for (Line& line : merged()) {
+        if (line.text.compare(0, prefix.size(), prefix) == 0) {
+            out.push_back(std::move(line.text));
         }
-    });
+    }
     return out;
 }
 
 std::vector<std::string> Journal::lines() const {
     std::vector<std::string> out;
-    out.reserve(lines_.size());
-    forEach([&](const std::string& line) { out.push_back(line); });
+    for (Line& line : merged()) {
+        out.push_back(std::move(line.text));
+    }
     return out;
 }
 

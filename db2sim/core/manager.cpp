@@ -12,7 +12,6 @@ Manager& Manager::get() {
 
 Manager::Manager() {
     Instance& instance = Instance::get();
-    std::lock_guard<std::recursive_mutex> lock(instance.lock());
     users_.load(instance.home(), instance.name());
     databases_.load(instance.home());
     directories_.load(instance.home());

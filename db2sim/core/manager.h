@@ -3,9 +3,11 @@
 // reset() reloads users, databases and directories from the state folder, starts the manager and
 // drops attachments, handles and scans; an ended context loses its attachment and connections.
 //
-// Call get() with the instance lock held (ApiCall holds it), so its first call cannot race a
-// thread that already holds the lock.
+// Whether it runs and its users, databases and directories change only in calls that hold the
+// instance lock exclusively; attachments, CLI connections and scans have area locks.
 #pragma once
+
+#include <atomic>
 
 #include "db2sim/connection/attachments.h"
 #include "db2sim/connection/connections.h"
@@ -19,11 +21,11 @@ class Manager {
   public:
     static Manager& get();
 
-    bool started() const { return started_; }
-    void setStarted(bool started) { started_ = started; }
+    bool started() const { return started_.load(std::memory_order_relaxed); }
+    void setStarted(bool started) { started_.store(started, std::memory_order_relaxed); }
 
     // A new agent id for an attachment.
-    long nextAgentId() { return ++lastAgentId_; }
+    long nextAgentId() { return lastAgentId_.fetch_add(1, std::memory_order_relaxed) + 1; }
 
     Users& users() { return users_; }
     Databases& databases() { return databases_; }
@@ -36,8 +38,8 @@ class Manager {
     void reset();
     void contextEnded(void* ctx);
 
-    bool started_ = true;
-    long lastAgentId_ = 0;
+    std::atomic<bool> started_{true};
+    std::atomic<long> lastAgentId_{0};
     Users users_;
     Databases databases_;
     Attachments attachments_;

@@ -12,7 +12,7 @@ namespace db2sim {
 namespace {
 
 int freeMemory(sqlca* ca, void* buffer) {
-    ApiCall call("sqlefmem_api", ca);
+    ApiCall call("sqlefmem_api", ca, CallKind::kAdmin, Access::kRead);
     call.ptr("pBuffer", buffer);
     if (!call.proceed()) {
         return call.rc();

@@ -1,10 +1,12 @@
 // Memory the stand-in hands to callers, who give it back through sqlefmem_api (or an area's own
-// free call). Every block is tracked, so an unknown pointer is refused instead of freed.
+// free call). Every block is tracked, so an unknown pointer is refused instead of freed. Its lock
+// is a leaf.
 #pragma once
 
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <mutex>
 
 namespace db2sim {
 
@@ -16,10 +18,11 @@ class MemoryRegistry {
     // Frees a block handed out before. False for any other pointer.
     bool takeBack(void* block);
 
-    long count() const { return static_cast<long>(blocks_.size()); }
-    void clear() { blocks_.clear(); }
+    long count() const;
+    void clear();
 
   private:
+    mutable std::mutex lock_;
     std::map<void*, std::unique_ptr<unsigned char[]>> blocks_;
 };
 

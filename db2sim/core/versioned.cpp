@@ -9,13 +9,13 @@ namespace db2sim {
 namespace {
 
 int dispatch(const char* entry, db2Uint32 version, void* parms, sqlca* ca) {
-    ApiCall call(entry, ca);
+    VersionedEntry found = VersionedRegistry::get().find(entry);
+    ApiCall call(entry, ca, CallKind::kAdmin, found.access);
     call.num("versionNumber", version).ptr("pParmStruct", parms);
     if (!call.proceed()) {
         return call.rc();
     }
-    VersionedHandler handler = VersionedRegistry::get().find(entry);
-    return handler == nullptr ? call.unsupported() : handler(call, version, parms);
+    return found.handler == nullptr ? call.unsupported() : found.handler(call, version, parms);
 }
 
 }  // namespace

@@ -9,9 +9,9 @@ VersionedRegistry& VersionedRegistry::get() {
     return registry.get();
 }
 
-VersionedHandler VersionedRegistry::find(const std::string& entry) const {
+VersionedEntry VersionedRegistry::find(const std::string& entry) const {
     auto it = handlers_.find(entry);
-    return it == handlers_.end() ? nullptr : it->second;
+    return it == handlers_.end() ? VersionedEntry{} : it->second;
 }
 
 }  // namespace db2sim

@@ -18,7 +18,7 @@ std::string aliasParameter(const char* alias) {
 
 bool callerConnected(ApiCall& call) {
     void* ctx = call.instance().contexts().current();
-    return ctx != nullptr && Manager::get().connections().connectionOf(ctx) != nullptr;
+    return ctx != nullptr && Manager::get().connections().connectionOf(ctx).has_value();
 }
 
 std::string releaseOf(const std::string& product) {

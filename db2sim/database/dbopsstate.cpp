@@ -103,14 +103,14 @@ int setActivation(const Activation& kind, char* alias, char* user, char* passwor
 }
 
 // The calling context's connection, for the database quiesce calls.
-const Connection* callerConnection(ApiCall& call) {
+std::optional<Connection> callerConnection(ApiCall& call) {
     void* ctx = call.instance().contexts().current();
-    return ctx == nullptr ? nullptr : Manager::get().connections().connectionOf(ctx);
+    return ctx == nullptr ? std::nullopt : Manager::get().connections().connectionOf(ctx);
 }
 
 // The database a quiesce call names, checked against the caller's connection.
 bool databaseTarget(ApiCall& call, const char* name, std::string& database, Refusal& refusal) {
-    if (callerConnection(call) == nullptr) {
+    if (!callerConnection(call)) {
         refusal = {code::kNoConnection, {}};
         return false;
     }
@@ -127,7 +127,7 @@ bool databaseTarget(ApiCall& call, const char* name, std::string& database, Refu
 // The instance an instance quiesce call names (empty: the local one), or a refusal.
 bool instanceTarget(ApiCall& call, const char* name, std::string& instance, Refusal& refusal) {
     void* ctx = call.instance().contexts().current();
-    if (ctx == nullptr || Manager::get().attachments().find(ctx) == nullptr) {
+    if (ctx == nullptr || !Manager::get().attachments().find(ctx)) {
         refusal = {code::kNoAttachment, {}};
         return false;
     }

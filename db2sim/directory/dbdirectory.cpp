@@ -305,8 +305,8 @@ int DbDirectory::open(const Databases& homes, const DbListing& listing, unsigned
 }
 
 int DbDirectory::next(unsigned short handle, sqledinfo*& entry) {
-    Scan* scan = scans_.find(handle);
-    if (scan == nullptr) {
+    auto scan = scans_.find(handle);
+    if (!scan) {
         return code::kInvalidScanHandle;
     }
     size_t homes = scan->homes.size();

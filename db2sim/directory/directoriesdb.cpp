@@ -69,7 +69,7 @@ int uncatalogDatabase(char* alias, sqlca* ca) {
 }
 
 int openScan(char* path, unsigned short* handle, unsigned short* count, sqlca* ca) {
-    ApiCall call("sqledosd_api", ca);
+    ApiCall call("sqledosd_api", ca, CallKind::kAdmin, Access::kRead);
     call.text("pPath", path).ptr("pHandle", handle).ptr("pNumEntries", count);
     int rc = 0;
     if (!openScanAllowed(call, handle, count, rc)) {
@@ -86,7 +86,7 @@ int openScan(char* path, unsigned short* handle, unsigned short* count, sqlca* c
 }
 
 int instanceName(char* buffer, sqlca* ca) {
-    ApiCall call("sqlegins_api", ca);
+    ApiCall call("sqlegins_api", ca, CallKind::kAdmin, Access::kRead);
     call.ptr("pInstance", buffer);
     if (!call.proceed()) {
         return call.rc();

@@ -66,7 +66,7 @@ int uncatalogNode(char* node, sqlca* ca) {
 }
 
 int openScan(unsigned short* handle, unsigned short* count, sqlca* ca) {
-    ApiCall call("sqlenops_api", ca);
+    ApiCall call("sqlenops_api", ca, CallKind::kAdmin, Access::kRead);
     call.ptr("pHandle", handle).ptr("pNumEntries", count);
     int rc = 0;
     if (!openScanAllowed(call, handle, count, rc)) {

@@ -1,6 +1,7 @@
 // The scan calls the database and node directories share: the checks of an opening, fetching the
 // next entry of an open scan, and closing it. The directory is picked from the manager only once
-// the call may proceed.
+// the call may proceed. They only read the directory (a scan holds its own copy), so they run at
+// once; the scan tables lock themselves.
 #pragma once
 
 #include <string_view>
@@ -42,7 +43,7 @@ inline int openScanDone(ApiCall& call, int rc, unsigned short handle, unsigned s
 template <class Directory, class Entry>
 int nextScanEntry(std::string_view api, DirectoryOf<Directory> which, std::string_view entryArg,
                   unsigned short handle, Entry** entry, sqlca* ca) {
-    ApiCall call(api, ca);
+    ApiCall call(api, ca, CallKind::kAdmin, Access::kRead);
     call.num("Handle", handle).ptr(entryArg, entry);
     if (!call.proceed()) {
         return call.rc();
@@ -61,7 +62,7 @@ int nextScanEntry(std::string_view api, DirectoryOf<Directory> which, std::strin
 template <class Directory>
 int closeScan(std::string_view api, DirectoryOf<Directory> which, unsigned short handle,
               sqlca* ca) {
-    ApiCall call(api, ca);
+    ApiCall call(api, ca, CallKind::kAdmin, Access::kRead);
     call.num("Handle", handle);
     if (!call.proceed()) {
         return call.rc();

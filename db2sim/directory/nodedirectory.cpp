@@ -356,8 +356,8 @@ int NodeDirectory::open(unsigned short& handle, unsigned short& count) {
 }
 
 int NodeDirectory::next(unsigned short handle, sqleninfo*& entry) {
-    Scan* scan = scans_.find(handle);
-    if (scan == nullptr) {
+    auto scan = scans_.find(handle);
+    if (!scan) {
         return code::kInvalidScanHandle;
     }
     if (scan->next >= scan->entries->size()) {

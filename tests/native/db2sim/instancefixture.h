@@ -67,17 +67,26 @@ class Db2SimInstanceTest : public Db2SimTest {
     ScopedEnv instance_{"DB2INSTANCE", "db2inst1"};
 };
 
-// A context created and attached to the calling thread for the life of the object.
+// A context created and attached to the calling thread for the life of the object, in place of
+// the one the thread had (attached again at the end).
 class ThreadContext {
   public:
     ThreadContext() {
         sqlca ca;
+        if (sqleGetCurrentCtx(&before_, nullptr, &ca) == 0) {
+            sqleDetachFromCtx(before_, nullptr, &ca);
+        } else {
+            before_ = nullptr;
+        }
         sqleBeginCtx(&ctx_, SQL_CTX_BEGIN_ALL, nullptr, &ca);
     }
     ~ThreadContext() {
         sqlca ca;
         if (ctx_ != nullptr) {
             sqleEndCtx(&ctx_, SQL_CTX_END_ALL, nullptr, &ca);
+        }
+        if (before_ != nullptr) {
+            sqleAttachToCtx(before_, nullptr, &ca);
         }
     }
     ThreadContext(const ThreadContext&) = delete;
@@ -92,6 +101,7 @@ class ThreadContext {
 
   private:
     void* ctx_ = nullptr;
+    void* before_ = nullptr;
 };
 
 inline SQLCHAR* cliText(const char* value) {

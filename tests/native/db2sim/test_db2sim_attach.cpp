@@ -59,7 +59,7 @@ TEST_F(Db2SimAttach, AttachReplyCarriesTheServerFacts) {
 
 TEST_F(Db2SimAttach, RefusalsCarryDb2Codes) {
     sqlca ca;
-    EXPECT_EQ(-1445, attach("", "", "", ca)) << "no context on the thread";
+    withoutContext([&] { EXPECT_EQ(-1445, attach("", "", "", ca)) << "no context on the thread"; });
 
     ThreadContext ctx;
     EXPECT_EQ(-1097, attach("OTHERNODE", "", "", ca));
@@ -110,7 +110,7 @@ TEST_F(Db2SimAttach, EndingTheContextDropsItsAttachment) {
 }
 
 TEST_F(Db2SimAttach, OnlyPartitionZeroExists) {
-    EXPECT_EQ(-1445, setPartition(8, 0)) << "settings belong to a context";
+    withoutContext([&] { EXPECT_EQ(-1445, setPartition(8, 0)) << "settings belong to a context"; });
     ThreadContext ctx;
     EXPECT_EQ(0, setPartition(8, 0));
     EXPECT_EQ(-2032, setPartition(8, 3));

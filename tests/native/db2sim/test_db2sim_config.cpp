@@ -114,7 +114,7 @@ TEST_F(Db2SimConfig, DeferredChangesOnlyTheDelayedValueAndEverythingPersists) {
 
     const char name[] = "db2c_inst1_long_name";
     ASSERT_EQ(0, call(true, kDbm, {db2CfgParam{kSvcename, const_cast<char*>(name), 0}}));
-    db2sim_reset();  // read back from the state folder
+    resetInstance();  // read back from the state folder
     EXPECT_EQ(30, numdb());
     Slot svcename(kSvcename, 32);
     ASSERT_EQ(0, get(kDbm, svcename));

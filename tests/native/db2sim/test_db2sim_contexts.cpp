@@ -1,16 +1,20 @@
-// Application contexts of the stand-in: options of begin and end, one context per thread and one
-// thread per context, addresses above 4 GiB, and refusal of pointers that are not contexts.
+// Application contexts of the stand-in: options of begin and end, one context per thread and any
+// number of threads per context, addresses above 4 GiB, refusal of pointers that are not
+// contexts, and the context type: per-thread contexts count only in manual mode.
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <thread>
 
+#include "db2api/db2structs.h"
 #include "db2simfixture.h"
 
 namespace {
 
 class Db2SimContexts : public Db2SimTest {
   protected:
+    Db2SimContexts() { withContext_ = false; }
+
     static void* create(sqlint32 option) {
         sqlca ca = zeroed();
         void* ctx = nullptr;
@@ -132,7 +136,7 @@ TEST_F(Db2SimContexts, EachThreadHasItsOwnCurrentContext) {
     EXPECT_EQ(2, db2sim_counter("contexts"));
 }
 
-TEST_F(Db2SimContexts, AContextIsAttachedToOneThreadAtATime) {
+TEST_F(Db2SimContexts, ThreadsShareAContextAndItsAttachment) {
     void* ctx = create(SQL_CTX_CREATE_ONLY);
     std::mutex lock;
     std::condition_variable changed;
@@ -147,25 +151,30 @@ TEST_F(Db2SimContexts, AContextIsAttachedToOneThreadAtATime) {
         changed.wait(guard, [&] { return step == wanted; });
     };
 
-    std::thread holder([&] {
+    std::thread other([&] {
         EXPECT_EQ(0, attach(ctx));
+        sqlca ca = zeroed();
+        char local[] = "";
+        EXPECT_EQ(0, sqleatin_api(local, local, local, &ca));
         advanceTo(1);
         waitFor(2);
         EXPECT_EQ(0, detach(ctx));
         advanceTo(3);
     });
     waitFor(1);
-    EXPECT_EQ(-1444, attach(ctx)) << "attached to the other thread";
-    EXPECT_EQ(-1442, detach(ctx)) << "not this thread's context";
+    EXPECT_EQ(0, attach(ctx)) << "a second thread joins the context";
+    EXPECT_EQ(ctx, current());
+    sqlca ca = zeroed();
+    EXPECT_EQ(0, sqledtin_api(&ca)) << "the other thread's attachment is this context's";
     void* copy = ctx;
-    EXPECT_EQ(-1444, end(&copy, SQL_CTX_END_ALL)) << "cannot end another thread's context";
+    EXPECT_EQ(-1444, end(&copy, SQL_CTX_END_ALL)) << "still used by the other thread";
     EXPECT_EQ(-1444, end(&copy, SQL_CTX_FREE_ONLY));
     advanceTo(2);
     waitFor(3);
-    holder.join();
+    other.join();
 
-    EXPECT_EQ(0, attach(ctx)) << "free again once the other thread detached";
-    EXPECT_EQ(0, end(&ctx, SQL_CTX_END_ALL));
+    EXPECT_EQ(0, end(&ctx, SQL_CTX_END_ALL)) << "ends once this thread is the last one";
+    EXPECT_EQ(0, db2sim_counter("contexts"));
 }
 
 TEST_F(Db2SimContexts, LiveAbove4GiBSoATruncatedHandleIsRefused) {
@@ -297,6 +306,42 @@ TEST_F(Db2SimContexts, ContextTypeIsAcceptedAndJournalled) {
     EXPECT_EQ(0, sqleSetTypeCtx(SQL_CTX_MULTI_MANUAL));
     EXPECT_EQ(-1441, sqleSetTypeCtx(9));
     EXPECT_EQ("sqleSetTypeCtx(lOptions=9) -> -1441", lastJournalLine());
+}
+
+TEST_F(Db2SimContexts, ManualModeRefusesAdministrativeCallsWithoutAContext) {
+    sqlca ca = zeroed();
+    EXPECT_EQ(-1445, sqledtin_api(&ca));
+    EXPECT_EQ(0u, message(ca).find("SQL1445N")) << "the formatter needs no context";
+    EXPECT_EQ(-1445, sqlfrsys(&ca));
+    db2Cfg cfg{};
+    EXPECT_EQ(-1445, db2CfgGet(db2Version970, &cfg, &ca)) << "before the structure is read";
+    SQLHENV env = SQL_NULL_HANDLE;
+    EXPECT_EQ(SQL_SUCCESS, SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env))
+        << "CLI calls work on their connection's context";
+    EXPECT_EQ(SQL_SUCCESS, SQLFreeHandle(SQL_HANDLE_ENV, env));
+}
+
+// In the original mode every thread works on the process's one context, whatever it attached:
+// an attachment made on one thread's context is the other thread's too.
+TEST_F(Db2SimContexts, OriginalModeSharesOneContextAmongAllThreads) {
+    for (sqlint32 type : {SQL_CTX_ORIGINAL, SQL_CTX_MULTI_MANUAL}) {
+        ASSERT_EQ(0, sqleSetTypeCtx(type));
+        void* mine = create(SQL_CTX_BEGIN_ALL);
+        sqlca ca = zeroed();
+        char local[] = "";
+        ASSERT_EQ(0, sqleatin_api(local, local, local, &ca));
+        int detached = 0;
+        onOtherThread([&] {
+            void* theirs = create(SQL_CTX_BEGIN_ALL);
+            sqlca other = zeroed();
+            detached = sqledtin_api(&other);
+            end(&theirs, SQL_CTX_END_ALL);
+        });
+        EXPECT_EQ(type == SQL_CTX_ORIGINAL ? 0 : -1427, detached) << "type " << type;
+        EXPECT_EQ(type == SQL_CTX_ORIGINAL ? 0 : 1, db2sim_counter("attachments"));
+        end(&mine, SQL_CTX_END_ALL);
+        db2sim_reset();
+    }
 }
 
 }  // namespace

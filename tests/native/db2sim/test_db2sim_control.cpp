@@ -41,7 +41,7 @@ TEST_F(Db2SimControl, MissingFaultTouchesNothingForTheNextCalls) {
         sqlca untouched = zeroed();
         EXPECT_EQ(0, std::memcmp(&ca, &untouched, sizeof(ca))) << "call " << call;
     }
-    EXPECT_EQ(0, db2sim_counter("contexts"));
+    EXPECT_EQ(1, db2sim_counter("contexts")) << "only the test's own";
     EXPECT_NE(std::string::npos, lastJournalLine().find("-> -1 sqlcode=0 fault=missing"));
 
     sqlca ca = zeroed();
@@ -62,7 +62,7 @@ TEST_F(Db2SimControl, ErrorFaultFailsBeforeDoingAnything) {
               field(ca.sqlerrmc, 4));
     EXPECT_EQ("SQL09074", field(ca.sqlerrp, 8));
     EXPECT_EQ("42705", field(ca.sqlstate, 5));
-    EXPECT_EQ(0, db2sim_counter("contexts"));
+    EXPECT_EQ(1, db2sim_counter("contexts")) << "only the test's own";
     EXPECT_NE(std::string::npos, lastJournalLine().find("-> -1013 sqlcode=-1013 fault=error"));
 
     ASSERT_EQ(0, db2sim_inject("sqlaintp_api", DB2SIM_FAULT_ERROR, -3, nullptr, 1));
@@ -78,7 +78,7 @@ TEST_F(Db2SimControl, WarningFaultLetsTheCallWork) {
         EXPECT_NE(nullptr, beginCreateOnly(ca));
         EXPECT_EQ(1014, ca.sqlcode) << "until cleared";
     }
-    EXPECT_EQ(3, db2sim_counter("contexts"));
+    EXPECT_EQ(1 + 3, db2sim_counter("contexts"));
     db2sim_clear_faults();
     sqlca ca = zeroed();
     beginCreateOnly(ca);
@@ -112,8 +112,8 @@ TEST_F(Db2SimControl, JournalDecodesArguments) {
     ca = zeroed();
     sqleatin_api(node, user, password, &ca);
     EXPECT_EQ(
-        "sqleatin_api(pNodeName=\"N\\\"1\", pUserName=\"me\", pPassword=***) -> -1445 "
-        "sqlcode=-1445",
+        "sqleatin_api(pNodeName=\"N\\\"1\", pUserName=\"me\", pPassword=***) -> -1097 "
+        "sqlcode=-1097",
         lastJournalLine());
 
     EXPECT_EQ(-1, sqlfrsys(nullptr));
@@ -156,9 +156,8 @@ TEST_F(Db2SimControl, ProductSignatureGoesIntoEverySqlca) {
     EXPECT_EQ(8u, db2sim_product(product, sizeof(product)));
     EXPECT_EQ("SQL08020", std::string(product));
     sqlca ca = zeroed();
-    void* ctx = nullptr;
-    sqleGetCurrentCtx(&ctx, nullptr, &ca);
-    EXPECT_EQ(-1445, ca.sqlcode);
+    sqleDetachFromCtx(nullptr, nullptr, &ca);
+    EXPECT_EQ(-1441, ca.sqlcode);
     EXPECT_EQ("SQL08020", field(ca.sqlerrp, 8)) << "failed calls carry it too";
 
     for (const char* bad : {"SQL8020", "SQL080200", "SQ108020", "SQL0802X", ""}) {
@@ -175,6 +174,7 @@ TEST_F(Db2SimControl, ResetRestoresAFreshInstance) {
     db2sim_reset();
     EXPECT_EQ(0u, db2sim_journal(nullptr, 0));
     EXPECT_EQ(0, db2sim_counter("contexts"));
+    beginOwnContext();
     ca = zeroed();
     EXPECT_EQ(0, sqlfrsys(&ca)) << "faults are cleared";
     EXPECT_EQ("SQL09074", field(ca.sqlerrp, 8));

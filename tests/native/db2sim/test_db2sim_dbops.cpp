@@ -108,7 +108,7 @@ TEST_F(Db2SimDbops, CreateRecordsHomeEntryConfigurationAndTablespacesThatSurvive
     desc_.sqlusrts = user.get();
     ASSERT_EQ(0, create("pay", "payal")) << message(ca_);
 
-    db2sim_reset();
+    resetInstance();
     EXPECT_EQ("PAY|payroll", homeEntry("PAYAL"));
     EXPECT_EQ("ISO8859-1", cfgText(kCodeset, "PAYAL"));
     EXPECT_EQ("DE", cfgText(kTerritory, "PAYAL"));

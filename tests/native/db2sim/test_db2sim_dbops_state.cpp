@@ -10,22 +10,7 @@
 namespace {
 
 // Makes `ctx` the calling thread's context for the life of the object.
-class OnThread {
-  public:
-    explicit OnThread(void* ctx) : ctx_(ctx) {
-        sqlca ca;
-        sqleAttachToCtx(ctx_, nullptr, &ca);
-    }
-    ~OnThread() {
-        sqlca ca;
-        sqleDetachFromCtx(ctx_, nullptr, &ca);
-    }
-    OnThread(const OnThread&) = delete;
-    OnThread& operator=(const OnThread&) = delete;
-
-  private:
-    void* ctx_;
-};
+using OnThread = OnContext;
 
 class Db2SimDbopsState : public Db2SimInstanceTest {
   protected:

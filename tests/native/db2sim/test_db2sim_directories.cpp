@@ -139,7 +139,7 @@ TEST_F(Db2SimDbDirectory, OpenRefusesBadArgumentsAndTooManyScans) {
     }
     EXPECT_EQ(-1056, ca.sqlcode);
     EXPECT_EQ(static_cast<long>(handles.size()), db2sim_counter("scans"));
-    db2sim_reset();
+    resetInstance();
     EXPECT_EQ(0, db2sim_counter("scans")) << "a reset closes every scan";
 }
 
@@ -149,7 +149,7 @@ TEST_F(Db2SimDbDirectory, EmptyDirectoryWarnsOnOpen) {
     ASSERT_NE(nullptr, file);
     std::fclose(file);
     ScopedEnv home("DB2SIM_HOME", empty.path());
-    db2sim_reset();
+    resetInstance();
     DbListing listing = listDatabases();
     EXPECT_EQ(1057, listing.openRc) << "the scan is open all the same";
     EXPECT_EQ(0, listing.count);
@@ -158,7 +158,7 @@ TEST_F(Db2SimDbDirectory, EmptyDirectoryWarnsOnOpen) {
 
 TEST_F(Db2SimDbDirectory, CataloguesPersistInTheStateFolder) {
     ASSERT_EQ(0, catalog("kept", "keep", SQL_REMOTE, "n1", nullptr, "tab\there"));
-    db2sim_reset();  // reads the state folder again
+    resetInstance();  // reads the state folder again
     DbListing listing = listDatabases();
     ASSERT_EQ(2u, listing.entries.size());
     EXPECT_EQ("KEEP    ", field(listing.entries[1].alias, SQL_ALIAS_SZ));
@@ -258,7 +258,7 @@ TEST_F(Db2SimDcsDirectory, CatalogFetchInPartsAndUncatalog) {
     EXPECT_EQ(0, sqlegdel_api(&gone, &ca));
     EXPECT_EQ(-1316, sqlegdel_api(&gone, &ca));
     EXPECT_EQ(-1314, sqlegdel_api(nullptr, &ca));
-    db2sim_reset();
+    resetInstance();
     ASSERT_EQ(0, sqlegdsc_api(&count, &ca));
     EXPECT_EQ(2, count) << "HOSTDB and THIRD persist";
     EXPECT_EQ(0, sqlegdcl_api(&ca));

@@ -157,7 +157,7 @@ TEST_F(Db2SimNodeDirectory, UncatalogAndPersistence) {
     EXPECT_EQ(-1021, sqleuncn_api(const_cast<char*>("drop"), &ca));
     EXPECT_EQ("SQL1021N  The node \"drop\" is not in the node directory.\n", message(ca));
     EXPECT_EQ(-1079, sqleuncn_api(nullptr, &ca));
-    db2sim_reset();
+    resetInstance();
     int openRc = 0;
     std::vector<sqleninfo> nodes = listNodes(openRc);
     ASSERT_EQ(1u, nodes.size());

@@ -54,7 +54,7 @@ TEST_F(Db2SimState, TheOwnerIsAddedToAnExistingList) {
 TEST_F(Db2SimState, DatabasesAreReadBackWithFieldsOfOtherAreas) {
     std::string databases = folder_.path() + "/databases";
     writeFile(databases, "name=SALES\talias=SALESDB\tpath=/data\n");
-    db2sim_reset();
+    resetInstance();
     Connected app;
     EXPECT_EQ(SQL_ERROR, app.connect("SAMPLE")) << "the folder's list replaces the default";
     EXPECT_EQ(SQL_ERROR, app.connect("SALES")) << "found by alias, not by name";

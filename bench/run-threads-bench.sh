@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Threads at once through the library (read, never asserted):
+#   bench/run-threads-bench.sh BUILD_DIR
+# 1. commands per second with 1 and 2 threads, each with its own run-time context, for
+#    list-db-directory (100 entries), get-dbm-cfg and attach+detach: medians of ROUNDS runs of
+#    SECONDS each (defaults 7 and 1.5) and the ratio of 2 threads to 1. The machine's other load
+#    shows in the figures: check `uptime` first.
+# 2. the soak: 8 threads x COMMANDS mixed commands (default 10,000; 40,000 makes 320,000 in
+#    all); prints the failures, the stand-in's live counters at the end and the RSS at the start
+#    and the end, on a fixed, pre-touched heap so that what the RSS does is native memory.
+# SKIP_SOAK=1 runs only the first, SKIP_SCALE=1 only the second.
+set -euo pipefail
+build=${1:-build}
+lib=$(cd "$build" && pwd)/lib
+[ -d "$lib" ] || lib=$(cd "$build" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+javac -d "$out" -cp "$lib/tarvinex.jar" "$here/java/ThreadsBench.java"
+run() {
+  mkdir -p "$out/home-$1"
+  DB2SIM_HOME="$out/home-$1" LD_LIBRARY_PATH="$lib" java "${JAVA_OPTS[@]}" \
+    -Djava.library.path="$lib" -cp "$out:$lib/tarvinex.jar" ThreadsBench "$@"
+}
+JAVA_OPTS=()
+uptime
+[ "${SKIP_SCALE:-}" = 1 ] || run scale "${SECONDS_PER_RUN:-1.5}" "${ROUNDS:-7}"
+JAVA_OPTS=(-Xms512m -Xmx512m -XX:+AlwaysPreTouch)
+[ "${SKIP_SOAK:-}" = 1 ] || run soak 8 "${COMMANDS:-10000}"
