@@ -56,6 +56,16 @@ void CDB2CmdBase::throwJavaException(const char* message) {
     ThrowJavaException(getEnv(), message);
 }
 
+bool CDB2CmdBase::fitsField(const char* what, const t_string& text, std::size_t width) {
+    if (text.size() <= width) {
+        return true;
+    }
+    throwJavaException(
+        (t_string(what) + " longer than " + std::to_string(width) + " characters: " + text)
+            .c_str());
+    return false;
+}
+
 bool CDB2CmdBase::isDB2Error(sqlca& ca) {
     if (ca.sqlcode >= 0) {
         return false;
@@ -75,6 +85,8 @@ bool CDB2CmdBase::checkDB2Call(int rc, const sqlca& ca) {
     }
     if (ca.sqlcode > 0) {
         contextObj.setWarningMessage(db2::GetMessage(ca).c_str());
+        // A warning Java would not take fails the step; its exception goes to the caller.
+        return !ExceptionOccurred();
     }
     return true;
 }

@@ -40,13 +40,18 @@ class CDB2CmdBase {
     JNIEnv* getEnv() const;
     bool ExceptionOccurred() const;
     void throwJavaException(const char* message);
+    // False, raising "<what> longer than <width> characters: <text>", when `text` does not fit a
+    // DB2 name field of `width` characters: DB2 would read it cut, and the cut name could be
+    // another entry's.
+    bool fitsField(const char* what, const t_string& text, std::size_t width);
 
     // Raises the DB2 error text and returns true when sqlcode is negative; otherwise false.
     bool isDB2Error(sqlca& ca);
 
     // The caller convention for a wrapper call that took an sqlca: -1 means the entry point is
     // missing; a negative sqlcode raises the DB2 error text; a positive one is handed to the
-    // run-time context as a warning. Returns whether the step succeeded.
+    // run-time context as a warning (a setWarningMessage that throws fails the step). Returns
+    // whether the step succeeded.
     bool checkDB2Call(int rc, const sqlca& ca);
 
     // True when both the client and the database server are strictly above 8.2.

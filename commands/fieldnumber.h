@@ -22,13 +22,22 @@ class FieldNumber {
                value <= static_cast<long long>(std::numeric_limits<Field>::max());
     }
 
-    // Stores `value` in `out`, or raises "<source> gave <value>, outside <lowest> to <highest>"
-    // as an SQLException and leaves `out` alone.
+    // True when a Field holds `value`; otherwise raises "<source> gave <value>, outside <lowest>
+    // to <highest>" as an SQLException.
+    template <typename Field>
+    static bool check(JNIEnv* env, const char* source, long long value) {
+        if (fits<Field>(value)) {
+            return true;
+        }
+        refuse(env, source, value, std::numeric_limits<Field>::min(),
+               std::numeric_limits<Field>::max());
+        return false;
+    }
+
+    // Stores `value` in `out`, or raises the refusal of check() and leaves `out` alone.
     template <typename Field>
     static bool narrow(JNIEnv* env, const char* source, long long value, Field& out) {
-        if (!fits<Field>(value)) {
-            refuse(env, source, value, std::numeric_limits<Field>::min(),
-                   std::numeric_limits<Field>::max());
+        if (!check<Field>(env, source, value)) {
             return false;
         }
         out = static_cast<Field>(value);

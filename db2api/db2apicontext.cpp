@@ -18,11 +18,6 @@ constexpr int kSiteDetachOwn = 91;
 constexpr int kSiteDetachOther = 104;
 constexpr int kSiteReattach = 114;
 
-sqlca ZeroedSqlca() {
-    sqlca ca{};
-    return ca;
-}
-
 void ReportIfFailed(const sqlca& ca, int site) {
     if (ca.sqlcode != 0 && tarvinex::DiagnosticsEnabled()) {
         std::printf("%s, %s, %d\n", GetError(ca).c_str(), kSourceName, site);
@@ -31,14 +26,14 @@ void ReportIfFailed(const sqlca& ca, int site) {
 }
 
 void DetachReporting(void* ctx, int site) {
-    sqlca ca = ZeroedSqlca();
+    sqlca ca = zeroedSqlca();
     DB2API::Instance().DetachFromContext(ctx, nullptr, &ca);
     ReportIfFailed(ca, site);
 }
 
 // True when DB2 made ctx current; `ca` holds its answer.
 bool AttachReporting(void* ctx, int site, sqlca& ca) {
-    ca = ZeroedSqlca();
+    ca = zeroedSqlca();
     const int rc = DB2API::Instance().AttachToContext(ctx, nullptr, &ca);
     ReportIfFailed(ca, site);
     return ca.sqlcode >= 0 && !(rc == kEntryPointMissing && ca.sqlcode == 0);
@@ -53,7 +48,7 @@ void AttachReporting(void* ctx, int site) {
 
 void* CDB2APIContext::GetCurrentCtx() {
     void* ctx = nullptr;
-    sqlca ca = ZeroedSqlca();
+    sqlca ca = zeroedSqlca();
     DB2API::Instance().GetCurrentContext(&ctx, nullptr, &ca);
     return ctx;
 }
@@ -65,7 +60,7 @@ void CDB2APIContext::AttachCtx(void* ctx) {
 }
 
 bool CDB2APIContext::AttachCtx(void* ctx, sqlca& answer) {
-    answer = ZeroedSqlca();
+    answer = zeroedSqlca();
     return ctx != nullptr && AttachReporting(ctx, kSiteAttachCtx, answer);
 }
 
@@ -80,7 +75,7 @@ CDB2APIContext::CDB2APIContext(void* ctx) : m_pCtx(ctx), m_bOwned(false) {}
 
 CDB2APIContext::CDB2APIContext() : m_pCtx(nullptr), m_bOwned(false) {
     void* prev = GetCurrentCtx();
-    sqlca ca = ZeroedSqlca();
+    sqlca ca = zeroedSqlca();
     const int rc = DB2API::Instance().CreateContext(&m_pCtx, SQL_CTX_CREATE_ONLY, nullptr, &ca);
     m_bOwned = rc != kEntryPointMissing && ca.sqlcode >= 0 && m_pCtx != nullptr;
     // Creating without attaching leaves the thread as it was; put prev back only if it moved.
@@ -94,7 +89,7 @@ CDB2APIContext::~CDB2APIContext() {
         return;
     }
     Attach();
-    sqlca ca = ZeroedSqlca();
+    sqlca ca = zeroedSqlca();
     DB2API::Instance().DestroyContext(&m_pCtx, SQL_CTX_END_ALL, nullptr, &ca);
 }
 
@@ -104,11 +99,11 @@ void* CDB2APIContext::Attach() {
         return cur;
     }
     const DB2API& api = DB2API::Instance();
-    sqlca ca = ZeroedSqlca();
+    sqlca ca = zeroedSqlca();
     if (cur != nullptr) {
         api.DetachFromContext(cur, nullptr, &ca);
     }
-    ca = ZeroedSqlca();
+    ca = zeroedSqlca();
     api.AttachToContext(m_pCtx, nullptr, &ca);
     return cur;
 }

@@ -10,7 +10,6 @@ namespace {
 const char kCommandClass[] = "DB2CommandAutoConfigure";
 const char kFactoryClass[] = "configParams/ParameterFactory";
 const char kAutoConfigFailed[] = "Error in db2autoconfigure call.";
-const char kAliasTooLong[] = "Database alias is longer than 8 characters: ";
 
 constexpr db2Uint32 kVersion8 = 8010000;
 constexpr db2Uint32 kVersion9 = 9000000;
@@ -36,11 +35,7 @@ bool CDB2AutoConfigureCmd::SetupData() {
     isV8 = contextObj.getClientVersion() < 9.0;
     version = isV8 ? kVersion8 : kVersion9;
     // A cut alias could name another database, which an applying run would then change.
-    if (alias.size() > SQL_ALIAS_SZ) {
-        throwJavaException((kAliasTooLong + alias).c_str());
-        return false;
-    }
-    return true;
+    return fitsField("Database alias", alias, SQL_ALIAS_SZ);
 }
 
 void CDB2AutoConfigureCmd::readWorkload(const tarvinex::JavaObject& command) {

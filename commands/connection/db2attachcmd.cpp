@@ -40,8 +40,8 @@ bool CDB2AttachCmd::SetupData() {
     // Read with the parameters, so that a failing getter stops the command before any DB2 call.
     ctx = db2::ContextHandleRegistry::FromHandle(contextObj.getInstanceConnectionContext());
     // -1 is no partition; any other value must fit the 16-bit setting.
-    unsigned short partition = 0;
-    return nodeId == -1 || FieldNumber::narrow(getEnv(), "getAttachNodeId()", nodeId, partition);
+    return nodeId == -1 ||
+           FieldNumber::check<unsigned short>(getEnv(), "getAttachNodeId()", nodeId);
 }
 
 bool CDB2AttachCmd::SetupContext() {

@@ -67,7 +67,7 @@ bool CDB2ListDBDirectoryCmd::CallDB2API() {
         [&api, &handle](sqlca* ca) { return api.CloseDatabaseDirectoryScan(handle, ca); });
     sqlca ca = zeroedSqlca();
     const int rc = api.OpenDatabaseDirectoryScan(nullptr, &handle, &count, &ca);
-    if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
+    if (!checkDB2Call(rc, ca)) {
         return false;
     }
     scan.opened();
@@ -90,7 +90,7 @@ bool CDB2ListDBDirectoryCmd::listEntries(unsigned short handle, unsigned short c
             return false;  // fewer entries than announced: no message, the rows stay
         }
         // A warning Java could not take ends the listing as any other Java failure does.
-        if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
+        if (!checkDB2Call(rc, ca)) {
             return false;
         }
         if (entry == nullptr) {

@@ -41,7 +41,7 @@ bool CDB2ListDCSDirectoryCmd::CallDB2API() {
     short count = 0;
     sqlca ca = zeroedSqlca();
     const int rc = api.OpenDCSDirectoryScan(&count, &ca);
-    if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
+    if (!checkDB2Call(rc, ca)) {
         return false;
     }
     scan.opened();
@@ -67,7 +67,7 @@ bool CDB2ListDCSDirectoryCmd::listEntries(short count, RowListing& listing) {
     if (rc != db2::kEntryPointMissing && ca.sqlcode == kEndOfScan) {
         return false;
     }
-    if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
+    if (!checkDB2Call(rc, ca)) {
         return false;
     }
     // Only the entries DB2 says it filled, never more than the buffer holds.

@@ -105,7 +105,7 @@ bool CDB2ListNodeDirectoryCmd::CallDB2API() {
         [&api, &handle](sqlca* ca) { return api.CloseNodeDirectoryScan(handle, ca); });
     sqlca ca = zeroedSqlca();
     const int rc = api.OpenNodeDirectoryScan(&handle, &count, &ca);
-    if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
+    if (!checkDB2Call(rc, ca)) {
         return false;
     }
     scan.opened();
@@ -133,7 +133,7 @@ bool CDB2ListNodeDirectoryCmd::listEntries(unsigned short handle, unsigned short
             return false;  // the directory ended before the announced count
         }
         // A warning Java could not take ends the listing as any other Java failure does.
-        if (!checkDB2Call(rc, ca) || ExceptionOccurred()) {
+        if (!checkDB2Call(rc, ca)) {
             return false;
         }
         if (entry == nullptr) {

@@ -24,8 +24,7 @@ void CDB2UnCatalogDCSDBCmd::FreeData(bool) {
 }
 
 bool CDB2UnCatalogDCSDBCmd::CallDB2API() {
-    if (entry.dbName.size() > SQL_DCS_LDB_SZ) {
-        throwJavaException(("DCS database name longer than 8 characters: " + entry.dbName).c_str());
+    if (!fitsField("DCS database name", entry.dbName, SQL_DCS_LDB_SZ)) {
         return false;
     }
     sql_dir_entry dcs = entry.uncatalogEntry();

@@ -13,12 +13,8 @@ bool CDB2UnCatalogNodeCmd::SetupData() {
         commandObj,
         tarvinex::JavaObject::getDB2CommandClassName("DB2CommandUnCatalogNode").c_str());
     nodeName = uncatalog.callStringMethod("getNodeName");
-    // DB2 reads no more than 8 characters: a longer name would remove the node it starts with.
-    if (nodeName.size() > SQL_NNAME_SZ) {
-        throwJavaException(("Node name longer than 8 characters: " + nodeName).c_str());
-        return false;
-    }
-    return true;
+    // A longer name would remove the node it starts with.
+    return fitsField("Node name", nodeName, SQL_NNAME_SZ);
 }
 
 bool CDB2UnCatalogNodeCmd::SetupContext() {
