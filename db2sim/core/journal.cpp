@@ -1,6 +1,7 @@
 #include "db2sim/core/journal.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace db2sim {
 namespace {
@@ -14,7 +15,7 @@ Journal::Line& Journal::Buffer::push() {
         // Full: grow to twice the size, oldest line first again.
         std::vector<Line> grown(std::min(std::max(kFirstRing, 2 * ring.size()), kMaxLines));
         if (grown.size() == ring.size()) {
-            // Cannot happen while dropBefore keeps count below kMaxLines; reuse the oldest.
+            // At the bound: the oldest line makes room.
             oldest = (oldest + 1) % ring.size();
             --count;
         } else {
@@ -30,8 +31,8 @@ Journal::Line& Journal::Buffer::push() {
     return line;
 }
 
-void Journal::Buffer::dropBefore(uint64_t number) {
-    while (count > 0 && ring[oldest].number < number) {
+void Journal::Buffer::dropBefore(uint64_t stamp) {
+    while (count > 0 && ring[oldest].stamp < stamp) {
         oldest = (oldest + 1) % ring.size();
         --count;
     }
@@ -41,9 +42,9 @@ Journal::Buffer& Journal::own() {
     thread_local const Journal* owner = nullptr;
     thread_local std::shared_ptr<Buffer> buffer;
     if (owner != this || buffer == nullptr) {
-        buffer = std::make_shared<Buffer>();
-        owner = this;
         std::lock_guard<std::mutex> guard(buffersLock_);
+        buffer = std::make_shared<Buffer>(buffersMade_++);
+        owner = this;
         buffers_.push_back(buffer);
     }
     return *buffer;
@@ -56,11 +57,12 @@ void Journal::add(std::initializer_list<std::string_view> parts) {
     }
     Buffer& buffer = own();
     std::lock_guard<std::mutex> guard(buffer.lock);
-    uint64_t number = next_.fetch_add(1, std::memory_order_relaxed);
-    uint64_t oldestKept = number >= kMaxLines ? number - kMaxLines + 1 : 0;
-    buffer.dropBefore(std::max(oldestKept, clearedBefore_.load(std::memory_order_relaxed)));
+    uint64_t stamp = now();
+    buffer.dropBefore(clearedBefore_.load(std::memory_order_relaxed));
     Line& line = buffer.push();
-    line.number = number;
+    line.stamp = stamp;
+    line.buffer = buffer.serial;
+    line.number = buffer.stored++;
     // Sized once (one allocation at most, none when the recycled line is long enough), then
     // filled part by part.
     line.text.resize(length);
@@ -72,8 +74,8 @@ void Journal::add(std::initializer_list<std::string_view> parts) {
 
 void Journal::clear() {
     std::lock_guard<std::mutex> guard(buffersLock_);
-    // A line being stored now gets a number past this one and stays; those before it go.
-    clearedBefore_.store(next_.load());
+    // A line stamped from now on stays; those before it go.
+    clearedBefore_.store(now());
     for (const auto& buffer : buffers_) {
         std::lock_guard<std::mutex> bufferGuard(buffer->lock);
         buffer->oldest = 0;
@@ -89,13 +91,17 @@ std::vector<Journal::Line> Journal::merged() const {
         std::lock_guard<std::mutex> bufferGuard(buffer->lock);
         for (size_t i = 0; i < buffer->count; ++i) {
             const Line& line = buffer->ring[(buffer->oldest + i) % buffer->ring.size()];
-            if (line.number >= from) {
+            if (line.stamp >= from) {
                 out.push_back(line);
             }
         }
     }
-    std::sort(out.begin(), out.end(),
-              [](const Line& a, const Line& b) { return a.number < b.number; });
+    std::sort(out.begin(), out.end(), [](const Line& a, const Line& b) {
+        if (a.stamp != b.stamp) {
+            return a.stamp < b.stamp;
+        }
+        return a.buffer != b.buffer ? a.buffer < b.buffer : a.number < b.number;
+    });
     if (out.size() > kMaxLines) {
         out.erase(out.begin(), out.end() - static_cast<std::ptrdiff_t>(kMaxLines));
     }
@@ -107,6 +113,12 @@ std::vector<Journal::Line> Journal::merged() const {
                                   }),
                    buffers_.end());
     return out;
+}
+
+uint64_t Journal::now() {
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                     std::chrono::steady_clock::now().time_since_epoch())
+                                     .count());
 }
 
 std::string Journal::text() const {
