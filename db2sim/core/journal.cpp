@@ -11,20 +11,18 @@ constexpr size_t kFirstRing = 64;
 }  // namespace
 
 Journal::Line& Journal::Buffer::push() {
-    if (count == ring.size()) {
+    if (count == ring.size() && count == kMaxLines) {
+        // At the bound: the oldest line makes room (and lends its storage).
+        oldest = (oldest + 1) % ring.size();
+        --count;
+    } else if (count == ring.size()) {
         // Full: grow to twice the size, oldest line first again.
         std::vector<Line> grown(std::min(std::max(kFirstRing, 2 * ring.size()), kMaxLines));
-        if (grown.size() == ring.size()) {
-            // At the bound: the oldest line makes room.
-            oldest = (oldest + 1) % ring.size();
-            --count;
-        } else {
-            for (size_t i = 0; i < count; ++i) {
-                grown[i] = std::move(ring[(oldest + i) % ring.size()]);
-            }
-            ring.swap(grown);
-            oldest = 0;
+        for (size_t i = 0; i < count; ++i) {
+            grown[i] = std::move(ring[(oldest + i) % ring.size()]);
         }
+        ring.swap(grown);
+        oldest = 0;
     }
     Line& line = ring[(oldest + count) % ring.size()];
     ++count;
