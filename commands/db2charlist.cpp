@@ -1,5 +1,6 @@
 #include "commands/db2charlist.h"
 
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -28,4 +29,27 @@ bool DB2CharList::assign(const std::vector<t_string>& newTexts, const char* what
         entries.push_back(entry);
     }
     return true;
+}
+
+void DB2CharList::reserveBuffers(std::size_t count, db2Uint32 width) {
+    clear();
+    texts.reserve(count);
+    entries.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        texts.emplace_back(width, '\0');
+        db2Char entry{};
+        entry.pioData = texts.back().empty() ? nullptr : texts.back().data();
+        entry.iLength = width;
+        entries.push_back(entry);
+    }
+}
+
+t_string DB2CharList::written(const db2Char& field) {
+    if (field.pioData == nullptr) {
+        return t_string();
+    }
+    const std::size_t length = field.oLength < field.iLength ? field.oLength : field.iLength;
+    const char* begin = field.pioData;
+    const char* end = static_cast<const char*>(std::memchr(begin, '\0', length));
+    return t_string(begin, end != nullptr ? end : begin + length);
 }

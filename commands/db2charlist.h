@@ -1,7 +1,8 @@
 // db2Char buffers of the newer APIs, owned: one per text, pioData a NUL-terminated copy of the
 // text, iLength its length, oLength 0. The db2Char entries lie next to each other, so data() can
 // be passed where DB2 takes an array (import's schemas to ignore); a single one is at(0). Entries
-// and texts keep their addresses until the next assign or clear.
+// and texts keep their addresses until the next assign, reserveBuffers or clear. Output buffers
+// (history entries) are read back with written(), which never reads past a buffer.
 #pragma once
 
 #include <cstddef>
@@ -18,7 +19,13 @@ class DB2CharList {
 
     // False with the refusal in `why` (and empty) when a text is over 4294967295 bytes.
     bool assign(const std::vector<t_string>& texts, const char* what, t_string& why);
+    // `count` zeroed buffers of `width` bytes for DB2 to write into (iLength = width).
+    void reserveBuffers(std::size_t count, db2Uint32 width);
     void clear();
+
+    // The text DB2 wrote into `field`: at most oLength bytes, never more than the buffer's
+    // iLength (a length DB2 reports past the buffer is clamped), up to the first NUL.
+    static t_string written(const db2Char& field);
 
     std::size_t size() const { return entries.size(); }
     // The entries, or null when there are none.

@@ -105,6 +105,23 @@ TEST(DB2CharList, AdjacentEntriesWithTheirLengths) {
     }
 }
 
+TEST(DB2CharList, BuffersForDB2AndWhatItWroteReadWithinThem) {
+    DB2CharList list;
+    list.reserveBuffers(2, 8);
+    ASSERT_EQ(list.size(), 2u);
+    db2Char& field = list.at(1);
+    EXPECT_EQ(field.iLength, 8u);
+    std::memcpy(field.pioData, "ABCDEFGH", 8);  // filled whole: no NUL
+    field.oLength = 200;                        // a length past the buffer
+    EXPECT_EQ(DB2CharList::written(field), "ABCDEFGH");
+    field.oLength = 3;
+    EXPECT_EQ(DB2CharList::written(field), "ABC");
+    field.pioData[1] = '\0';
+    field.oLength = 8;
+    EXPECT_EQ(DB2CharList::written(field), "A");
+    EXPECT_EQ(DB2CharList::written(db2Char{}), "");
+}
+
 TEST(StringArray, CopiesStayAtTheirAddresses) {
     StringArray array;
     EXPECT_EQ(array.data(), nullptr);
