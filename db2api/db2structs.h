@@ -10,3 +10,4 @@
 #include "db2api/structs/datamove.h"
 #include "db2api/structs/directory.h"
 #include "db2api/structs/fieldwidths.h"
+#include "db2api/structs/media.h"
