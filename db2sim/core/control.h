@@ -74,6 +74,13 @@ DB2SIM_API int db2sim_add_instance(const char* name);
 DB2SIM_API size_t db2sim_table_rows(const char* database, const char* table, char* buf,
                                     size_t size);
 DB2SIM_API long db2sim_table_state(const char* database, const char* table);
+/* Makes an empty table in a database of the instance: `columns` is "NAME TYPE [NOT NULL], ..."
+ * with the stand-in's types (SMALLINT, INTEGER, BIGINT, DECIMAL(p,s), CHAR(n), VARCHAR(n), DATE,
+ * TIME, TIMESTAMP, CLOB(n), BLOB(n)); `key`, when not null or empty, names the columns of a
+ * unique index ("ID" or "A,B"). Saved in the state folder. Returns 0, or -1 for an unknown
+ * database, a table that exists, or a malformed column list or key. */
+DB2SIM_API int db2sim_create_table(const char* database, const char* table, const char* columns,
+                                   const char* key);
 
 #ifdef __cplusplus
 }

@@ -268,3 +268,19 @@ DB2SIM_JNI(jlong, nativeTableState)(JNIEnv* env, jclass, jstring database, jstri
         return -1;
     }
 }
+
+DB2SIM_JNI(jint, nativeCreateTable)
+(JNIEnv* env, jclass, jstring database, jstring table, jstring columns, jstring key) {
+    try {
+        JavaChars base(env, database);
+        JavaChars name(env, table);
+        JavaChars list(env, columns);
+        JavaChars unique(env, key);
+        if (!base.ok() || !name.ok() || !list.ok() || !unique.ok()) {
+            return -1;
+        }
+        return db2sim_create_table(base.get(), name.get(), list.get(), unique.get());
+    } catch (...) {
+        return -1;
+    }
+}

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "db2sim/core/instance.h"
+#include "db2sim/core/manager.h"
 #include "db2sim/core/nodestructor.h"
 
 namespace db2sim {
@@ -101,6 +102,16 @@ Table sampleStaff(const std::string& schema) {
     return staff;
 }
 
+// Whether the instance has a database of that name (a dropped SAMPLE does not start again).
+bool known(const std::string& name) {
+    for (const Database& database : Manager::get().databases().all()) {
+        if (upper(database.name) == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 TableStore& TableStore::get() {
@@ -127,7 +138,7 @@ DatabaseTables& TableStore::tablesOf(const std::string& database) {
     }
     auto tables = std::make_unique<DatabaseTables>(name);
     StateHome& home = Instance::get().home();
-    if (!tables->load(home) && name == kSampleDatabase) {
+    if (!tables->load(home) && name == kSampleDatabase && known(name)) {
         for (Table& table : sampleTables(upper(Instance::get().name()))) {
             tables->add(std::move(table));
         }

@@ -1,6 +1,7 @@
 // The tables of every database of the instance. A database's tables are read from the state
 // folder on first use (tables/<DBNAME>/...); a database with no files yet starts empty, except
-// SAMPLE, which starts with DB2's sample tables ORG and STAFF in the instance owner's schema.
+// SAMPLE, which starts with DB2's sample tables ORG and STAFF in the instance owner's schema
+// (while the instance has a database of that name: with() expects the instance lock held).
 //
 // Threads: the store has one area lock. Every access runs inside with(), which holds it; the
 // work must not call back into the store nor take another area lock. Calls that change tables

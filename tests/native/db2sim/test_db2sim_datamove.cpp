@@ -51,10 +51,7 @@ class Db2SimDatamove : public Db2SimInstanceTest {
   protected:
     void SetUp() override {
         Db2SimInstanceTest::SetUp();
-        sqlca ca;
-        void* ctx = nullptr;
-        sqleGetCurrentCtx(&ctx, nullptr, &ca);
-        connection_ = std::make_unique<Connected>(ctx);
+        connection_ = std::make_unique<Connected>(currentContext());
         ASSERT_EQ(SQL_SUCCESS, connection_->connect("SAMPLE"));
     }
     void TearDown() override {
@@ -64,6 +61,13 @@ class Db2SimDatamove : public Db2SimInstanceTest {
 
     std::string path(const char* name) const { return folder_.path() + "/" + name; }
 
+    static void* currentContext() {
+        sqlca ca;
+        void* ctx = nullptr;
+        sqleGetCurrentCtx(&ctx, nullptr, &ca);
+        return ctx;
+    }
+
     int exportRows(const std::string& statement, const std::string& file,
                    const std::string& modifiers = "", const char* type = "DEL") {
         Block<sqllob> action(statement);
@@ -71,6 +75,7 @@ class Db2SimDatamove : public Db2SimInstanceTest {
         db2ExportStruct in{};
         std::string messages = path("export.msg");
         in.piDataFileName = const_cast<char*>(file.c_str());
+        in.piLobPathList = lobPaths_;
         in.piActionString = action.get();
         in.piFileType = const_cast<char*>(type);
         in.piFileTypeMod = modifiers.empty() ? nullptr : mods.get();
@@ -91,6 +96,7 @@ class Db2SimDatamove : public Db2SimInstanceTest {
         in.piActionString = text.get();
         in.piFileType = const_cast<char*>(type);
         in.piFileTypeMod = modifiers.empty() ? nullptr : mods.get();
+        in.piLobPathList = lobPaths_;
         std::string messages = path("import.msg");
         in.piMsgFileName = const_cast<char*>(messages.c_str());
         in.piImportInfoIn = &importIn_;
@@ -137,6 +143,7 @@ class Db2SimDatamove : public Db2SimInstanceTest {
     }
 
     std::unique_ptr<Connected> connection_;
+    sqlu_media_list* lobPaths_ = nullptr;
     sqlca ca_{};
     db2ExportOut exported_{};
     db2ImportIn importIn_{};
@@ -353,4 +360,150 @@ TEST_F(Db2SimDatamove, JournalShowsTheDecodedStructures) {
     }
 }
 
+// One value of one type through import: what the table holds afterwards (as a DEL cell) and the
+// call's result (+3107 when a warning was given).
+struct Conversion {
+    const char* type;
+    const char* field;
+    const char* stored;  // the row as db2sim_table_rows shows it
+    int sqlcode;
+};
+
+class Db2SimDatamoveValues : public Db2SimDatamove,
+                             public ::testing::WithParamInterface<Conversion> {};
+
+TEST_P(Db2SimDatamoveValues, ImportConvertsToTheColumnType) {
+    const Conversion& c = GetParam();
+    ASSERT_EQ(0, db2sim_create_table("SAMPLE", "T",
+                                     (std::string("K SMALLINT, V ") + c.type).c_str(), nullptr));
+    writeFile(path("v.del"), std::string("1,") + c.field + "\n");
+    EXPECT_EQ(c.sqlcode, importRows("INSERT INTO DB2INST1.T", path("v.del"))) << c.type << c.field;
+    EXPECT_EQ(std::string("1,") + c.stored + "\n", tableRows("T")) << c.type << " " << c.field;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, Db2SimDatamoveValues,
+    ::testing::Values(
+        Conversion{"SMALLINT", "32767", "32767", 0}, Conversion{"SMALLINT", "-32768", "-32768", 0},
+        Conversion{"SMALLINT", "32768", "", 3107}, Conversion{"SMALLINT", " +007 ", "7", 0},
+        Conversion{"SMALLINT", "1.5", "", 3107}, Conversion{"INTEGER", "2147483648", "", 3107},
+        Conversion{"BIGINT", "-9223372036854775808", "-9223372036854775808", 0},
+        Conversion{"BIGINT", "99999999999999999999", "", 3107},
+        Conversion{"DECIMAL(7,2)", "12345.678", "+12345.67", 3107},
+        Conversion{"DECIMAL(7,2)", "123456", "", 3107},
+        Conversion{"DECIMAL(7,2)", ".5", "+00000.50", 0},
+        Conversion{"DECIMAL(7,2)", "-0.00", "+00000.00", 0},
+        Conversion{"DECIMAL(5,0)", "-42", "-00042", 0},
+        Conversion{"CHAR(3)", "\"abcd\"", "\"abc\"", 3107},
+        Conversion{"CHAR(3)", "\"ab\"", "\"ab \"", 0},
+        Conversion{"CHAR(3)", "\"abc   \"", "\"abc\"", 0},
+        Conversion{"VARCHAR(4)", "\"a\"\"b,\"", "\"a\"\"b,\"", 0},
+        Conversion{"DATE", "20240229", "20240229", 0}, Conversion{"DATE", "2023-02-29", "", 3107},
+        Conversion{"DATE", "2024-12-31", "20241231", 0},
+        Conversion{"TIME", "\"23:59:01\"", "\"23.59.01\"", 0},
+        Conversion{"TIMESTAMP", "\"2024-01-02-03.04.05.123\"", "\"2024-01-02-03.04.05.123000\"", 0},
+        Conversion{"TIMESTAMP", "\"2024-01-02 03:04\"", "", 3107}));
+
+TEST_F(Db2SimDatamove, LobsGoToLobFilesAndComeBack) {
+    ASSERT_EQ(0, db2sim_create_table("SAMPLE", "DOCS",
+                                     "ID SMALLINT NOT NULL, NOTE CLOB(100), PIC BLOB(100)", "ID"));
+    writeFile(path("docs.del"), "1,\"hello, \"\"world\"\"\",\"\x01\x02\"\n2,,\"\"\n");
+    ASSERT_EQ(0, importRows("INSERT INTO DOCS", path("docs.del")));
+    std::string before = tableRows("DOCS");
+    sqlu_media_entry folder{};
+    folder_.path().copy(folder.media_entry, SQLU_DB_DIR_LEN);
+    sqlu_media_list paths{SQLU_LOCAL_MEDIA, {}, 1, {}};
+    paths.target.media = &folder;
+    lobPaths_ = &paths;
+    ASSERT_EQ(0, exportRows("SELECT * FROM DOCS", path("docs.out"), "lobsinfile"));
+    EXPECT_EQ(
+        "1,\"docs.out.001.lob.0.14/\",\"docs.out.001.lob.14.2/\"\n"
+        "2,\"docs.out.001.lob.0.-1/\",\"docs.out.001.lob.16.0/\"\n",
+        readFile(path("docs.out")));
+    EXPECT_EQ("hello, \"world\"\x01\x02", readFile(path("docs.out.001.lob")));
+    ASSERT_EQ(0, importRows("REPLACE INTO DOCS", path("docs.out"), "lobsinfile"));
+    EXPECT_EQ(before, tableRows("DOCS"));
+    // A specifier past the end of its file is refused, not read beyond it.
+    writeFile(path("bad.del"), "3,\"docs.out.001.lob.10.99/\",\n");
+    EXPECT_EQ(-3025, importRows("INSERT INTO DOCS", path("bad.del"), "lobsinfile"));
+    EXPECT_EQ(before, tableRows("DOCS"));
+}
+
+TEST_F(Db2SimDatamove, UniqueKeysDecideUpdatesAndDeletedDuplicates) {
+    ASSERT_EQ(0, db2sim_create_table("SAMPLE", "K", "ID SMALLINT NOT NULL, V VARCHAR(5)", "ID"));
+    writeFile(path("k1.del"), "1,\"a\"\n2,\"b\"\n");
+    ASSERT_EQ(0, importRows("INSERT INTO K", path("k1.del")));
+    writeFile(path("k2.del"), "2,\"B\"\n3,\"c\"\n");
+    ASSERT_EQ(0, importRows("INSERT_UPDATE INTO K", path("k2.del")));
+    EXPECT_EQ(1u, imported_.oRowsInserted);
+    EXPECT_EQ(1u, imported_.oRowsUpdated);
+    EXPECT_EQ("1,\"a\"\n2,\"B\"\n3,\"c\"\n", tableRows("K"));
+    EXPECT_EQ(3107, importRows("INSERT INTO K", path("k2.del")));  // both keys exist
+    EXPECT_EQ(2u, imported_.oRowsRejected);
+    EXPECT_NE(std::string::npos, readFile(path("import.msg")).find("SQL3148W"));
+    writeFile(path("k3.del"), "7,\"x\"\n7,\"y\"\n");
+    ASSERT_EQ(0, loadRows("INSERT INTO K", path("k3.del")));
+    EXPECT_EQ(2u, loaded_.oRowsLoaded);
+    EXPECT_EQ(1u, loaded_.oRowsDeleted);
+    EXPECT_EQ(4u, lines(tableRows("K")));
+}
+
+TEST_F(Db2SimDatamove, PositionsThroughTheVersion7Call) {
+    writeFile(path("p.del"), "\"Alpha\",900,\"ignored\"\n");
+    std::vector<char> block(offsetof(sqldcol, dcolname) + 2 * sizeof(sqldcoln));
+    auto* d = reinterpret_cast<sqldcol*>(block.data());
+    d->dcolmeth = SQL_METH_P;
+    d->dcolnum = 2;
+    d->dcolname[0].dcolnlen = 2;
+    d->dcolname[1].dcolnlen = 1;
+    Block<sqlchar> action("INSERT INTO STAFF (ID, NAME)");
+    std::string file = path("p.del");
+    char type[] = "DEL";
+    char messages[] = "";
+    ca_ = zeroed();
+    ASSERT_EQ(0, sqluimpr_api(const_cast<char*>(file.c_str()), nullptr, d, action.get(), type,
+                              nullptr, messages, 0, nullptr, nullptr, nullptr, nullptr, &ca_));
+    EXPECT_NE(std::string::npos, tableRows("STAFF").find("900,\"Alpha\",,,,,\n"));
+    EXPECT_NE(std::string::npos,
+              lastJournalLine().find("piDataDescriptor={dcolmeth='P' dcolnum=2 [2,1]}"));
+}
+
+TEST_F(Db2SimDatamove, TablesAndTheirLoadStateOutliveAReset) {
+    writeFile(path("bad.del"), "x,\"A\"\n");
+    loadIn_.iWarningcount = 1;
+    ASSERT_EQ(-3502, loadRows("INSERT INTO STAFF", path("bad.del")));
+    resetInstance();
+    connection_ = std::make_unique<Connected>(currentContext());
+    ASSERT_EQ(SQL_SUCCESS, connection_->connect("SAMPLE"));
+    ASSERT_EQ(0, loadQuery("DB2INST1.STAFF"));
+    EXPECT_EQ(DB2LOADQUERY_LOAD_PENDING, query_.oTableState);
+    EXPECT_EQ(1u, query_.oRowsRead);
+    EXPECT_EQ(1u, query_.oWarningCount);
+}
+
+TEST_F(Db2SimDatamove, AMalformedTableFileIsSkippedAndTheOthersStay) {
+    ASSERT_EQ(8u, lines(tableRows("ORG")));  // the sample's files are written
+    writeFile(folder_.path() + "/tables/SAMPLE/DB2INST1.STAFF",
+              "table\tDB2INST1\tSTAFF\tUSERSPACE1\t0\t0\t\ncolumn\tID\tSMALLINT\tN\nrow\tabc\n");
+    resetInstance();
+    EXPECT_EQ(-1, db2sim_table_state("SAMPLE", "STAFF"));
+    EXPECT_EQ(8u, lines(tableRows("ORG")));
+}
+
+TEST_F(Db2SimDatamove, CreatedDatabasesStartEmptyAndDroppedOnesLoseTheirTables) {
+    connection_->disconnect();
+    ca_ = zeroed();
+    char name[] = "SAMPLE";
+    ASSERT_EQ(0, sqledrpd_api(name, nullptr, &ca_));
+    EXPECT_EQ(-1, db2sim_table_state("SAMPLE", "STAFF"));
+    ASSERT_EQ(0, sqlecrea_api(name, nullptr, nullptr, nullptr, nullptr, 0, nullptr, &ca_));
+    resetInstance();
+    EXPECT_EQ(-1, db2sim_table_state("SAMPLE", "STAFF"));  // not the sample tables again
+    ASSERT_EQ(0, db2sim_create_table("SAMPLE", "X.T", "A INTEGER NOT NULL", "A"));
+    EXPECT_EQ(0, db2sim_table_state("SAMPLE", "X.T"));
+    EXPECT_EQ(-1, db2sim_create_table("SAMPLE", "X.T", "A INTEGER", nullptr));
+    EXPECT_EQ(-1, db2sim_create_table("NOSUCH", "T", "A INTEGER", nullptr));
+    EXPECT_EQ(-1, db2sim_create_table("SAMPLE", "U", "A NUMBERISH", nullptr));
+    EXPECT_EQ(-1, db2sim_create_table("SAMPLE", "U", "A INTEGER", "B"));
+}
 }  // namespace

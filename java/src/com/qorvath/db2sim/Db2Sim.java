@@ -276,6 +276,23 @@ public final class Db2Sim {
         return nativeTableState(database, table);
     }
 
+    /**
+     * Makes an empty table in a database of the instance, saved in the state folder.
+     *
+     * @param database the database's name or alias
+     * @param table {@code SCHEMA.NAME}, or {@code NAME} in the instance owner's schema
+     * @param columns {@code "NAME TYPE [NOT NULL], ..."}, e.g. {@code "ID SMALLINT NOT NULL,
+     *     NOTE CLOB(1000)"}
+     * @param key the columns of a unique index ({@code "ID"}), or null for none
+     * @throws IllegalArgumentException for an unknown database, an existing table or a
+     *     malformed column list or key
+     */
+    public static void createTable(String database, String table, String columns, String key) {
+        if (nativeCreateTable(database, table, columns, key) != 0) {
+            throw new IllegalArgumentException("cannot create table " + table + " (" + columns + ")");
+        }
+    }
+
     private static void inject(String entry, int kind, int sqlcode, String tokens, int times) {
         if (entry == null) {
             throw new IllegalArgumentException("entry is null");
@@ -321,4 +338,7 @@ public final class Db2Sim {
     private static native String nativeTableRows(String database, String table);
 
     private static native long nativeTableState(String database, String table);
+
+    private static native int nativeCreateTable(
+            String database, String table, String columns, String key);
 }
