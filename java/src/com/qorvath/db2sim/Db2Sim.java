@@ -252,6 +252,47 @@ public final class Db2Sim {
         }
     }
 
+    /**
+     * The rows of a table of a database, one line each as an export to a DEL file writes them
+     * (numbers bare, text in double quotes, null empty).
+     *
+     * @param database the database's name
+     * @param table {@code SCHEMA.NAME}, or {@code NAME} in the instance owner's schema
+     * @return the lines, empty for an unknown table
+     */
+    public static String tableRows(String database, String table) {
+        String text = nativeTableRows(database, table);
+        return text == null ? "" : text;
+    }
+
+    /**
+     * The state of a table as a load query reports it: 0 normal, 0x40 load pending, ...
+     *
+     * @param database the database's name
+     * @param table {@code SCHEMA.NAME}, or {@code NAME} in the instance owner's schema
+     * @return the state bits, -1 for an unknown table
+     */
+    public static long tableState(String database, String table) {
+        return nativeTableState(database, table);
+    }
+
+    /**
+     * Makes an empty table in a database of the instance, saved in the state folder.
+     *
+     * @param database the database's name or alias
+     * @param table {@code SCHEMA.NAME}, or {@code NAME} in the instance owner's schema
+     * @param columns {@code "NAME TYPE [NOT NULL], ..."}, e.g. {@code "ID SMALLINT NOT NULL,
+     *     NOTE CLOB(1000)"}
+     * @param key the columns of a unique index ({@code "ID"}), or null for none
+     * @throws IllegalArgumentException for an unknown database, an existing table or a
+     *     malformed column list or key
+     */
+    public static void createTable(String database, String table, String columns, String key) {
+        if (nativeCreateTable(database, table, columns, key) != 0) {
+            throw new IllegalArgumentException("cannot create table " + table + " (" + columns + ")");
+        }
+    }
+
     private static void inject(String entry, int kind, int sqlcode, String tokens, int times) {
         if (entry == null) {
             throw new IllegalArgumentException("entry is null");
@@ -293,4 +334,11 @@ public final class Db2Sim {
     private static native int nativeFillDatabaseDirectory(int n);
 
     private static native int nativeAddInstance(String name);
+
+    private static native String nativeTableRows(String database, String table);
+
+    private static native long nativeTableState(String database, String table);
+
+    private static native int nativeCreateTable(
+            String database, String table, String columns, String key);
 }
