@@ -204,7 +204,7 @@ SQLRETURN connect(SQLHDBC hdbc, SQLCHAR* server, SQLSMALLINT serverLength, SQLCH
     if (!state.mayConnect(call.instance().name(), opened.database, opened.authid)) {
         return call.fail(code::kQuiesced, {opened.authid});
     }
-    state.connectionOpened(hdbc, dbc->ctx, opened.database);
+    state.connectionOpened(hdbc, dbc->ctx, opened.database, opened.authid);
     dbc->connected = true;
     dbc->database = opened.database;
     dbc->authid = opened.authid;

@@ -7,6 +7,7 @@
 #include "db2sim/config/configurationcodes.h"
 #include "db2sim/database/dbopscodes.h"
 #include "db2sim/directory/directoriescodes.h"
+#include "db2sim/monitor/monitorcodes.h"
 #include "db2sim/core/sqlcodes.h"
 
 namespace db2sim {
@@ -136,6 +137,12 @@ const MessageText kCatalogue[] = {
      "The snapshot did not fit in the output buffer; call again with a larger buffer."},
     {code::kMonitorNoMemory, "", "The monitor heap has no room left for the request."},
     {code::kSnapshotNoData, "", "The monitor has no data to return for the request."},
+    {code::kMonitorNullPointer, "", "A pointer the monitor request needs is null."},
+    {code::kMonitorInvalidType, "", "The monitor request type \"&1\" is not valid."},
+    {code::kMonitorNotSpecified, "", "The monitor request names no database or application."},
+    {code::kMonitorNotTerminated, "",
+     "The database or application named in the monitor request is not terminated."},
+    {code::kMonitorInvalidValue, "", "The monitor parameter \"&1\" has a value not allowed."},
 };
 
 std::string messageId(int sqlcode) {
