@@ -324,12 +324,14 @@ int resetMonitor(ApiCall& call, db2Uint32 version, void* parms) {
     return call.succeed();
 }
 
-// Closes one application's connection as its own disconnect would; its handle stays allocated.
+// Closes one application's connection; its handle stays allocated, and the application's own
+// disconnect then releases it with a warning.
 void forceConnection(SQLHDBC handle) {
     Connections& connections = Manager::get().connections();
     auto held = connections.hold();
     if (Connection* dbc = connections.dbc(handle)) {
         dbc->connected = false;
+        dbc->forced = true;
         dbc->database.clear();
         dbc->authid.clear();
     }

@@ -298,7 +298,8 @@ TEST_F(Db2SimMonitor, ForceEndsConnections) {
     EXPECT_EQ(-2032, force({}, 1)) << "only the asynchronous mode";
     EXPECT_EQ(0, force({}));
     EXPECT_EQ(0, db2sim_counter("connections"));
-    EXPECT_EQ(SQL_ERROR, one.disconnect()) << "a forced application is no longer connected";
+    EXPECT_EQ(SQL_SUCCESS_WITH_INFO, one.disconnect()) << "a forced connection is released";
+    EXPECT_EQ(SQL_ERROR, one.disconnect()) << "and then no longer connected";
 }
 
 TEST_F(Db2SimMonitor, TablespaceAndContainerListsAreHandedOutMemory) {

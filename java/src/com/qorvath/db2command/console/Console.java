@@ -180,6 +180,7 @@ public final class Console {
             return usageError(e.getMessage());
         }
         ConsoleSession session = new ConsoleSession(commands, db2Commands, context, executor);
+        session.setJson(options.json());
         if (options.help()) {
             printUsage(out);
             out.println();

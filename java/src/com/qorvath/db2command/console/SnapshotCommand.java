@@ -3,8 +3,10 @@ package com.qorvath.db2command.console;
 import com.qorvath.db2command.DB2CommandRuntimeContext;
 import com.qorvath.db2command.jniutil.TarvinexUtil;
 import com.qorvath.db2command.monitor.MonitorSnapshot;
+import com.qorvath.db2command.monitor.MonitorElement;
 import com.qorvath.db2command.monitor.MonitorSnapshot.EnumSnapshotType;
-import com.qorvath.db2command.monitor.MonitorSnapshot.Header;
+import com.qorvath.db2command.monitor.MonitorStreamDecoder;
+import com.qorvath.db2command.monitor.MonitorStreamException;
 import java.io.PrintStream;
 import java.nio.ByteBuffer;
 import java.sql.SQLException;
@@ -13,8 +15,8 @@ import java.util.Locale;
 import java.util.function.Supplier;
 
 /**
- * Takes a database-monitor snapshot on the session's run-time context and prints the stream's
- * size and its first element header.
+ * Takes a database-monitor snapshot on the session's run-time context and shows it decoded: as
+ * tables (a line with the stream's size first), or in JSON mode as one JSON object.
  */
 public final class SnapshotCommand implements ConsoleCommand {
     private final Supplier<DB2CommandRuntimeContext> context;
@@ -45,19 +47,43 @@ public final class SnapshotCommand implements ConsoleCommand {
      */
     @Override
     public String description() {
-        return "take a database-monitor snapshot and show its size and first header";
+        return "take a database-monitor snapshot and show it as tables (JSON with --json)";
     }
 
     /**
-     * Takes the snapshot.
+     * Takes the snapshot and shows it as tables.
      *
      * @param arguments Name=value settings
-     * @param out where the size and header go
+     * @param out where the snapshot goes
      * @param err where a failure is reported
-     * @return 0, or 1 when no snapshot was taken
+     * @return 0, or 1 when no snapshot was taken or it cannot be read
      */
     @Override
     public int run(List<String> arguments, PrintStream out, PrintStream err) {
+        return run(arguments, out, err, false);
+    }
+
+    /**
+     * Prints the snapshot as one JSON object in JSON mode.
+     *
+     * @return true
+     */
+    @Override
+    public boolean writesJson() {
+        return true;
+    }
+
+    /**
+     * Takes the snapshot and shows it.
+     *
+     * @param arguments Name=value settings
+     * @param out where the snapshot goes: tables, or one JSON object when {@code json}
+     * @param err where a failure is reported
+     * @param json true for JSON
+     * @return 0, or 1 when no snapshot was taken or it cannot be read
+     */
+    @Override
+    public int run(List<String> arguments, PrintStream out, PrintStream err, boolean json) {
         EnumSnapshotType type = EnumSnapshotType.DATABASE_MANAGER;
         String object = null;
         int agentId = 0;
@@ -92,13 +118,21 @@ public final class SnapshotCommand implements ConsoleCommand {
                     + (object == null ? "" : " " + object) + ".");
             return 1;
         }
-        Header first = MonitorSnapshot.header(stream, 0);
+        MonitorElement snapshot;
+        try {
+            snapshot = MonitorStreamDecoder.decode(stream);
+        } catch (MonitorStreamException e) {
+            err.println("The snapshot cannot be read: " + e.getMessage());
+            return 1;
+        }
+        if (json) {
+            out.println(SnapshotView.json(snapshot));
+            return 0;
+        }
         out.println("Snapshot of " + type + (object == null ? "" : " " + object) + ": "
                 + stream.capacity() + " bytes");
-        out.println("First element: size " + first.size() + ", type " + first.type()
-                + (first.type() == MonitorSnapshot.TYPE_HEADER ? " (logical group)" : "")
-                + ", element " + first.element()
-                + (first.element() == MonitorSnapshot.ELEMENT_COLLECTED ? " (collected)" : ""));
+        out.println();
+        out.print(SnapshotView.tables(snapshot));
         return 0;
     }
 
