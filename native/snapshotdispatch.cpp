@@ -9,11 +9,13 @@
 #include "bridge/javastrings.h"
 #include "bridge/scopedlocalref.h"
 #include "bridge/scopedutfchars.h"
+#include "commands/db2cmdbase.h"
 #include "commands/monitor/db2snapshothandler.h"
 #include "commands/monitor/monitorcontext.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2apicontext.h"
 #include "db2api/db2apicontextcleaner.h"
+#include "db2api/db2message.h"
 #include "db2api/db2structs.h"
 #include "base/javaexception.h"
 
@@ -116,7 +118,13 @@ jobject SnapshotInByteBuffer(JNIEnv* env, jint nodeid, jint snapshotType, jstrin
     sqlca answer = zeroedSqlca();
     const MonitorContext::Start start = monitorContext.Begin(
         db2::ContextHandleRegistry::FromHandle(versions.instanceContext), answer);
-    if (start != MonitorContext::Start::kStored && start != MonitorContext::Start::kPrivate) {
+    if (start == MonitorContext::Start::kNotCurrent) {
+        // As for any command: no DB2 call without its context, and DB2's word on why.
+        ThrowJavaException(
+            env, answer.sqlcode < 0 ? db2::GetError(answer).c_str() : kNoSuchFunctionMessage);
+        return nullptr;
+    }
+    if (start == MonitorContext::Start::kNotCreated) {
         return nullptr;
     }
     CDB2SnapshotHandler handler(versions.instance, versions.client);

@@ -12,8 +12,11 @@ CDB2ForceApplicationCmd::CDB2ForceApplicationCmd(const tarvinex::JavaObject& com
     : CDB2CmdBase(command, context, container) {}
 
 bool CDB2ForceApplicationCmd::SetupData() {
-    appHandles = commandObj.callStringMethod("getAppHandleString");
-    theMode = commandObj.callBooleanMethod("getModeAsync", JNI_FALSE) == JNI_TRUE;
+    const tarvinex::JavaObject command(
+        commandObj,
+        tarvinex::JavaObject::getDB2CommandClassName("DB2CommandForceApplication").c_str());
+    appHandles = command.callStringMethod("getAppHandleString");
+    theMode = command.callBooleanMethod("getModeAsync", JNI_FALSE) == JNI_TRUE;
     if (ExceptionOccurred()) {
         return false;  // the empty text it left behind would mean "all"
     }

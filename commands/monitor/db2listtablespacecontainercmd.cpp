@@ -40,8 +40,11 @@ const char* CDB2ListTablespaceContainerCmd::typeText(sqluint32 contType) {
 }
 
 bool CDB2ListTablespaceContainerCmd::SetupData() {
-    isDetail = commandObj.callboolMethod("isShowDetail") == JNI_TRUE;
-    const int id = commandObj.callintMethod("getTablespaceId");
+    const tarvinex::JavaObject command(
+        commandObj,
+        tarvinex::JavaObject::getDB2CommandClassName("DB2CommandListTablespaceContainer").c_str());
+    isDetail = command.callboolMethod("isShowDetail") == JNI_TRUE;
+    const int id = command.callintMethod("getTablespaceId");
     if (ExceptionOccurred()) {
         return false;
     }

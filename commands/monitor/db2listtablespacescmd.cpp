@@ -81,7 +81,10 @@ const char* CDB2ListTablespacesCmd::contentsText(sqluint32 flags) {
 }
 
 bool CDB2ListTablespacesCmd::SetupData() {
-    isDetail = commandObj.callboolMethod("isShowDetail") == JNI_TRUE;
+    const tarvinex::JavaObject command(
+        commandObj,
+        tarvinex::JavaObject::getDB2CommandClassName("DB2CommandListTablespaces").c_str());
+    isDetail = command.callboolMethod("isShowDetail") == JNI_TRUE;
     return true;
 }
 

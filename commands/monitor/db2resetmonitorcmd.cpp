@@ -11,10 +11,12 @@ CDB2ResetMonitorCmd::CDB2ResetMonitorCmd(const tarvinex::JavaObject& command,
     : CDB2CmdBase(command, context, container) {}
 
 bool CDB2ResetMonitorCmd::SetupData() {
-    isDCS = commandObj.callBooleanMethod("getIsDCS", JNI_FALSE) == JNI_TRUE;
-    dbAlias = commandObj.callStringMethod("getDatabaseAlias");
-    dbPartition = commandObj.callIntegerMethod("getDbPartitionNum", -1);
-    isGlobal = commandObj.callBooleanMethod("getIsGlobal", JNI_FALSE) == JNI_TRUE;
+    const tarvinex::JavaObject command(
+        commandObj, tarvinex::JavaObject::getDB2CommandClassName("DB2CommandResetMonitor").c_str());
+    isDCS = command.callBooleanMethod("getIsDCS", JNI_FALSE) == JNI_TRUE;
+    dbAlias = command.callStringMethod("getDatabaseAlias");
+    dbPartition = command.callIntegerMethod("getDbPartitionNum", -1);
+    isGlobal = command.callBooleanMethod("getIsGlobal", JNI_FALSE) == JNI_TRUE;
     version8 = contextObj.getClientVersion() >= 8.0;
     return true;
 }

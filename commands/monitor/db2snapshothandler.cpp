@@ -67,7 +67,8 @@ bool CDB2SnapshotHandler::GetSnapShot(db2int32 node, db2Uint32 writeToFile, sqlm
         data.iSnapshotClass = kSnapshotClass;
         sqlca ca = zeroedSqlca();
         const int rc = db2::DB2API::Instance().GetSnapshotData(kSnapshotApiVersion, &data, &ca);
-        if (rc != 0) {
+        // DB2 answers with its sqlcode; anything else (a missing entry point's -1) is a failure.
+        if (rc != 0 && rc != ca.sqlcode) {
             return false;
         }
         if (ca.sqlcode == 0) {

@@ -34,11 +34,14 @@ sqluint32 CDB2UpdateMonitorSwitchesCmd::timestampState(const t_string& text) {
 }
 
 bool CDB2UpdateMonitorSwitchesCmd::SetupData() {
+    const tarvinex::JavaObject command(
+        commandObj,
+        tarvinex::JavaObject::getDB2CommandClassName("DB2CommandUpdateMonitorSwitches").c_str());
     for (std::size_t i = 0; i < switches.size(); ++i) {
-        switches[i] = commandObj.callStringMethod(kSwitchGetters[i]);
+        switches[i] = command.callStringMethod(kSwitchGetters[i]);
     }
-    dbPartitionNum = commandObj.callIntegerMethod("getDbPartitionNum", -1);
-    isGlobal = commandObj.callBooleanMethod("getIsGlobal", JNI_FALSE) == JNI_TRUE;
+    dbPartitionNum = command.callIntegerMethod("getDbPartitionNum", -1);
+    isGlobal = command.callBooleanMethod("getIsGlobal", JNI_FALSE) == JNI_TRUE;
     version8 = contextObj.getClientVersion() >= 8.0;
     return true;
 }
