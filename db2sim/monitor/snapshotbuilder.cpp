@@ -43,7 +43,7 @@ int32_t timeZoneDisplacement() {
 // The stream version a server of the product signature ("SQL09074") speaks.
 uint32_t serverVersion(const std::string& product) {
     int major = product.size() >= 5 ? std::atoi(product.substr(3, 2).c_str()) : 9;
-    int minor = product.size() >= 6 ? product[5] - '0' : 0;
+    int minor = product.size() >= 7 ? std::atoi(product.substr(5, 2).c_str()) : 0;
     if (major <= 7) {
         return SQLM_DBMON_VERSION7;
     }
