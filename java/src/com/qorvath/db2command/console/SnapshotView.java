@@ -87,7 +87,8 @@ public final class SnapshotView {
         Map<String, String> row = new LinkedHashMap<>();
         for (MonitorElement child : group.children()) {
             if (!child.isGroup() || child.isTimestamp()) {
-                row.putIfAbsent(child.name(), child.text());
+                String text = child.text();
+                row.putIfAbsent(child.name(), text == null ? "" : text);
             }
         }
         return row;

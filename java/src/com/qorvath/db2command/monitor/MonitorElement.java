@@ -1,6 +1,7 @@
 package com.qorvath.db2command.monitor;
 
 import java.math.BigInteger;
+import java.time.DateTimeException;
 import java.time.Instant;
 import java.util.ArrayList;
 import java.util.Collections;
@@ -122,7 +123,8 @@ public final class MonitorElement {
     /**
      * Returns the instant of a timestamp.
      *
-     * @return the instant, or null when the element is not a timestamp
+     * @return the instant, or null when the element is not a timestamp or its seconds are out of
+     *     the range of an instant
      */
     public Instant instant() {
         if (!isTimestamp()) {
@@ -133,8 +135,12 @@ public final class MonitorElement {
         if (seconds == null || micros == null) {
             return null;
         }
-        return Instant.ofEpochSecond(seconds.longValue(), Math.floorMod(micros.longValue(),
-                1_000_000L) * 1000L);
+        try {
+            return Instant.ofEpochSecond(seconds.longValue(),
+                    Math.floorMod(micros.longValue(), 1_000_000L) * 1000L);
+        } catch (DateTimeException outOfRange) {
+            return null;  // seconds no instant can hold: a damaged stream
+        }
     }
 
     /**

@@ -2,6 +2,7 @@ package com.qorvath.db2command.tests;
 
 import static org.junit.jupiter.api.Assertions.*;
 
+import com.qorvath.db2command.console.SnapshotView;
 import com.qorvath.db2command.monitor.MonitorElement;
 import com.qorvath.db2command.monitor.MonitorStreamDecoder;
 import com.qorvath.db2command.monitor.MonitorStreamException;
@@ -148,6 +149,17 @@ class JavaSideMonitorStreamTest {
     }
 
     @Test
+    void aTimestampNoInstantCanHoldHasNoText() throws Exception {
+        byte[] stream = new Writer().open(20).open(208)
+                .number(300, MonitorElement.TYPE_U64, 8, Long.MAX_VALUE)
+                .number(301, MonitorElement.TYPE_U32, 4, 0).close().close().bytes();
+        MonitorElement reset = decode(stream).child("last_reset");
+        assertTrue(reset.isTimestamp());
+        assertNull(reset.instant());
+        assertNull(reset.text());
+    }
+
+    @Test
     void nestingDeeperThanTheLimitIsRefused() {
         Writer w = new Writer();
         for (int i = 0; i <= MonitorStreamDecoder.MAX_DEPTH; i++) {
@@ -161,7 +173,8 @@ class JavaSideMonitorStreamTest {
 
     /**
      * Random bytes, and a real stream with random bytes changed: each decodes or fails with the
-     * decoder's own exception, and the whole run ends quickly.
+     * decoder's own exception, what decodes renders as tables and JSON, and the whole run ends
+     * quickly.
      */
     @Test
     void randomAndDamagedStreamsDecodeOrFailCleanly() {
@@ -187,6 +200,9 @@ class JavaSideMonitorStreamTest {
                     MonitorElement top = decode(stream);
                     assertNotNull(top.name());
                     top.findAll("agent_id").forEach(MonitorElement::text);
+                    top.findAll("switch_set_time").forEach(MonitorElement::text);
+                    assertNotNull(SnapshotView.tables(top));
+                    assertTrue(SnapshotView.json(top).startsWith("{"));
                 } catch (MonitorStreamException expected) {
                     assertNotNull(expected.getMessage());
                 }
