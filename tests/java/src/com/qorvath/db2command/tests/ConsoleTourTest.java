@@ -12,6 +12,7 @@ import java.nio.file.Files;
 import java.nio.file.Path;
 import java.nio.file.Paths;
 import java.util.List;
+import java.util.regex.Matcher;
 import java.util.regex.Pattern;
 import org.junit.jupiter.api.Test;
 import org.junit.jupiter.api.io.TempDir;
@@ -77,6 +78,13 @@ class ConsoleTourTest {
                 out());
         assertTrue(section("uncatalog-node NodeName=TOURNODE")
                 .contains("The uncatalog-node command completed successfully."), out());
+        String snapshot = section("snapshot Type=DATABASE Object=SAMPLE");
+        Matcher stream = Pattern.compile("SAMPLE: (\\d+) bytes\nFirst element: size (\\d+), type 1 "
+                + "\\(logical group\\), element 20 \\(collected\\)\n").matcher(snapshot);
+        assertTrue(stream.find(), snapshot);
+        assertEquals(Long.parseLong(stream.group(1)), Long.parseLong(stream.group(2)) + 8);
+        assertTrue(section("force-application")
+                .contains("The force-application command completed successfully."), out());
         assertTrue(!console.context().isAttached() && !console.context().isConnected());
     }
 
