@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,10 @@ struct AgentIdCase {
     bool accepted;
     std::vector<sqluint32> ids;
 };
+
+void PrintTo(const AgentIdCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class AgentIds : public ::testing::TestWithParam<AgentIdCase> {};
 

@@ -78,7 +78,9 @@ class ConsoleTourTest {
         assertTrue(section("uncatalog-node NodeName=TOURNODE")
                 .contains("The uncatalog-node command completed successfully."), out());
         String snapshot = section("snapshot Type=DATABASE Object=SAMPLE");
-        assertTrue(Pattern.compile("\ncollected/dbase\ndb_name .* pool_data_l_reads .*\n-+ .*\n"
+        assertTrue(Pattern.compile("SAMPLE: \\d+ bytes\n\ncollected\n").matcher(snapshot).find(),
+                snapshot);
+        assertTrue(Pattern.compile("\ncollected/dbase\ndb_name .* lock_waits .*\n-+ .*\n"
                 + "SAMPLE +SAMPLE +").matcher(snapshot).find(), snapshot);
         assertTrue(section("force-application")
                 .contains("The force-application command completed successfully."), out());
