@@ -2,6 +2,8 @@
 // data), switches and resets per attachment, force, table space and container queries and the
 // in-doubt lists, with the memory they hand out.
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -379,6 +381,39 @@ TEST_F(Db2SimMonitor, IndoubtTransactionsOfTheThreeLists) {
     EXPECT_EQ(1u, spm.oNumIndoubtsReturned);
     EXPECT_EQ("GTRID-2", std::string(entries[0].xid.data, entries[0].xid.gtrid_length));
     EXPECT_EQ(-2032, db2SpmListIndTrans(8010000, &spm, &ca));
+}
+
+// A database's own table space file: DMS containers give the pages (an extent per container
+// kept back), automatic storage one file the database manages, other names ids from 3.
+TEST_F(Db2SimMonitor, DmsAndAutomaticTablespacesFromTheStateFile) {
+    std::filesystem::create_directories(folder_.path() + "/tablespaces");
+    std::ofstream(folder_.path() + "/tablespaces/SAMPLE")
+        << "SYSCATSPACE\tS\t\t\t\n"
+        << "DATA\tD\tF\t1000\t/data/c0\nDATA\tD\tD\t500\t/dev/raw1\n"
+        << "AUTO\tA\t\t\t\n";
+    Connected app;
+    ThreadContext thread;
+    OnContext on(app.ctx());
+    ASSERT_EQ(SQL_SUCCESS, app.connect("SAMPLE"));
+    sqlca ca = zeroed();
+    SQLB_TBS_STATS data{};
+    ASSERT_EQ(0, sqlbgtss(&ca, 3, &data));
+    EXPECT_EQ(1500u, data.totalPages);
+    EXPECT_EQ(960u + 448u, data.useablePages) << "1000 and 500 pages less a part and an extent";
+    EXPECT_EQ(96u, data.usedPages);
+    EXPECT_EQ(data.useablePages - data.usedPages, data.freePages);
+    SQLB_TBSCONTQRY_DATA* containers = nullptr;
+    sqluint32 count = 0;
+    ASSERT_EQ(0, sqlbtcq(&ca, 3, &count, reinterpret_cast<void**>(&containers)));
+    ASSERT_EQ(2u, count);
+    EXPECT_EQ(SQLB_CONT_FILE, containers[0].contType);
+    EXPECT_EQ(SQLB_CONT_DISK, containers[1].contType);
+    EXPECT_STREQ("/dev/raw1", containers[1].name);
+    EXPECT_EQ(0, sqlefmem_api(&ca, containers));
+    SQLB_TBS_STATS automatic{};
+    ASSERT_EQ(0, sqlbgtss(&ca, 4, &automatic));
+    EXPECT_EQ(8192u, automatic.totalPages);
+    EXPECT_EQ(-204, sqlbgtss(&ca, 1, &automatic)) << "no TEMPSPACE1 in this file";
 }
 
 }  // namespace
