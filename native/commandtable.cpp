@@ -43,6 +43,13 @@
 #include "commands/directory/db2listdcsdirectorycmd.h"
 #include "commands/directory/db2uncatalogdbcmd.h"
 #include "commands/directory/db2uncatalogdcsdbcmd.h"
+#include "commands/monitor/db2forceapplicationcmd.h"
+#include "commands/monitor/db2listdrdaindoubttranscmd.h"
+#include "commands/monitor/db2listindoubttranscmd.h"
+#include "commands/monitor/db2listtablespacecontainercmd.h"
+#include "commands/monitor/db2listtablespacescmd.h"
+#include "commands/monitor/db2resetmonitorcmd.h"
+#include "commands/monitor/db2updatemonitorswitchescmd.h"
 
 #include <iterator>
 
@@ -130,8 +137,8 @@ const CommandType kCommandTypes[] = {
     {CONNECT_VALUE, "CONNECT", false, makeCommand<CDB2ConnectCmd>},
     {DISCONNECT_VALUE, "DISCONNECT", false, makeCommand<CDB2DisconnectCmd>},
     {BIND_VALUE, "BIND", false, nullptr},
-    {LIST_TABLESPACES_VALUE, "LIST_TABLESPACES", false, nullptr},
-    {LIST_TABLESPACE_CONTAINER_VALUE, "LIST_TABLESPACE_CONTAINER", false, nullptr},
+    {LIST_TABLESPACES_VALUE, "LIST_TABLESPACES", false, makeCommand<CDB2ListTablespacesCmd>},
+    {LIST_TABLESPACE_CONTAINER_VALUE, "LIST_TABLESPACE_CONTAINER", false, makeCommand<CDB2ListTablespaceContainerCmd>},
     {AUTO_CONFIGURE_VALUE, "AUTO_CONFIGURE", true, makeCommand<CDB2AutoConfigureCmd>},
     {LIST_DB_DIRECTORY_VALUE, "LIST_DB_DIRECTORY", false, makeCommand<CDB2ListDBDirectoryCmd>},
     {RESET_DBM_CFG_VALUE, "RESET_DBM_CFG", false, makeCommand<CDB2ResetDBMCfgV7>},
@@ -162,12 +169,12 @@ const CommandType kCommandTypes[] = {
     {CATALOG_DCS_DB_VALUE, "CATALOG_DCS_DB", false, makeCommand<CDB2CatalogDCSDBCmd>},
     {UNCATALOG_DCS_DB_VALUE, "UNCATALOG_DCS_DB", false, makeCommand<CDB2UnCatalogDCSDBCmd>},
     {MIGRATE_DATABASE_VALUE, "MIGRATE_DATABASE", false, makeCommand<CDB2MigrateDatabaseCmd>},
-    {LIST_INDOUBT_TRANSACTIONS_VALUE, "LIST_INDOUBT_TRANSACTIONS", false, nullptr},
-    {LIST_DRDA_INDOUBT_TRANSACTIONS_VALUE, "LIST_DRDA_INDOUBT_TRANSACTIONS", false, nullptr},
+    {LIST_INDOUBT_TRANSACTIONS_VALUE, "LIST_INDOUBT_TRANSACTIONS", false, makeCommand<CDB2ListIndoubtTransCmd>},
+    {LIST_DRDA_INDOUBT_TRANSACTIONS_VALUE, "LIST_DRDA_INDOUBT_TRANSACTIONS", false, makeCommand<CDB2ListDRDAIndoubtTransCmd>},
     {IMPORT_VALUE, "IMPORT", false, nullptr},
-    {FORCE_APPLICATION_VALUE, "FORCE_APPLICATION", false, nullptr},
-    {RESET_MONITOR_VALUE, "RESET_MONITOR", false, nullptr},
-    {UPDATE_MONITOR_SWITCHES_VALUE, "UPDATE_MONITOR_SWITCHES", false, nullptr},
+    {FORCE_APPLICATION_VALUE, "FORCE_APPLICATION", false, makeCommand<CDB2ForceApplicationCmd>},
+    {RESET_MONITOR_VALUE, "RESET_MONITOR", false, makeCommand<CDB2ResetMonitorCmd>},
+    {UPDATE_MONITOR_SWITCHES_VALUE, "UPDATE_MONITOR_SWITCHES", false, makeCommand<CDB2UpdateMonitorSwitchesCmd>},
     {ARCHIVE_LOG_VALUE, "ARCHIVE_LOG", false, nullptr},
     {INSPECT_VALUE, "INSPECT", false, nullptr},
     {QUIESCE_TABLESPACES_VALUE, "QUIESCE_TABLESPACES", false, nullptr},

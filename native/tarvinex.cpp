@@ -4,7 +4,7 @@
 #include <jni.h>
 
 #include "native/commanddispatch.h"
-#include "base/javaexception.h"
+#include "native/snapshotdispatch.h"
 
 extern "C" {
 
@@ -23,12 +23,13 @@ Java_com_qorvath_db2command_jniutil_TarvinexUtil_getClientVersion(JNIEnv* env, j
                                  [&]() { return tarvinex::ClientVersion(env); });
 }
 
-// The monitor snapshot arrives with the monitoring commands; until then it answers null with an
-// SQLException that says so.
 JNIEXPORT jobject JNICALL Java_com_qorvath_db2command_jniutil_TarvinexUtil_getSnapshotInByteBuffer(
-    JNIEnv* env, jclass, jint, jint, jstring, jint, jobject, jint) {
-    ThrowJavaException(env, "getSnapshotInByteBuffer is not available in this build");
-    return nullptr;
+    JNIEnv* env, jclass, jint nodeid, jint snapshotType, jstring objectName, jint agentid,
+    jobject context, jint writeToFile) {
+    return tarvinex::guardNative(env, static_cast<jobject>(nullptr), [&]() {
+        return tarvinex::SnapshotInByteBuffer(env, nodeid, snapshotType, objectName, agentid,
+                                              context, writeToFile);
+    });
 }
 
 }  // extern "C"

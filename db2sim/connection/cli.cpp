@@ -204,8 +204,9 @@ SQLRETURN connect(SQLHDBC hdbc, SQLCHAR* server, SQLSMALLINT serverLength, SQLCH
     if (!state.mayConnect(call.instance().name(), opened.database, opened.authid)) {
         return call.fail(code::kQuiesced, {opened.authid});
     }
-    state.connectionOpened(hdbc, dbc->ctx, opened.database);
+    state.connectionOpened(hdbc, dbc->ctx, opened.database, opened.authid);
     dbc->connected = true;
+    dbc->forced = false;
     dbc->database = opened.database;
     dbc->authid = opened.authid;
     return call.succeed();
@@ -269,10 +270,21 @@ SQLRETURN disconnect(SQLHDBC hdbc) {
     ApiCall call("SQLDisconnect", nullptr, CallKind::kCli, Access::kRead);
     auto held = handles().hold();
     call.num("ConnectionHandle", hdbc);
-    SQLRETURN rc = SQL_SUCCESS;
-    Connection* dbc = connectedDbc(call, hdbc, rc);
+    if (!call.proceed()) {
+        return static_cast<SQLRETURN>(call.rc());
+    }
+    Connection* dbc = handles().dbc(hdbc);
     if (dbc == nullptr) {
-        return rc;
+        return static_cast<SQLRETURN>(call.finish(SQL_INVALID_HANDLE));
+    }
+    if (dbc->forced) {
+        // A connection a force ended is released with a warning (01002), as DB2 CLI releases
+        // one the server dropped.
+        dbc->forced = false;
+        return static_cast<SQLRETURN>(call.finish(SQL_SUCCESS_WITH_INFO));
+    }
+    if (!dbc->connected) {
+        return static_cast<SQLRETURN>(call.fail(code::kNoConnection));
     }
     InstanceState::get().connectionClosed(hdbc);
     dbc->connected = false;

@@ -25,6 +25,7 @@ struct Connection {
     bool connected = false;
     std::string database;  // name of the connected database
     std::string authid;
+    bool forced = false;  // closed by a force: the application's disconnect only releases it
 };
 
 class Connections {

@@ -81,6 +81,18 @@ DB2SIM_API long db2sim_table_state(const char* database, const char* table);
  * database, a table that exists, or a malformed column list or key. */
 DB2SIM_API int db2sim_create_table(const char* database, const char* table, const char* columns,
                                    const char* key);
+/* Adds a transaction left in doubt: kind 0 an XA transaction of the database with that alias
+ * (listed by sqlxphqr to its connections), 1 a DRDA transaction of the sync point manager
+ * (sqlcspqy, db2SpmListIndTrans) naming that database. `gtrid` is the global transaction id,
+ * 1-64 bytes; `authid` the user (null: the instance owner). Kept in memory until a reset.
+ * Returns 0, or -1 for an unknown kind or database or a refused gtrid. */
+DB2SIM_API int db2sim_add_indoubt(int kind, const char* alias, const char* gtrid,
+                                  const char* authid);
+
+/* Makes `count` idle applications appear connected to SAMPLE in the monitor's snapshots (they
+ * hold no handle; forcing all applications ends them), so a snapshot can be made as large as a
+ * test needs. A reset sets 0. Returns 0, or -1 for a negative count. */
+DB2SIM_API int db2sim_set_idle_applications(long count);
 
 #ifdef __cplusplus
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "db2sim/core/instance.h"
+#include "db2sim/core/manager.h"
 #include "db2sim/core/nodestructor.h"
 #include "db2sim/connection/users.h"
 
@@ -22,6 +23,7 @@ InstanceState::InstanceState() {
 void InstanceState::clear() {
     std::lock_guard<std::mutex> guard(connectionsLock_);
     connections_.clear();
+    connects_.clear();
     active_.clear();
     quiescedDatabases_.clear();
     quiescedInstances_.clear();
@@ -45,9 +47,28 @@ void InstanceState::contextEnded(const void* ctx) {
     }
 }
 
-void InstanceState::connectionOpened(SQLHDBC dbc, void* ctx, const std::string& database) {
+void InstanceState::connectionOpened(SQLHDBC dbc, void* ctx, const std::string& database,
+                                     const std::string& authid) {
+    long agentId = Manager::get().nextAgentId();
     std::lock_guard<std::mutex> guard(connectionsLock_);
-    connections_[dbc] = Open{ctx, upperCase(database)};
+    std::string name = upperCase(database);
+    connections_[dbc] = OpenConnection{dbc, ctx, name, authid, agentId, std::time(nullptr)};
+    ++connects_[name];
+}
+
+std::vector<OpenConnection> InstanceState::openConnections() const {
+    std::vector<OpenConnection> open;
+    std::lock_guard<std::mutex> guard(connectionsLock_);
+    for (const auto& entry : connections_) {
+        open.push_back(entry.second);
+    }
+    return open;
+}
+
+long InstanceState::connectsTo(const std::string& database) const {
+    std::lock_guard<std::mutex> guard(connectionsLock_);
+    auto found = connects_.find(upperCase(database));
+    return found == connects_.end() ? 0 : found->second;
 }
 
 void InstanceState::connectionClosed(SQLHDBC dbc) {

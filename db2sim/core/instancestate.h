@@ -8,6 +8,7 @@
 // CLI connections' lock, never before).
 #pragma once
 
+#include <ctime>
 #include <map>
 #include <mutex>
 #include <set>
@@ -23,17 +24,33 @@ struct Quiescer {
     std::string group;  // kept for the journal of a later area; not checked
 };
 
+// An open connection as the monitor shows it: an application with its own agent id.
+struct OpenConnection {
+    SQLHDBC dbc = 0;
+    void* ctx = nullptr;
+    std::string database;
+    std::string authid;
+    long agentId = 0;
+    std::time_t since = 0;
+};
+
 class InstanceState {
   public:
     static InstanceState& get();
 
-    // Connections are known by CLI handle; database names are kept in upper case.
-    void connectionOpened(SQLHDBC dbc, void* ctx, const std::string& database);
+    // Connections are known by CLI handle; database names are kept in upper case. Each gets a new
+    // agent id from the manager's numbering.
+    void connectionOpened(SQLHDBC dbc, void* ctx, const std::string& database,
+                          const std::string& authid = {});
     void connectionClosed(SQLHDBC dbc);
     long connectionsTo(const std::string& database) const;
     long connectionCount() const;
     // Contexts holding an open connection (a forced stop closes them).
     std::vector<void*> connectedContexts() const;
+    // Every open connection, in handle order.
+    std::vector<OpenConnection> openConnections() const;
+    // Connections opened to `database` since the last reset, closed ones included.
+    long connectsTo(const std::string& database) const;
 
     bool isActive(const std::string& database) const;
     void setActive(const std::string& database, bool active);
@@ -57,17 +74,13 @@ class InstanceState {
     void stopped();
 
   private:
-    struct Open {
-        void* ctx;
-        std::string database;
-    };
-
     InstanceState();
     void contextEnded(const void* ctx);
     void clear();
 
     mutable std::mutex connectionsLock_;  // guards connections_
-    std::map<SQLHDBC, Open> connections_;
+    std::map<SQLHDBC, OpenConnection> connections_;
+    std::map<std::string, long> connects_;  // by database, under connectionsLock_
     std::set<std::string> active_;
     std::map<std::string, std::string> quiescedDatabases_;  // database -> quiescing authid
     std::map<std::string, Quiescer> quiescedInstances_;     // instance name -> quiescer

@@ -8,6 +8,7 @@
 #include "db2sim/database/dbopscodes.h"
 #include "db2sim/datamove/datamovecodes.h"
 #include "db2sim/directory/directoriescodes.h"
+#include "db2sim/monitor/monitorcodes.h"
 #include "db2sim/core/sqlcodes.h"
 
 namespace db2sim {
@@ -182,6 +183,12 @@ const MessageText kCatalogue[] = {
     {code::kPhaseEnds, "", "The \"&1\" phase has ended."},
     {code::kConsistencyPoint, "", "A consistency point is starting after \"&1\" input records."},
     {code::kConsistencyDone, "", "The consistency point ended well."},
+    {code::kMonitorNullPointer, "", "A pointer the monitor request needs is null."},
+    {code::kMonitorInvalidType, "", "The monitor request type \"&1\" is not valid."},
+    {code::kMonitorNotSpecified, "", "The monitor request names no database or application."},
+    {code::kMonitorNotTerminated, "",
+     "The database or application named in the monitor request is not terminated."},
+    {code::kMonitorInvalidValue, "", "The monitor parameter \"&1\" has a value not allowed."},
 };
 
 std::string messageId(int sqlcode) {

@@ -293,6 +293,39 @@ public final class Db2Sim {
         }
     }
 
+    /**
+     * Leaves a transaction in doubt, as a two-phase commit cut short would: an XA transaction of
+     * a database, listed to its connections, or a DRDA transaction of the sync point manager
+     * naming the database. It lasts until the next {@link #reset()}.
+     *
+     * @param drda true for a DRDA transaction, false for an XA one
+     * @param alias a database of the instance
+     * @param gtrid the global transaction id, 1 to 64 bytes
+     * @param authid the user, or null for the instance owner
+     * @throws IllegalArgumentException for an unknown database or a refused id
+     */
+    public static void addIndoubtTransaction(
+            boolean drda, String alias, String gtrid, String authid) {
+        if (alias == null || gtrid == null
+                || nativeAddIndoubt(drda ? 1 : 0, alias, gtrid, authid) != 0) {
+            throw new IllegalArgumentException("cannot add an in-doubt transaction " + gtrid);
+        }
+    }
+
+    /**
+     * Makes that many idle applications appear connected to SAMPLE in the monitor's snapshots,
+     * so a snapshot can be as large as a test needs. Forcing all applications ends them; so
+     * does a reset.
+     *
+     * @param count 0 or more
+     * @throws IllegalArgumentException for a negative count
+     */
+    public static void setIdleApplications(long count) {
+        if (nativeSetIdleApplications(count) != 0) {
+            throw new IllegalArgumentException("cannot make " + count + " idle applications");
+        }
+    }
+
     private static void inject(String entry, int kind, int sqlcode, String tokens, int times) {
         if (entry == null) {
             throw new IllegalArgumentException("entry is null");
@@ -341,4 +374,8 @@ public final class Db2Sim {
 
     private static native int nativeCreateTable(
             String database, String table, String columns, String key);
+    private static native int nativeAddIndoubt(
+            int kind, String alias, String gtrid, String authid);
+
+    private static native int nativeSetIdleApplications(long count);
 }

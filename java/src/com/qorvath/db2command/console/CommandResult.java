@@ -18,6 +18,7 @@ public final class CommandResult {
     private final List<String> warnings = new ArrayList<>();
     private final List<String> output = new ArrayList<>();
     private boolean quit;
+    private String data;
 
     /**
      * Creates a successful result with nothing in it yet.
@@ -70,6 +71,10 @@ public final class CommandResult {
 
     void addOutput(String text) {
         text.lines().forEach(output::add);
+    }
+
+    void setData(String json) {
+        data = json;
     }
 
     void markQuit() {
@@ -164,5 +169,14 @@ public final class CommandResult {
      */
     public boolean isQuit() {
         return quit;
+    }
+
+    /**
+     * Returns the JSON value a console command printed in JSON mode.
+     *
+     * @return the value as JSON text, or null when the command printed text
+     */
+    public String data() {
+        return data;
     }
 }

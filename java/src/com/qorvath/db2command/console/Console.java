@@ -64,8 +64,8 @@ public final class Console {
     }
 
     /**
-     * Creates a console with the standard commands: {@code version} and every DB2 command class
-     * found on the class path.
+     * Creates a console with the standard commands: {@code version}, {@code snapshot} and every
+     * DB2 command class found on the class path.
      *
      * @param out where results and the requested usage go
      * @param err where errors go
@@ -74,6 +74,7 @@ public final class Console {
     public static Console withStandardCommands(PrintStream out, PrintStream err) {
         Console console = new Console(out, err);
         console.register("version", new VersionCommand());
+        console.register("snapshot", new SnapshotCommand(console::context));
         ClassLoader loader = Thread.currentThread().getContextClassLoader();
         if (loader == null) {
             loader = Console.class.getClassLoader();
@@ -179,6 +180,7 @@ public final class Console {
             return usageError(e.getMessage());
         }
         ConsoleSession session = new ConsoleSession(commands, db2Commands, context, executor);
+        session.setJson(options.json());
         if (options.help()) {
             printUsage(out);
             out.println();

@@ -31,4 +31,28 @@ public interface ConsoleCommand {
      * @throws UnsatisfiedLinkError when the native library is needed but cannot be loaded
      */
     int run(List<String> arguments, PrintStream out, PrintStream err);
+
+    /**
+     * Runs the command for a console that writes JSON or text. A command whose output is a JSON
+     * value in JSON mode says so with {@link #writesJson()}; others print the same either way.
+     *
+     * @param arguments the arguments after the command name
+     * @param out where results go
+     * @param err where error messages go
+     * @param json true when the console writes JSON
+     * @return the process exit status: 0 for success
+     */
+    default int run(List<String> arguments, PrintStream out, PrintStream err, boolean json) {
+        return run(arguments, out, err);
+    }
+
+    /**
+     * Tells whether the command prints one JSON value in JSON mode, which the console then
+     * writes as the result's {@code data} rather than as lines of text.
+     *
+     * @return false unless the command overrides it
+     */
+    default boolean writesJson() {
+        return false;
+    }
 }

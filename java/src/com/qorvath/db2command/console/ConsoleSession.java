@@ -43,6 +43,7 @@ public final class ConsoleSession {
     private final Map<String, Class<? extends DB2Command>> db2Commands;
     private final DB2CommandRuntimeContext context;
     private final CommandExecutor executor;
+    private boolean json;
 
     /**
      * Creates a session.
@@ -59,6 +60,16 @@ public final class ConsoleSession {
         this.db2Commands = db2Commands;
         this.context = context;
         this.executor = executor;
+    }
+
+    /**
+     * Tells the session whether the console writes JSON, for the console commands that print
+     * JSON values then.
+     *
+     * @param json true in JSON mode
+     */
+    public void setJson(boolean json) {
+        this.json = json;
     }
 
     /**
@@ -202,14 +213,19 @@ public final class ConsoleSession {
         int status;
         try (PrintStream out = new PrintStream(outBytes, true, StandardCharsets.UTF_8);
                 PrintStream err = new PrintStream(errBytes, true, StandardCharsets.UTF_8)) {
-            status = command.run(arguments, out, err);
+            status = command.run(arguments, out, err, json);
         } catch (UnsatisfiedLinkError e) {
             status = Console.EXIT_FAILURE;
             errBytes.writeBytes(("tarvinex: " + Console.oneLine(e.getMessage()))
                     .getBytes(StandardCharsets.UTF_8));
         }
         CommandResult result = new CommandResult(name, false);
-        result.addOutput(outBytes.toString(StandardCharsets.UTF_8));
+        String printed = outBytes.toString(StandardCharsets.UTF_8);
+        if (json && command.writesJson() && !printed.isBlank()) {
+            result.setData(printed.strip());
+        } else {
+            result.addOutput(printed);
+        }
         String error = errBytes.toString(StandardCharsets.UTF_8).stripTrailing();
         if (status != CommandResult.OK || !error.isEmpty()) {
             result.fail(status, error.isEmpty() ? "The " + name + " command failed." : error);

@@ -77,7 +77,8 @@ public final class ResultWriter {
      * Writes a result as one JSON object on one line.
      *
      * @param result the result
-     * @return {"command", "ok", "columns", "rows", "warnings", "output", "error"}
+     * @return {"command", "ok", "columns", "rows", "warnings", "output", "error"}, with "data"
+     *     after "output" when a console command printed a JSON value
      */
     public static String toJson(CommandResult result) {
         return "{\"command\":" + Json.string(result.command())
@@ -86,6 +87,7 @@ public final class ResultWriter {
                 + ",\"rows\":" + Json.rows(result.rows())
                 + ",\"warnings\":" + Json.array(result.warnings())
                 + ",\"output\":" + Json.array(result.output())
+                + (result.data() == null ? "" : ",\"data\":" + result.data())
                 + ",\"error\":" + Json.string(result.error()) + "}";
     }
 }

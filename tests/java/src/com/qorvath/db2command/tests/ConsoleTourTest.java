@@ -77,7 +77,26 @@ class ConsoleTourTest {
                 out());
         assertTrue(section("uncatalog-node NodeName=TOURNODE")
                 .contains("The uncatalog-node command completed successfully."), out());
+        String snapshot = section("snapshot Type=DATABASE Object=SAMPLE");
+        assertTrue(Pattern.compile("SAMPLE: \\d+ bytes\n\ncollected\n").matcher(snapshot).find(),
+                snapshot);
+        assertTrue(Pattern.compile("\ncollected/dbase\ndb_name .* lock_waits .*\n-+ .*\n"
+                + "SAMPLE +SAMPLE +").matcher(snapshot).find(), snapshot);
+        assertTrue(section("force-application")
+                .contains("The force-application command completed successfully."), out());
         assertTrue(!console.context().isAttached() && !console.context().isConnected());
+    }
+
+    /** Under --json the snapshot is one JSON value, the decoded stream, beside the result. */
+    @Test
+    void aSnapshotUnderJsonIsOneJsonValue() {
+        assertEquals(0, console.run("--json", "snapshot", "Type=DATABASE_MANAGER"), err());
+        String line = out();
+        assertTrue(line.startsWith("{\"command\":\"snapshot\",\"ok\":true,"), line);
+        assertTrue(Pattern.compile(",\"output\":\\[\\],\"data\":\\{\"collected\":\\{.*"
+                + "\"db2\":\\{\"db2_status\":0,.*\"switch_list\":\\{\"uow_sw\":\\{"
+                + "\"output_state\":0\\}").matcher(line).find(), line);
+        assertEquals(1, line.lines().count());
     }
 
     @Test

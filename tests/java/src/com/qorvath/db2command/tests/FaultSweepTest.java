@@ -11,6 +11,8 @@ import com.qorvath.db2command.*;
 import com.qorvath.db2command.DB2CommandCreateDatabase.ContainerDefinition;
 import com.qorvath.db2command.DB2CommandCreateDatabase.TablespaceDefinition;
 import com.qorvath.db2command.jniutil.TarvinexUtil;
+import com.qorvath.db2command.monitor.MonitorSnapshot;
+import com.qorvath.db2command.monitor.MonitorSnapshot.EnumSnapshotType;
 import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
@@ -54,7 +56,8 @@ class FaultSweepTest {
 
     /** The entry points that hand a resource back. */
     static final Set<String> RELEASES = Set.of("sqleEndCtx", "SQLDisconnect", "SQLFreeHandle",
-            "sqlencls_api", "sqledcls_api", "sqlegdcl_api", "db2AutoConfigFreeMemory");
+            "sqlencls_api", "sqledcls_api", "sqlegdcl_api", "db2AutoConfigFreeMemory",
+            "sqlefmem_api");
 
     static Row row(String operation, Step setUp, Supplier<DB2Command> command, Step tearDown,
             String... entryPoints) {
@@ -205,7 +208,43 @@ class FaultSweepTest {
             ownContext("stop dbm", Session::open, DB2CommandStopDBM::new, () -> {
                 Db2Sim.startInstance();
                 Session.close();
-            }, "db2InstanceStop"));
+            }, "db2InstanceStop"),
+            snapshot("snapshot on its own context", Session::open, "sqleBeginCtx",
+                    "sqleAttachToCtx", "db2GetSnapshot", "sqledtin_api", "sqleEndCtx"),
+            snapshot("snapshot attached", Session::attached, "sqleAttachToCtx", "db2GetSnapshot"),
+            snapshot("snapshot that grows", Session::manyApplications, "db2GetSnapshot",
+                    "db2GetSnapshotSize"),
+            ownContext("update monitor switches", Session::open, Session::switchesOn,
+                    Session::close, "db2MonitorSwitches", "sqledtin_api"),
+            row("update monitor switches attached", Session::attached, Session::switchesOn,
+                    "sqleAttachToCtx", "db2MonitorSwitches"),
+            row("reset monitor", Session::attached, () -> new DB2CommandResetMonitor("SAMPLE"),
+                    "sqleAttachToCtx", "db2ResetMonitor"),
+            row("force application", Session::attached, () -> new DB2CommandForceApplication(7),
+                    "sqleAttachToCtx", "sqlefrce_api"),
+            row("list tablespaces", Session::connected,
+                    () -> with(new DB2CommandListTablespaces(), l -> l.setShowDetail(true)),
+                    "sqleAttachToCtx", "sqlbmtsq", "sqlbgtss", "sqlefmem_api"),
+            row("list tablespace containers", Session::connected,
+                    () -> new DB2CommandListTablespaceContainer(0), "sqleAttachToCtx", "sqlbtcq",
+                    "sqlefmem_api"),
+            row("list indoubt transactions", () -> Session.inDoubt(false),
+                    DB2CommandListIndoubtTrans::new, "sqleAttachToCtx", "sqlxphqr",
+                    "sqlefmem_api"),
+            row("list drda indoubt transactions", () -> Session.inDoubt(true),
+                    DB2CommandListDRDAIndoubtTrans::new, "sqleAttachToCtx", "db2SpmListIndTrans"),
+            row("list drda indoubt transactions before 9.0", () -> {
+                Session.inDoubt(true);
+                Session.context.setClientVersion(new ServerVersion(8, 2, 0));
+            }, DB2CommandListDRDAIndoubtTrans::new, "sqleAttachToCtx", "sqlcspqy"));
+
+    /** A database-manager snapshot; it answers whether a stream came back. */
+    static Row snapshot(String operation, Step setUp, String... entryPoints) {
+        return new Row(operation, List.of(entryPoints), setUp,
+                () -> MonitorSnapshot.take(EnumSnapshotType.DATABASE_MANAGER, null, 0,
+                        MonitorSnapshot.CURRENT_PARTITION, Session.context) != null,
+                Session::close);
+    }
 
     /** The run-time context the rows share while one case runs, and the steps around them. */
     static final class Session {
@@ -290,6 +329,22 @@ class FaultSweepTest {
         static void nodeEntry() throws SQLException {
             noNodes();
             assertEquals(true, run(tcpipNode()));
+        }
+
+        static void manyApplications() {
+            open();
+            Db2Sim.setIdleApplications(5000);
+        }
+
+        static DB2Command switchesOn() {
+            DB2CommandUpdateMonitorSwitches on = new DB2CommandUpdateMonitorSwitches();
+            on.setLockSwitch(DB2CommandUpdateMonitorSwitches.EnumSwitchState.ON);
+            return on;
+        }
+
+        static void inDoubt(boolean drda) throws SQLException {
+            connected();
+            Db2Sim.addIndoubtTransaction(drda, "SAMPLE", "SWEEP", null);
         }
 
         static void attachedWithout(String database) throws SQLException {
@@ -382,13 +437,16 @@ class FaultSweepTest {
      * Entry points whose warning no command reports: context bookkeeping and CLI calls (no
      * sqlca; connect takes SQL_SUCCESS_WITH_INFO as success), scan fetches (1014 is the end of
      * the scan), scan closes, the instance-name query of the database listing, the detach (the
-     * attachment ends whatever DB2 says) and the freeing of the autoconfigure output.
+     * attachment ends whatever DB2 says) and the freeing of the autoconfigure output; the
+     * table space statistics (a listing shows what it gets), the return of DB2's lists, and the
+     * snapshot (any answer but data and 1606 gives null, with no message).
      */
     static final Set<String> UNREPORTED = Set.of("sqleGetCurrentCtx", "sqleBeginCtx",
             "sqleAttachToCtx", "sqleEndCtx", "SQLAllocHandle", "SQLSetEnvAttr",
             "SQLSetConnectAttr", "SQLConnect", "SQLGetInfo", "SQLDisconnect", "SQLFreeHandle",
             "sqledgne_api", "sqlengne_api", "sqlegdgt_api", "sqledcls_api", "sqlencls_api",
-            "sqlegdcl_api", "sqlegins_api", "sqledtin_api", "db2AutoConfigFreeMemory");
+            "sqlegdcl_api", "sqlegins_api", "sqledtin_api", "db2AutoConfigFreeMemory",
+            "sqlbgtss", "sqlefmem_api", "db2GetSnapshot", "db2GetSnapshotSize");
 
     /** Entry points whose every non-zero result, a warning too, fails the command. */
     static final Set<String> WARNING_FAILS = Set.of("db2AutoConfig");

@@ -120,12 +120,6 @@ class TarvinexUtilTest {
     }
 
     @Test
-    void snapshotIsNotAvailableYet() {
-        assertThrows(SQLException.class, () -> assertNull(TarvinexUtil.getSnapshotInByteBuffer(
-                0, 0, null, 0, new DB2CommandRuntimeContext(), 0)));
-    }
-
-    @Test
     void manyThreadsAtOnce() throws Exception {
         ExecutorService pool = Executors.newFixedThreadPool(8);
         try {

@@ -1,0 +1,96 @@
+// The monitor's part of the control interface (control.h) and of the Java class
+// com.qorvath.db2sim.Db2Sim: in-doubt transactions and idle applications for tests.
+#include <jni.h>
+
+#include <ctime>
+#include <mutex>
+#include <shared_mutex>
+#include <string>
+
+#include "db2sim/connection/users.h"
+#include "db2sim/core/control.h"
+#include "db2sim/core/instance.h"
+#include "db2sim/core/manager.h"
+#include "db2sim/monitor/indoubttransactions.h"
+#include "db2sim/monitor/monitorstate.h"
+
+extern "C" int db2sim_add_indoubt(int kind, const char* alias, const char* gtrid,
+                                  const char* authid) {
+    try {
+        if ((kind != 0 && kind != 1) || alias == nullptr || gtrid == nullptr) {
+            return -1;
+        }
+        db2sim::Instance& instance = db2sim::Instance::get();
+        std::shared_lock<std::shared_mutex> reading(instance.lock());
+        const db2sim::Database* database = db2sim::Manager::get().databases().findByAlias(alias);
+        if (database == nullptr) {
+            return -1;
+        }
+        db2sim::IndoubtTransaction transaction;
+        transaction.database = db2sim::upperCase(database->name);
+        transaction.alias = db2sim::upperCase(database->alias);
+        transaction.gtrid = gtrid;
+        transaction.authid = db2sim::upperCase(authid != nullptr ? authid : instance.name());
+        transaction.timestamp = std::time(nullptr);
+        return db2sim::IndoubtTransactions::get().add(kind == 1, std::move(transaction)) ? 0 : -1;
+    } catch (...) {
+        return -1;
+    }
+}
+
+extern "C" int db2sim_set_idle_applications(long count) {
+    if (count < 0) {
+        return -1;
+    }
+    try {
+        db2sim::MonitorState::get().setIdleApplications(count);
+        return 0;
+    } catch (...) {
+        return -1;
+    }
+}
+
+namespace {
+
+// A Java string's modified UTF-8 bytes for the length of one native call; "" for null.
+class Chars {
+  public:
+    Chars(JNIEnv* env, jstring text) : env_(env), text_(text) {
+        if (text_ != nullptr) {
+            chars_ = env_->GetStringUTFChars(text_, nullptr);
+        }
+    }
+    ~Chars() {
+        if (chars_ != nullptr) {
+            env_->ReleaseStringUTFChars(text_, chars_);
+        }
+    }
+    Chars(const Chars&) = delete;
+    Chars& operator=(const Chars&) = delete;
+
+    bool ok() const { return text_ == nullptr || chars_ != nullptr; }
+    const char* get() const { return chars_; }
+
+  private:
+    JNIEnv* env_;
+    jstring text_;
+    const char* chars_ = nullptr;
+};
+
+}  // namespace
+
+extern "C" JNIEXPORT jint JNICALL Java_com_qorvath_db2sim_Db2Sim_nativeAddIndoubt(
+    JNIEnv* env, jclass, jint kind, jstring alias, jstring gtrid, jstring authid) {
+    Chars a(env, alias);
+    Chars g(env, gtrid);
+    Chars u(env, authid);
+    if (!a.ok() || !g.ok() || !u.ok()) {
+        return -1;
+    }
+    return db2sim_add_indoubt(kind, a.get(), g.get(), u.get());
+}
+
+extern "C" JNIEXPORT jint JNICALL
+Java_com_qorvath_db2sim_Db2Sim_nativeSetIdleApplications(JNIEnv*, jclass, jlong count) {
+    return db2sim_set_idle_applications(static_cast<long>(count));
+}
