@@ -9,3 +9,6 @@
 #include "db2api/structs/databasestate.h"
 #include "db2api/structs/directory.h"
 #include "db2api/structs/fieldwidths.h"
+#include "db2api/structs/media.h"
+#include "db2api/structs/monitor.h"
+#include "db2api/structs/recovery.h"
