@@ -18,9 +18,9 @@ namespace db2sim {
 namespace history {
 
 // Operation.
-constexpr char kAddContainers = 'A';
+constexpr char kCreateTablespace = 'A';
 constexpr char kBackup = 'B';
-constexpr char kCreateTablespace = 'C';
+constexpr char kLoadCopy = 'C';
 constexpr char kDroppedTable = 'D';
 constexpr char kRollforward = 'F';
 constexpr char kReorg = 'G';
