@@ -66,13 +66,13 @@ bool safePrefix(const std::string& prefix) {
 }
 
 bool safeSuffix(const std::string& suffix) {
-    return suffix.empty() ||
-           (suffix[0] == '/' && suffix.size() > 1 && safePathPart(suffix.substr(1)) &&
-            suffix.back() != '/');
+    return suffix.empty() || (suffix[0] == '/' && suffix.size() > 1 &&
+                              safePathPart(suffix.substr(1)) && suffix.back() != '/');
 }
 
 bool readOptions(const std::string& text, std::uint32_t& options) {
-    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos) {
+    if (text.empty() || text.size() > 10 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
         return false;
     }
     unsigned long long value = std::stoull(text);

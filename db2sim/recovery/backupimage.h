@@ -28,9 +28,9 @@ struct BackupImage {
     std::string alias;     // the alias backed up, upper case
     std::string database;  // the database's name
     std::string instance;
-    std::string timestamp;  // yyyymmddhhmmss
-    std::string release;    // product signature of the instance that took it
-    std::uint32_t options = 0;            // db2Backup's iOptions
+    std::string timestamp;                 // yyyymmddhhmmss
+    std::string release;                   // product signature of the instance that took it
+    std::uint32_t options = 0;             // db2Backup's iOptions
     std::vector<std::string> tablespaces;  // a table space backup's names
     std::string databaseLine;              // the database's fields in the list of databases
     std::vector<ImageFile> files;
