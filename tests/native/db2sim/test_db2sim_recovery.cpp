@@ -343,4 +343,83 @@ TEST_F(Db2SimRecovery, ADamagedHistoryFileIsRefused) {
     EXPECT_EQ(0, db2sim_counter("scans"));
 }
 
+// SAMPLE with archive logging, as its configuration file holds it.
+class Db2SimRecoverable : public Db2SimRecovery {
+  protected:
+    void SetUp() override {
+        Db2SimRecovery::SetUp();
+        fs::create_directories(folder_.path() + "/config/db");
+        writeAll(folder_.path() + "/config/db/SAMPLE", "logretain\t1\t1\t0\t0\n");
+        resetInstance();
+    }
+
+    int archiveLog(const char* alias) {
+        db2ArchiveLogStruct a{
+            const_cast<char*>(alias), nullptr, nullptr, SQLURF_ALL_NODES, 0, nullptr, 0};
+        ca_ = zeroed();
+        return db2ArchiveLog(db2Version810, &a, &ca_);
+    }
+};
+
+TEST_F(Db2SimRecoverable, OnlineImagesAndLogsTakeTheirCourse) {
+    ASSERT_EQ(0, archiveLog("SAMPLE")) << message(ca_);
+    ASSERT_EQ(0, backup("SAMPLE", DB2BACKUP_ONLINE)) << message(ca_);
+    EXPECT_EQ(-2537,
+              restore("SAMPLE", "COPYDB", stamp(), DB2RESTORE_NOINTERRUPT, DB2RESTORE_NOROLLFWD))
+        << "an online image needs its logs";
+    ASSERT_EQ(0, restore("SAMPLE", "COPYDB", stamp()));
+    sqlurf_info info;
+    ASSERT_EQ(0, rollforward("COPYDB", DB2ROLLFORWARD_RFWD, info));
+    EXPECT_EQ(SQLURFQ_DB_RFW_IN_PROGRESS, info.state);
+    EXPECT_EQ("S0000002.LOG", std::string(reinterpret_cast<char*>(info.nextarclog)))
+        << "one log archived, one closed by the online backup";
+
+    HistoryScan scan;
+    ASSERT_EQ(0, scan.open("SAMPLE"));
+    std::string part;
+    db2Uint32 eid = 0;
+    char operations[2] = {};
+    for (char& operation : operations) {
+        ASSERT_EQ(0, scan.next(part, eid, operation));
+    }
+    EXPECT_EQ("XB", std::string(operations, 2)) << "archive log, backup";
+    EXPECT_EQ(1014, scan.next(part, eid, operations[0]));
+    scan.close();
+
+    Connected app(nullptr);
+    OnContext on(app.ctx());
+    ASSERT_EQ(SQL_SUCCESS, app.connect("SAMPLE"));
+    db2PruneStruct prune{const_cast<char*>("0000001"), {0, 0}, DB2PRUNE_ACTION_LOG, 2};
+    EXPECT_EQ(0, db2Prune(db2Version970, &prune, &ca_));
+}
+
+TEST_F(Db2SimRecoverable, TableUtilitiesNeedAConnectionAndATable) {
+    char org[] = "ORG";
+    char nosuch[] = "DB2INST1.NOSUCH";
+    EXPECT_EQ(-1024, sqluvqdp(org, SQLU_QUIESCEMODE_SHARE, nullptr, &ca_));
+    Connected app(nullptr);
+    OnContext on(app.ctx());
+    ASSERT_EQ(SQL_SUCCESS, app.connect("SAMPLE"));
+    EXPECT_EQ(-204, sqluvqdp(nosuch, SQLU_QUIESCEMODE_SHARE, nullptr, &ca_));
+    EXPECT_EQ(-2032, sqluvqdp(org, 5, nullptr, &ca_));
+    EXPECT_EQ(0, sqluvqdp(org, SQLU_QUIESCEMODE_EXCLUSIVE, nullptr, &ca_));
+    EXPECT_NE(std::string::npos, readAll(folder_.path() + "/recovery/SAMPLE").find("DB2INST1.ORG"));
+    EXPECT_EQ(0, sqluvqdp(org, SQLU_QUIESCEMODE_RESET, nullptr, &ca_));
+    EXPECT_EQ(std::string::npos, readAll(folder_.path() + "/recovery/SAMPLE").find("DB2INST1.ORG"));
+
+    std::string report = folder_.path() + "/reconcile.txt";
+    EXPECT_EQ(-204, sqlurcon(org, nosuch, nullptr, nullptr, &ca_)) << "no exception table";
+    EXPECT_EQ(0, sqlurcon(org, nullptr, &report[0], nullptr, &ca_));
+    EXPECT_TRUE(fs::exists(report));
+}
+
+TEST_F(Db2SimRecovery, ADroppedDatabaseTakesItsHistory) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    ASSERT_EQ(0, restore("SAMPLE", "COPYDB", stamp()));
+    ASSERT_TRUE(fs::exists(folder_.path() + "/history/COPYDB"));
+    ASSERT_EQ(0, sqledrpd_api(const_cast<char*>("COPYDB"), nullptr, &ca_));
+    EXPECT_FALSE(fs::exists(folder_.path() + "/history/COPYDB"));
+    EXPECT_FALSE(fs::exists(folder_.path() + "/recovery/COPYDB"));
+}
+
 }  // namespace
