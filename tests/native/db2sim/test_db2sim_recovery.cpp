@@ -422,4 +422,144 @@ TEST_F(Db2SimRecovery, ADroppedDatabaseTakesItsHistory) {
     EXPECT_FALSE(fs::exists(folder_.path() + "/recovery/COPYDB"));
 }
 
+TEST_F(Db2SimRecovery, StorageManagersKeepImagesOfTheirOwn) {
+    struct Case {
+        char type;
+        const char* location;
+        int backupRc;
+    };
+    std::string library = folder_.path() + "/libvendor.so";
+    writeAll(library, "");
+    const Case cases[] = {{'A', nullptr, 0},
+                          {'X', nullptr, 0},
+                          {'O', library.c_str(), 0},
+                          {'O', "/no/such/library.so", -2071},
+                          {'U', nullptr, -2032}};
+    for (const Case& c : cases) {
+        std::string location = c.location == nullptr ? "" : c.location;
+        char* locations[] = {&location[0]};
+        db2MediaListStruct media{c.location == nullptr ? nullptr : locations,
+                                 c.location == nullptr ? 0u : 1u, c.type};
+        db2TablespaceStruct tablespaces{nullptr, 0};
+        db2BackupStruct b{};
+        b.piDBAlias = const_cast<char*>("SAMPLE");
+        b.piTablespaceList = &tablespaces;
+        b.piMediaList = &media;
+        ca_ = zeroed();
+        ASSERT_EQ(c.backupRc, db2Backup(db2Version970, &b, &ca_)) << c.type;
+        if (c.backupRc != 0) {
+            continue;
+        }
+        db2RestoreStruct r{};
+        db2StoragePathsStruct paths{nullptr, 0};
+        r.piSourceDBAlias = const_cast<char*>("SAMPLE");
+        r.piTargetDBAlias = const_cast<char*>("VIAMGR");
+        r.piTimestamp = b.oTimestamp;
+        r.piTablespaceList = &tablespaces;
+        r.piMediaList = &media;
+        r.piStoragePaths = &paths;
+        r.iCallerAction = DB2RESTORE_NOINTERRUPT;
+        r.iOptions = DB2RESTORE_NOROLLFWD;
+        EXPECT_EQ(0, db2Restore(db2Version970, &r, &ca_)) << c.type << " " << message(ca_);
+        EXPECT_EQ(0, sqledrpd_api(const_cast<char*>("VIAMGR"), nullptr, &ca_)) << c.type;
+    }
+}
+
+TEST_F(Db2SimRecovery, TheJournalShowsTheStructuresDecoded) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    std::string line = lastJournalLine();
+    EXPECT_NE(std::string::npos, line.find("piMediaList=\"L[" + images_ + "]\"")) << line;
+    EXPECT_NE(std::string::npos, line.find("iOptions=\"0x0\"")) << line;
+    EXPECT_NE(std::string::npos, line.find("oTimestamp=\"" + stamp() + "\"")) << line;
+    restore("SAMPLE", "COPYDB", stamp(), DB2RESTORE_RESTORE, DB2RESTORE_NOROLLFWD);
+    line = lastJournalLine();
+    EXPECT_NE(std::string::npos, line.find("piTimestamp=\"" + stamp() + "\"")) << line;
+    EXPECT_NE(std::string::npos, line.find("iOptions=\"0x200\"")) << line;
+}
+
+TEST_F(Db2SimRecovery, AnEndedContextLeavesNothingWaiting) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    {
+        ThreadContext other;
+        EXPECT_EQ(1277, restore("SAMPLE", "MOVED", stamp(), 100));
+        HistoryScan scan;
+        ASSERT_EQ(0, scan.open("SAMPLE"));
+        EXPECT_EQ(1, db2sim_counter("scans"));
+        ASSERT_TRUE(other.end());
+    }
+    EXPECT_EQ(0, db2sim_counter("scans"));
+    EXPECT_EQ(-2008, restore("SAMPLE", "MOVED", stamp(), DB2RESTORE_CONTINUE));
+    EXPECT_EQ(1u, listDatabases().entries.size());
+}
+
+TEST_F(Db2SimRecovery, ScansFilterAndEntriesStayInTheirBuffers) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    ASSERT_EQ(0, backup("SAMPLE"));
+    HistoryScan scan;
+    ASSERT_EQ(0, scan.open("SAMPLE", DB2HISTORY_LIST_REORG));
+    EXPECT_EQ(0u, scan.rows());
+    EXPECT_EQ(0, scan.close());
+    db2HistoryOpenStruct open{};
+    open.piDatabaseAlias = const_cast<char*>("SAMPLE");
+    open.piTimestamp = backup_.oTimestamp;
+    open.piObjectName = const_cast<char*>("userspace1");
+    ASSERT_EQ(0, db2HistoryOpenScan(db2Version970, &open, &ca_));
+    EXPECT_EQ(1u, open.oNumRows) << "only the second backup is as new";
+    EXPECT_EQ(3u, open.oMaxTbspaces);
+
+    char command[8];
+    std::memset(command, '#', sizeof(command));
+    char name[4] = {'#', '#', '#', '#'};
+    db2Char tablespace{name, 3, 0};
+    sqlca event{};
+    event.sqlcode = 77;
+    db2HistoryData data{};
+    std::memcpy(data.ioHistDataID, "SQLUHINF", 8);
+    data.oCommandText = db2Char{command, 6, 0};
+    data.poTablespace = &tablespace;
+    data.iNumTablespaces = 1;
+    data.poEventSQLCA = &event;
+    db2HistoryGetEntryStruct get{&data, open.oHandle, DB2HISTORY_GET_ALL};
+    EXPECT_EQ(2165, db2HistoryGetEntry(db2Version970, &get, &ca_)) << "3 table spaces, room for 1";
+    EXPECT_EQ("BACKUP##", std::string(command, 8)) << "no terminator past iLength";
+    EXPECT_EQ(6u, data.oCommandText.oLength);
+    EXPECT_EQ("SYS#", std::string(name, 4));
+    EXPECT_EQ(3u, data.oNumTablespaces);
+    EXPECT_EQ(0, event.sqlcode);
+    std::memcpy(data.ioHistDataID, "SQLUHINX", 8);
+    EXPECT_EQ(-2032, db2HistoryGetEntry(db2Version970, &get, &ca_)) << "no eye-catcher";
+    EXPECT_EQ(0, db2HistoryCloseScan(db2Version970, &open.oHandle, &ca_));
+    EXPECT_EQ(-2032, db2HistoryCloseScan(db2Version970, &open.oHandle, &ca_)) << "closed";
+}
+
+TEST_F(Db2SimRecovery, RollforwardChecksTimeAndPartitions) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    ASSERT_EQ(0, restore("SAMPLE", "COPYDB", stamp()));
+    char applicationId[128] = {};
+    sqlint32 replies = -1;
+    sqlurf_info info{};
+    SQL_PDB_NODE_TYPE zero = 0;
+    db2RfwdInputStruct in{};
+    in.iVersion = SQLUM_RFWD_VERSION;
+    in.piDbAlias = const_cast<char*>("COPYDB");
+    in.iCallerAction = DB2ROLLFORWARD_RFWD_STOP;
+    in.piStopTime = const_cast<char*>("2001-01-01-00.00.00.000000");
+    in.iAllNodeFlag = SQLURF_ALL_EXCEPT;
+    in.iNumNodes = 1;
+    in.piNodeList = &zero;
+    in.iNumNodeInfo = 1;
+    db2RfwdOutputStruct out{applicationId, &replies, &info, 0};
+    db2RollforwardStruct r{&in, &out};
+    EXPECT_EQ(-1275, db2Rollforward(db2Version970, &r, &ca_)) << "before the image";
+    in.piStopTime = const_cast<char*>("2026-02-30-00.00.00");
+    EXPECT_EQ(-1275, db2Rollforward(db2Version970, &r, &ca_)) << "no such day";
+    in.piStopTime = const_cast<char*>(SQLUM_INFINITY_TIMESTAMP);
+    in.iCallerAction = 6;
+    EXPECT_EQ(-2032, db2Rollforward(db2Version970, &r, &ca_)) << "no action 6";
+    in.iCallerAction = DB2ROLLFORWARD_RFWD_STOP;
+    EXPECT_EQ(0, db2Rollforward(db2Version970, &r, &ca_));
+    EXPECT_EQ(0, replies) << "partition 0 excepted";
+    EXPECT_EQ(0u, std::string(applicationId).find("*LOCAL."));
+}
+
 }  // namespace
