@@ -90,7 +90,11 @@ bool CDB2UpdateHistoryFileCmd::attachLookUpContext(NodeAttachment& attachment) {
     const t_string node = contextObj.getNodeNameForAlias(dbAlias.c_str());
     const t_string user = contextObj.getDatabaseConnectionUserId();
     const t_string password = contextObj.getDatabaseConnectionPassword();
-    return !ExceptionOccurred() && attachment.attach(*this, node, user, password);
+    if (ExceptionOccurred()) {
+        return false;
+    }
+    // A database of the local instance has no node to attach to: its history is read as is.
+    return node.empty() || attachment.attach(*this, node, user, password);
 }
 
 bool CDB2UpdateHistoryFileCmd::findEntry(db2Uint32& id) {

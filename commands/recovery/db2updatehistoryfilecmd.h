@@ -1,8 +1,8 @@
 // UPDATE HISTORY: changes the location, device type, comment or status of one entry of the
 // connected database's recovery history, named by its id or, for id 0, by its object part.
 // Looking an entry up runs on the stored instance attachment, or on a context of the command's
-// own attached to the database's node (attached first, then detached and ended before the
-// update). An object part that names no entry fails: nothing is updated.
+// own, attached to the database's node when it has one (the context made current first; the
+// node detached and the context ended before the update). An object part that names no entry fails: nothing is updated.
 #pragma once
 
 #include "commands/db2cmdbase.h"
