@@ -115,16 +115,16 @@ bool readCodes(const std::vector<std::string>& f, HistoryEntry& entry) {
 }
 
 bool readTexts(const std::vector<std::string>& f, HistoryEntry& entry) {
-    using namespace historywidth;
+    namespace width = historywidth;
     return readTime(f[kTimestamp], entry.timestamp) && readTime(f[kEndTime], entry.endTime) &&
-           readText(f[kFirstLog], kLog, entry.firstLog) &&
-           readText(f[kLastLog], kLog, entry.lastLog) &&
-           readText(f[kBackupId], kId, entry.backupId) &&
-           readText(f[kQualifier], kQualifier, entry.tableQualifier) &&
-           readText(f[kTableName], kTableName, entry.tableName) &&
-           readText(f[kLocation], kLocation, entry.location) &&
-           readText(f[kComment], kComment, entry.comment) &&
-           readText(f[kCommandText], kCommandText, entry.commandText);
+           readText(f[kFirstLog], width::kLog, entry.firstLog) &&
+           readText(f[kLastLog], width::kLog, entry.lastLog) &&
+           readText(f[kBackupId], width::kId, entry.backupId) &&
+           readText(f[kQualifier], width::kQualifier, entry.tableQualifier) &&
+           readText(f[kTableName], width::kTableName, entry.tableName) &&
+           readText(f[kLocation], width::kLocation, entry.location) &&
+           readText(f[kComment], width::kComment, entry.comment) &&
+           readText(f[kCommandText], width::kCommandText, entry.commandText);
 }
 
 bool readTablespaces(const std::vector<std::string>& f, HistoryEntry& entry) {

@@ -81,6 +81,11 @@ int RecoveryDatabase::rollforwardPending(const std::string& name) {
     return value == "1" ? 1 : value == "2" ? 2 : 0;
 }
 
+bool RecoveryDatabase::pendingByAlias(const std::string& alias) {
+    const Database* database = Manager::get().databases().findByAlias(alias);
+    return database != nullptr && rollforwardPending(database->name) != 0;
+}
+
 void RecoveryDatabase::setRollforwardPending(const std::string& name, int pending) {
     const ConfigParam* param = ConfigParams::findByName(CfgScope::kDatabase, "rollfwd_pending");
     if (param == nullptr) {

@@ -31,6 +31,9 @@ class RecoveryDatabase {
     // rollfwd_pending: 0 none, 1 the database, 2 table spaces.
     static int rollforwardPending(const std::string& name);
     static void setRollforwardPending(const std::string& name, int pending);
+    // Whether the database of that alias (if any) is pending a rollforward; for connect, which
+    // refuses such a database.
+    static bool pendingByAlias(const std::string& alias);
 
     // Names of the database's table spaces, in id order; DB2's three when it has no file.
     static std::vector<std::string> tablespaces(const std::string& name);

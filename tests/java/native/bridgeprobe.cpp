@@ -14,6 +14,7 @@
 #include "bridge/scopedutfchars.h"
 #include "commands/partitionlist.h"
 #include "commands/stringarray.h"
+#include "commands/utilityversion.h"
 
 using tarvinex::DB2CommandRuntimeContext;
 using tarvinex::JavaObject;
@@ -485,6 +486,15 @@ Java_com_qorvath_db2command_tests_BridgeProbe_readStrings(JNIEnv* env, jclass, j
         return read;
     });
     return present ? stringArray(env, texts) : nullptr;
+}
+
+// The effective version a utility command reads from the run-time context; -1 when refused.
+JNIEXPORT jint JNICALL Java_com_qorvath_db2command_tests_BridgeProbe_effectiveVersion(
+    JNIEnv* env, jclass, jobject context) {
+    return probe(env, [&] {
+        int version = -1;
+        return UtilityVersion::read(DB2CommandRuntimeContext(env, context), version) ? version : -1;
+    });
 }
 
 }  // extern "C"

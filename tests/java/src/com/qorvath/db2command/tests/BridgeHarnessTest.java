@@ -19,6 +19,7 @@ import static com.qorvath.db2command.tests.BridgeProbe.callWithInt;
 import static com.qorvath.db2command.tests.BridgeProbe.callWithText;
 import static com.qorvath.db2command.tests.BridgeProbe.callsAfter;
 import static com.qorvath.db2command.tests.BridgeProbe.catalogueLookups;
+import static com.qorvath.db2command.tests.BridgeProbe.effectiveVersion;
 import static com.qorvath.db2command.tests.BridgeProbe.endConnections;
 import static com.qorvath.db2command.tests.BridgeProbe.enumType;
 import static com.qorvath.db2command.tests.BridgeProbe.enumValue;
@@ -400,6 +401,18 @@ class BridgeHarnessTest {
             double[] v = versions(context);
             assertNothingRaised();
             assertArrayEquals(new double[] {9.7, 8.1, 0.0, 9.0704, 8.1, 0.0}, v, 1e-12);
+        }
+
+        @Test
+        void utilitiesTakeTheSmallerWholeVersionAndRefuseAnUnknownServer() {
+            assertEquals(8, effectiveVersion(new BridgeVersionContext(
+                    new ServerVersion(9, 1, 0), null, new ServerVersion(8, 2, 0))));
+            assertEquals(9, effectiveVersion(new BridgeVersionContext(
+                    new ServerVersion(9, 7, 0), null, new ServerVersion(9, 1, 0))));
+            assertNothingRaised();
+            assertEquals(-1, effectiveVersion(new BridgeVersionContext(
+                    new ServerVersion(9, 7, 0), null, null)));
+            assertEquals("Unsupported DB2 version 0: version 7 or later is needed", raised());
         }
 
         @Test

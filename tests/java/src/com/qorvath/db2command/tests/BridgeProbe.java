@@ -136,4 +136,7 @@ final class BridgeProbe {
 
     /** The names the utilities read from a collection by toString(); null for no array. */
     static native String[] readStrings(Object collection);
+
+    /** The effective version of the utilities for the context's versions; -1 when refused. */
+    static native int effectiveVersion(DB2CommandRuntimeContext context);
 }
