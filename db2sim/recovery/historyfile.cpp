@@ -173,6 +173,31 @@ bool readHeader(const std::string& line, HistoryContent& content) {
 
 }  // namespace
 
+void HistoryFile::fit(HistoryEntry& entry) {
+    namespace width = historywidth;
+    auto cut = [](std::string& text, size_t limit) {
+        if (text.size() > limit) {
+            text.resize(limit);
+        }
+    };
+    cut(entry.firstLog, width::kLog);
+    cut(entry.lastLog, width::kLog);
+    cut(entry.backupId, width::kId);
+    cut(entry.tableQualifier, width::kQualifier);
+    cut(entry.tableName, width::kTableName);
+    cut(entry.location, width::kLocation);
+    cut(entry.comment, width::kComment);
+    cut(entry.commandText, width::kCommandText);
+    std::vector<std::string> names;
+    for (std::string& name : entry.tablespaces) {
+        cut(name, width::kTablespaceName);
+        if (!name.empty() && names.size() < width::kMaxTablespaces) {
+            names.push_back(std::move(name));
+        }
+    }
+    entry.tablespaces = std::move(names);
+}
+
 std::string HistoryFile::format(const HistoryContent& content) {
     std::string text = joinRecord({kFormat, "next=" + std::to_string(content.nextEid)}) + "\n";
     for (const HistoryEntry& entry : content.entries) {

@@ -37,6 +37,9 @@ class HistoryFile {
     static constexpr const char* kFormat = "db2sim-history 1";
 
     static std::string format(const HistoryContent& content);
+    // Cuts an entry's texts to their widths and drops empty or surplus table space names, so
+    // what a caller records is always something parse() reads back.
+    static void fit(HistoryEntry& entry);
     // False when `text` is not a history file of this format or any entry is damaged;
     // `content` is then left empty. An empty text is an empty history.
     static bool parse(const std::string& text, HistoryContent& content);

@@ -25,6 +25,7 @@ std::uint32_t HistoryStore::add(StateHome& home, const std::string& database, Hi
     if (!read(home, database, content) || content.nextEid == 0xFFFFFFFFU) {
         return 0;
     }
+    HistoryFile::fit(entry);
     if (!RecoveryTime::valid(entry.timestamp)) {
         entry.timestamp = RecoveryTime::now();
     }

@@ -333,12 +333,16 @@ TEST_F(Db2SimRecovery, TheHistoryIsScannedUpdatedAndPruned) {
     EXPECT_EQ(-1206, db2Prune(db2Version970, &prune, &ca_)) << "circular logging";
 }
 
-TEST_F(Db2SimRecovery, ADamagedHistoryFileIsRefused) {
-    ASSERT_EQ(0, backup("SAMPLE"));
+TEST_F(Db2SimRecovery, TheHistoryFileIsReadWholeOrNotAtAll) {
+    std::string deep = images_ + "/" + std::string(150, 'd') + "/" + std::string(150, 'e');
+    fs::create_directories(deep);
+    ASSERT_EQ(0, backup("SAMPLE", DB2BACKUP_OFFLINE, deep)) << "a location over 255 bytes";
+    HistoryScan scan;
+    ASSERT_EQ(0, scan.open("SAMPLE")) << "recorded cut to its field, read back";
+    scan.close();
     std::string path = folder_.path() + "/history/SAMPLE";
     std::string text = readAll(path);
     writeAll(path, text.substr(0, text.size() - 40) + "\n");
-    HistoryScan scan;
     EXPECT_EQ(-2161, scan.open("SAMPLE"));
     EXPECT_EQ(0, db2sim_counter("scans"));
 }
