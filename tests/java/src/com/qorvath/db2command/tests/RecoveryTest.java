@@ -102,7 +102,8 @@ class RecoveryTest extends Session {
                 "Status", "Device Type", "sqlca error code"), listed.getColumnNames());
         int last = listed.getRowCount() - 1;
         assertEquals("B", listed.getValue(last, "Operation"));
-        assertEquals("D", listed.getValue(last, "Object"));
+        assertEquals("F", listed.getValue(last, "OpType"), "offline, full");
+        assertEquals("D", listed.getValue(last, "Object"), "the database");
         assertEquals(images.toString(), listed.getValue(last, "Location"));
         assertEquals(12, listed.getValue(last, "Last Log Seq Num").length());
 
@@ -155,12 +156,12 @@ class RecoveryTest extends Session {
         vendor.setOnline(true);
         vendor.setCompress(true);
         vendor.setExcludeComprLib(true);
-        assertContains(handed(vendor, "db2Backup"), "piMediaList=O[/opt/vendor/libbackup.so]",
-                "iVendorOptionsSize=11", "piTablespaceList=[]", "iOptions=0xd03");
+        assertContains(handed(vendor, "db2Backup"), "piMediaList=\"O[/opt/vendor/libbackup.so]\"",
+                "iVendorOptionsSize=11", "piTablespaceList=\"[]\"", "iOptions=\"0xD03\"");
 
         DB2CommandBackupDB userExit = backup("SAMPLE");
         userExit.setDirectoryList(null);
-        assertContains(handed(userExit, "db2Backup"), "piMediaList=U[]", "iOptions=0x0");
+        assertContains(handed(userExit, "db2Backup"), "piMediaList=\"U[]\"", "iOptions=\"0x0\"");
 
         DB2CommandBackupDB negative = backup("SAMPLE");
         negative.setBufferSize(-1);
@@ -255,8 +256,8 @@ class RecoveryTest extends Session {
     @ParameterizedTest
     @CsvSource(delimiter = '|', value = {
             "true|''|''|iAllNodeFlag=1, iNumNodes=0",
-            "true|''|2 TO 3|iAllNodeFlag=2, iNumNodes=2, piNodeList=[2,3]",
-            "false|1,3 TO 5|''|iAllNodeFlag=0, iNumNodes=4, piNodeList=[1,3,4,5]"})
+            "true|''|2 TO 3|iAllNodeFlag=2, iNumNodes=2, piNodeList=\"[2,3]\"",
+            "false|1,3 TO 5|''|iAllNodeFlag=0, iNumNodes=4, piNodeList=\"[1,3,4,5]\""})
     void archiveLogPartitions(boolean all, String listed, String except, String expected) {
         DB2CommandArchiveLog archive = new DB2CommandArchiveLog();
         archive.setDbAlias("SAMPLE");
@@ -279,7 +280,7 @@ class RecoveryTest extends Session {
 
         archive.setDbPartitionNumsString("");
         context.setClientVersion(new ServerVersion(7, 2, 0));
-        assertContains(handed(archive, "db2ArchiveLog"), "version=7010000");
+        assertContains(handed(archive, "db2ArchiveLog"), "versionNumber=7010000");
     }
 
     @Test
