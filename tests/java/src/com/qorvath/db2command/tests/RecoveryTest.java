@@ -191,6 +191,54 @@ class RecoveryTest extends Session {
         assertEquals(0, Db2Sim.journal("db2Restore").length, "no restore on a partly read request");
     }
 
+    @ParameterizedTest
+    @CsvSource(delimiter = '|', value = {
+            "TABLESPACE|''|''|true|true|0x244|3|[USERSPACE1]",
+            "REBUILD_WITH|''|''|false|false|0x3000|3|[REBUILD1]",
+            "REBUILD_WITH|ALL_TABLESPACES_IN_IMAGE|ABORT|false|false|0x2000|13|[]",
+            "tablespace|''|AUTOMATIC|false|false|0x100|3|[]"})
+    void restoreOptionsAndTableSpaces(String option, String rebuild, String incremental,
+            boolean online, boolean noRollforward, String bits, String action, String names) {
+        DB2CommandRestoreDB restore = restore("SAMPLE", "");
+        restore.setRestoreOptionString(option);
+        restore.setRebuildOptionString(rebuild);
+        if (option.equals("REBUILD_WITH") && rebuild.isEmpty()) {
+            restore.setRebuildTablespaceList(List.of("REBUILD1"));
+        }
+        restore.setTablespaceList(List.of("USERSPACE1"));
+        restore.setIncrementalOptionString(incremental);
+        restore.setOnline(online);
+        restore.setWithoutRollingForward(noRollforward);
+        assertContains(handed(restore, "db2Restore"), "iOptions=\"" + bits + "\"",
+                "iCallerAction=" + action, "piTablespaceList=\"" + names + "\"");
+    }
+
+    /** Stored contexts are used as they are; a context of the command's own is ended. */
+    @Test
+    void utilitiesRunOnTheStoredContextWhenThereIsOne() throws SQLException {
+        attach();
+        assertTrue(run(backup("SAMPLE")), "backup: no database connection, a context of its own");
+        assertEquals(1, Db2Sim.journal("sqleBeginCtx").length);
+        Db2Sim.clearJournal();
+        history("SAMPLE");
+        assertEquals(0, Db2Sim.journal("sqleBeginCtx").length, "history: the attachment");
+        Db2Sim.clearJournal();
+        Db2Sim.injectError("db2HistoryGetEntry", -1092, "SWEEP", 0);
+        assertTrue(failure(new DB2CommandListHistory() {
+            {
+                setDbAlias("SAMPLE");
+            }
+        }).startsWith("SQL1092N"));
+        assertEquals(1, Db2Sim.journal("db2HistoryCloseScan").length, "closed after a failed get");
+        assertEquals(0, Db2Sim.openScans());
+        Db2Sim.clearFaults();
+        context.setClientVersion(new ServerVersion(8, 2, 0));
+        DB2CommandRestoreDB script = restore("SAMPLE", "RECOPY");
+        script.setDateTime("1999");  // no such image: nothing is restored
+        script.setRedirectGenerateScript("/tmp/never.clp");
+        assertContains(handed(script, "db2Restore"), "versionNumber=8010000", "iOptions=\"0x0\"");
+    }
+
     void assertThrowsMessage(String message, com.qorvath.db2command.DB2Command command) {
         Throwable thrown = org.junit.jupiter.api.Assertions.assertThrows(Throwable.class,
                 () -> run(command));
