@@ -83,7 +83,10 @@ struct HistoryEntry {
     std::uint32_t eid = 0;  // 1, 2, ... in the order entries were added; never reused
 
     // Timestamp and sequence, "yyyymmddhhmmss001": how DB2 names an entry.
-    std::string objectPart() const;
+    std::string objectPart() const {
+        std::string digits = std::to_string(sequence % 1000);
+        return timestamp + std::string(3 - digits.size(), '0') + digits;
+    }
 };
 
 // Adds `entry` to the history of the database named `database` (its name or an alias of the

@@ -343,4 +343,223 @@ TEST_F(Db2SimRecovery, ADamagedHistoryFileIsRefused) {
     EXPECT_EQ(0, db2sim_counter("scans"));
 }
 
+// SAMPLE with archive logging, as its configuration file holds it.
+class Db2SimRecoverable : public Db2SimRecovery {
+  protected:
+    void SetUp() override {
+        Db2SimRecovery::SetUp();
+        fs::create_directories(folder_.path() + "/config/db");
+        writeAll(folder_.path() + "/config/db/SAMPLE", "logretain\t1\t1\t0\t0\n");
+        resetInstance();
+    }
+
+    int archiveLog(const char* alias) {
+        db2ArchiveLogStruct a{
+            const_cast<char*>(alias), nullptr, nullptr, SQLURF_ALL_NODES, 0, nullptr, 0};
+        ca_ = zeroed();
+        return db2ArchiveLog(db2Version810, &a, &ca_);
+    }
+};
+
+TEST_F(Db2SimRecoverable, OnlineImagesAndLogsTakeTheirCourse) {
+    ASSERT_EQ(0, archiveLog("SAMPLE")) << message(ca_);
+    ASSERT_EQ(0, backup("SAMPLE", DB2BACKUP_ONLINE)) << message(ca_);
+    EXPECT_EQ(-2537,
+              restore("SAMPLE", "COPYDB", stamp(), DB2RESTORE_NOINTERRUPT, DB2RESTORE_NOROLLFWD))
+        << "an online image needs its logs";
+    ASSERT_EQ(0, restore("SAMPLE", "COPYDB", stamp()));
+    sqlurf_info info;
+    ASSERT_EQ(0, rollforward("COPYDB", DB2ROLLFORWARD_RFWD, info));
+    EXPECT_EQ(SQLURFQ_DB_RFW_IN_PROGRESS, info.state);
+    EXPECT_EQ("S0000002.LOG", std::string(reinterpret_cast<char*>(info.nextarclog)))
+        << "one log archived, one closed by the online backup";
+
+    HistoryScan scan;
+    ASSERT_EQ(0, scan.open("SAMPLE"));
+    std::string part;
+    db2Uint32 eid = 0;
+    char operations[2] = {};
+    for (char& operation : operations) {
+        ASSERT_EQ(0, scan.next(part, eid, operation));
+    }
+    EXPECT_EQ("XB", std::string(operations, 2)) << "archive log, backup";
+    EXPECT_EQ(1014, scan.next(part, eid, operations[0]));
+    scan.close();
+
+    Connected app(nullptr);
+    OnContext on(app.ctx());
+    ASSERT_EQ(SQL_SUCCESS, app.connect("SAMPLE"));
+    db2PruneStruct prune{const_cast<char*>("0000001"), {0, 0}, DB2PRUNE_ACTION_LOG, 2};
+    EXPECT_EQ(0, db2Prune(db2Version970, &prune, &ca_));
+}
+
+TEST_F(Db2SimRecoverable, TableUtilitiesNeedAConnectionAndATable) {
+    char org[] = "ORG";
+    char nosuch[] = "DB2INST1.NOSUCH";
+    EXPECT_EQ(-1024, sqluvqdp(org, SQLU_QUIESCEMODE_SHARE, nullptr, &ca_));
+    Connected app(nullptr);
+    OnContext on(app.ctx());
+    ASSERT_EQ(SQL_SUCCESS, app.connect("SAMPLE"));
+    EXPECT_EQ(-204, sqluvqdp(nosuch, SQLU_QUIESCEMODE_SHARE, nullptr, &ca_));
+    EXPECT_EQ(-2032, sqluvqdp(org, 5, nullptr, &ca_));
+    EXPECT_EQ(0, sqluvqdp(org, SQLU_QUIESCEMODE_EXCLUSIVE, nullptr, &ca_));
+    EXPECT_NE(std::string::npos, readAll(folder_.path() + "/recovery/SAMPLE").find("DB2INST1.ORG"));
+    EXPECT_EQ(0, sqluvqdp(org, SQLU_QUIESCEMODE_RESET, nullptr, &ca_));
+    EXPECT_EQ(std::string::npos, readAll(folder_.path() + "/recovery/SAMPLE").find("DB2INST1.ORG"));
+
+    std::string report = folder_.path() + "/reconcile.txt";
+    EXPECT_EQ(-204, sqlurcon(org, nosuch, nullptr, nullptr, &ca_)) << "no exception table";
+    EXPECT_EQ(0, sqlurcon(org, nullptr, &report[0], nullptr, &ca_));
+    EXPECT_TRUE(fs::exists(report));
+}
+
+TEST_F(Db2SimRecovery, ADroppedDatabaseTakesItsHistory) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    ASSERT_EQ(0, restore("SAMPLE", "COPYDB", stamp()));
+    ASSERT_TRUE(fs::exists(folder_.path() + "/history/COPYDB"));
+    ASSERT_EQ(0, sqledrpd_api(const_cast<char*>("COPYDB"), nullptr, &ca_));
+    EXPECT_FALSE(fs::exists(folder_.path() + "/history/COPYDB"));
+    EXPECT_FALSE(fs::exists(folder_.path() + "/recovery/COPYDB"));
+}
+
+TEST_F(Db2SimRecovery, StorageManagersKeepImagesOfTheirOwn) {
+    struct Case {
+        char type;
+        const char* location;
+        int backupRc;
+    };
+    std::string library = folder_.path() + "/libvendor.so";
+    writeAll(library, "");
+    const Case cases[] = {{'A', nullptr, 0},
+                          {'X', nullptr, 0},
+                          {'O', library.c_str(), 0},
+                          {'O', "/no/such/library.so", -2071},
+                          {'U', nullptr, -2032}};
+    for (const Case& c : cases) {
+        std::string location = c.location == nullptr ? "" : c.location;
+        char* locations[] = {&location[0]};
+        db2MediaListStruct media{c.location == nullptr ? nullptr : locations,
+                                 c.location == nullptr ? 0u : 1u, c.type};
+        db2TablespaceStruct tablespaces{nullptr, 0};
+        db2BackupStruct b{};
+        b.piDBAlias = const_cast<char*>("SAMPLE");
+        b.piTablespaceList = &tablespaces;
+        b.piMediaList = &media;
+        ca_ = zeroed();
+        ASSERT_EQ(c.backupRc, db2Backup(db2Version970, &b, &ca_)) << c.type;
+        if (c.backupRc != 0) {
+            continue;
+        }
+        db2RestoreStruct r{};
+        db2StoragePathsStruct paths{nullptr, 0};
+        r.piSourceDBAlias = const_cast<char*>("SAMPLE");
+        r.piTargetDBAlias = const_cast<char*>("VIAMGR");
+        r.piTimestamp = b.oTimestamp;
+        r.piTablespaceList = &tablespaces;
+        r.piMediaList = &media;
+        r.piStoragePaths = &paths;
+        r.iCallerAction = DB2RESTORE_NOINTERRUPT;
+        r.iOptions = DB2RESTORE_NOROLLFWD;
+        EXPECT_EQ(0, db2Restore(db2Version970, &r, &ca_)) << c.type << " " << message(ca_);
+        EXPECT_EQ(0, sqledrpd_api(const_cast<char*>("VIAMGR"), nullptr, &ca_)) << c.type;
+    }
+}
+
+TEST_F(Db2SimRecovery, TheJournalShowsTheStructuresDecoded) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    std::string line = lastJournalLine();
+    EXPECT_NE(std::string::npos, line.find("piMediaList=\"L[" + images_ + "]\"")) << line;
+    EXPECT_NE(std::string::npos, line.find("iOptions=\"0x0\"")) << line;
+    EXPECT_NE(std::string::npos, line.find("oTimestamp=\"" + stamp() + "\"")) << line;
+    restore("SAMPLE", "COPYDB", stamp(), DB2RESTORE_RESTORE, DB2RESTORE_NOROLLFWD);
+    line = lastJournalLine();
+    EXPECT_NE(std::string::npos, line.find("piTimestamp=\"" + stamp() + "\"")) << line;
+    EXPECT_NE(std::string::npos, line.find("iOptions=\"0x200\"")) << line;
+}
+
+TEST_F(Db2SimRecovery, AnEndedContextLeavesNothingWaiting) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    {
+        ThreadContext other;
+        EXPECT_EQ(1277, restore("SAMPLE", "MOVED", stamp(), 100));
+        HistoryScan scan;
+        ASSERT_EQ(0, scan.open("SAMPLE"));
+        EXPECT_EQ(1, db2sim_counter("scans"));
+        ASSERT_TRUE(other.end());
+    }
+    EXPECT_EQ(0, db2sim_counter("scans"));
+    EXPECT_EQ(-2008, restore("SAMPLE", "MOVED", stamp(), DB2RESTORE_CONTINUE));
+    EXPECT_EQ(1u, listDatabases().entries.size());
+}
+
+TEST_F(Db2SimRecovery, ScansFilterAndEntriesStayInTheirBuffers) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    ASSERT_EQ(0, backup("SAMPLE"));
+    HistoryScan scan;
+    ASSERT_EQ(0, scan.open("SAMPLE", DB2HISTORY_LIST_REORG));
+    EXPECT_EQ(0u, scan.rows());
+    EXPECT_EQ(0, scan.close());
+    db2HistoryOpenStruct open{};
+    open.piDatabaseAlias = const_cast<char*>("SAMPLE");
+    open.piTimestamp = backup_.oTimestamp;
+    open.piObjectName = const_cast<char*>("userspace1");
+    ASSERT_EQ(0, db2HistoryOpenScan(db2Version970, &open, &ca_));
+    EXPECT_EQ(1u, open.oNumRows) << "only the second backup is as new";
+    EXPECT_EQ(3u, open.oMaxTbspaces);
+
+    char command[8];
+    std::memset(command, '#', sizeof(command));
+    char name[4] = {'#', '#', '#', '#'};
+    db2Char tablespace{name, 3, 0};
+    sqlca event{};
+    event.sqlcode = 77;
+    db2HistoryData data{};
+    std::memcpy(data.ioHistDataID, "SQLUHINF", 8);
+    data.oCommandText = db2Char{command, 6, 0};
+    data.poTablespace = &tablespace;
+    data.iNumTablespaces = 1;
+    data.poEventSQLCA = &event;
+    db2HistoryGetEntryStruct get{&data, open.oHandle, DB2HISTORY_GET_ALL};
+    EXPECT_EQ(2165, db2HistoryGetEntry(db2Version970, &get, &ca_)) << "3 table spaces, room for 1";
+    EXPECT_EQ("BACKUP##", std::string(command, 8)) << "no terminator past iLength";
+    EXPECT_EQ(6u, data.oCommandText.oLength);
+    EXPECT_EQ("SYS#", std::string(name, 4));
+    EXPECT_EQ(3u, data.oNumTablespaces);
+    EXPECT_EQ(0, event.sqlcode);
+    std::memcpy(data.ioHistDataID, "SQLUHINX", 8);
+    EXPECT_EQ(-2032, db2HistoryGetEntry(db2Version970, &get, &ca_)) << "no eye-catcher";
+    EXPECT_EQ(0, db2HistoryCloseScan(db2Version970, &open.oHandle, &ca_));
+    EXPECT_EQ(-2032, db2HistoryCloseScan(db2Version970, &open.oHandle, &ca_)) << "closed";
+}
+
+TEST_F(Db2SimRecovery, RollforwardChecksTimeAndPartitions) {
+    ASSERT_EQ(0, backup("SAMPLE"));
+    ASSERT_EQ(0, restore("SAMPLE", "COPYDB", stamp()));
+    char applicationId[128] = {};
+    sqlint32 replies = -1;
+    sqlurf_info info{};
+    SQL_PDB_NODE_TYPE zero = 0;
+    db2RfwdInputStruct in{};
+    in.iVersion = SQLUM_RFWD_VERSION;
+    in.piDbAlias = const_cast<char*>("COPYDB");
+    in.iCallerAction = DB2ROLLFORWARD_RFWD_STOP;
+    in.piStopTime = const_cast<char*>("2001-01-01-00.00.00.000000");
+    in.iAllNodeFlag = SQLURF_ALL_EXCEPT;
+    in.iNumNodes = 1;
+    in.piNodeList = &zero;
+    in.iNumNodeInfo = 1;
+    db2RfwdOutputStruct out{applicationId, &replies, &info, 0};
+    db2RollforwardStruct r{&in, &out};
+    EXPECT_EQ(-1275, db2Rollforward(db2Version970, &r, &ca_)) << "before the image";
+    in.piStopTime = const_cast<char*>("2026-02-30-00.00.00");
+    EXPECT_EQ(-1275, db2Rollforward(db2Version970, &r, &ca_)) << "no such day";
+    in.piStopTime = const_cast<char*>(SQLUM_INFINITY_TIMESTAMP);
+    in.iCallerAction = 6;
+    EXPECT_EQ(-2032, db2Rollforward(db2Version970, &r, &ca_)) << "no action 6";
+    in.iCallerAction = DB2ROLLFORWARD_RFWD_STOP;
+    EXPECT_EQ(0, db2Rollforward(db2Version970, &r, &ca_));
+    EXPECT_EQ(0, replies) << "partition 0 excepted";
+    EXPECT_EQ(0u, std::string(applicationId).find("*LOCAL."));
+}
+
 }  // namespace
