@@ -114,8 +114,10 @@ void CDB2ListHistoryCmd::writeRow(const HistoryEntry& entry, RowListing& listing
     listing.set(column++, entry.lastLsn());
     listing.set(column++, std::to_string(data.oEID.ioHID));
     listing.set(column++, entry.tablespaceNames());
+    // Each letter under the column that names it: "OpType" holds the operation's type, "Object"
+    // the granularity.
     for (const char* flag :
-         {&data.oOperation, &data.oObject, &data.oOptype, &data.oStatus, &data.oDeviceType}) {
+         {&data.oOperation, &data.oOptype, &data.oObject, &data.oStatus, &data.oDeviceType}) {
         listing.set(column++, HistoryEntry::flag(*flag));
     }
     listing.set(column, std::to_string(data.poEventSQLCA->sqlcode));

@@ -77,6 +77,11 @@ class ConsoleTourTest {
                 out());
         assertTrue(section("uncatalog-node NodeName=TOURNODE")
                 .contains("The uncatalog-node command completed successfully."), out());
+        assertTrue(section("listhistory DbAlias=SAMPLE HistoryOptionValue=1")
+                .contains("\n1 record(s) selected.\n"), out());
+        assertTrue(Pattern.compile("\nState +rollforward_not_pending\n")
+                .matcher(section("rollforward DbAlias=TOURCOPY RollforwardOptionValue=STOP"))
+                .find(), out());
         assertTrue(!console.context().isAttached() && !console.context().isConnected());
     }
 

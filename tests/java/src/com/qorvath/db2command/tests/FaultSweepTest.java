@@ -286,9 +286,13 @@ class FaultSweepTest {
         }
 
         /** The folder the sweep's backup images go to. */
-        static String images() throws java.io.IOException {
+        static String images() {
             if (images == null) {
-                images = java.nio.file.Files.createTempDirectory("sweepimages").toString();
+                try {
+                    images = java.nio.file.Files.createTempDirectory("sweepimages").toString();
+                } catch (java.io.IOException e) {
+                    throw new IllegalStateException(e);
+                }
             }
             return images;
         }
@@ -300,11 +304,7 @@ class FaultSweepTest {
         static DB2Command backup() {
             return with(new DB2CommandBackupDB(), b -> {
                 b.setDatabaseAlias("SAMPLE");
-                try {
-                    b.setDirectoryList(List.of(images()));
-                } catch (java.io.IOException e) {
-                    throw new IllegalStateException(e);
-                }
+                b.setDirectoryList(List.of(images()));
             });
         }
 

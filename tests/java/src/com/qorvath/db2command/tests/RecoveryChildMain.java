@@ -23,16 +23,16 @@ public final class RecoveryChildMain {
         context.setClientVersion(new ServerVersion(9, 7, 4));
         DB2CommandRestoreDB restore = new DB2CommandRestoreDB();
         restore.setDbAlias("SAMPLE");
-        restore.setTargetDBAlias("ELSEWHERE");
+        restore.setTargetDBAlias("ELSEWHR");
         restore.setDirectoryList(List.of(args[0]));
         restore.setWithoutPrompting(true);
         restore.setWithoutRollingForward(true);
         System.out.println("restored="
                 + TarvinexUtil.executeDB2Command(restore, context, new DB2APIDataContainer()));
         System.out.println("connected=" + TarvinexUtil.executeDB2Command(
-                new DB2CommandConnect("ELSEWHERE", "", ""), context, new DB2APIDataContainer()));
+                new DB2CommandConnect("ELSEWHR", "", ""), context, new DB2APIDataContainer()));
         DB2CommandListHistory list = new DB2CommandListHistory();
-        list.setDbAlias("ELSEWHERE");
+        list.setDbAlias("ELSEWHR");
         DB2APIDataContainer history = new DB2APIDataContainer();
         TarvinexUtil.executeDB2Command(list, context, history);
         System.out.println("restore listed="

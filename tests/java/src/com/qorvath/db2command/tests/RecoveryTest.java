@@ -102,7 +102,8 @@ class RecoveryTest extends Session {
                 "Status", "Device Type", "sqlca error code"), listed.getColumnNames());
         int last = listed.getRowCount() - 1;
         assertEquals("B", listed.getValue(last, "Operation"));
-        assertEquals("D", listed.getValue(last, "Object"));
+        assertEquals("F", listed.getValue(last, "OpType"), "offline, full");
+        assertEquals("D", listed.getValue(last, "Object"), "the database");
         assertEquals(images.toString(), listed.getValue(last, "Location"));
         assertEquals(12, listed.getValue(last, "Last Log Seq Num").length());
 
@@ -155,12 +156,12 @@ class RecoveryTest extends Session {
         vendor.setOnline(true);
         vendor.setCompress(true);
         vendor.setExcludeComprLib(true);
-        assertContains(handed(vendor, "db2Backup"), "piMediaList=O[/opt/vendor/libbackup.so]",
-                "iVendorOptionsSize=11", "piTablespaceList=[]", "iOptions=0xd03");
+        assertContains(handed(vendor, "db2Backup"), "piMediaList=\"O[/opt/vendor/libbackup.so]\"",
+                "iVendorOptionsSize=11", "piTablespaceList=\"[]\"", "iOptions=\"0xD03\"");
 
         DB2CommandBackupDB userExit = backup("SAMPLE");
         userExit.setDirectoryList(null);
-        assertContains(handed(userExit, "db2Backup"), "piMediaList=U[]", "iOptions=0x0");
+        assertContains(handed(userExit, "db2Backup"), "piMediaList=\"U[]\"", "iOptions=\"0x0\"");
 
         DB2CommandBackupDB negative = backup("SAMPLE");
         negative.setBufferSize(-1);
@@ -188,6 +189,54 @@ class RecoveryTest extends Session {
         Db2Sim.clearJournal();
         assertThrowsMessage("directories unreadable", failing);
         assertEquals(0, Db2Sim.journal("db2Restore").length, "no restore on a partly read request");
+    }
+
+    @ParameterizedTest
+    @CsvSource(delimiter = '|', value = {
+            "TABLESPACE|''|''|true|true|0x244|3|[USERSPACE1]",
+            "REBUILD_WITH|''|''|false|false|0x3000|3|[REBUILD1]",
+            "REBUILD_WITH|ALL_TABLESPACES_IN_IMAGE|ABORT|false|false|0x2000|13|[]",
+            "tablespace|''|AUTOMATIC|false|false|0x100|3|[]"})
+    void restoreOptionsAndTableSpaces(String option, String rebuild, String incremental,
+            boolean online, boolean noRollforward, String bits, String action, String names) {
+        DB2CommandRestoreDB restore = restore("SAMPLE", "");
+        restore.setRestoreOptionString(option);
+        restore.setRebuildOptionString(rebuild);
+        if (option.equals("REBUILD_WITH") && rebuild.isEmpty()) {
+            restore.setRebuildTablespaceList(List.of("REBUILD1"));
+        }
+        restore.setTablespaceList(List.of("USERSPACE1"));
+        restore.setIncrementalOptionString(incremental);
+        restore.setOnline(online);
+        restore.setWithoutRollingForward(noRollforward);
+        assertContains(handed(restore, "db2Restore"), "iOptions=\"" + bits + "\"",
+                "iCallerAction=" + action, "piTablespaceList=\"" + names + "\"");
+    }
+
+    /** Stored contexts are used as they are; a context of the command's own is ended. */
+    @Test
+    void utilitiesRunOnTheStoredContextWhenThereIsOne() throws SQLException {
+        attach();
+        assertTrue(run(backup("SAMPLE")), "backup: no database connection, a context of its own");
+        assertEquals(1, Db2Sim.journal("sqleBeginCtx").length);
+        Db2Sim.clearJournal();
+        history("SAMPLE");
+        assertEquals(0, Db2Sim.journal("sqleBeginCtx").length, "history: the attachment");
+        Db2Sim.clearJournal();
+        Db2Sim.injectError("db2HistoryGetEntry", -1092, "SWEEP", 0);
+        assertTrue(failure(new DB2CommandListHistory() {
+            {
+                setDbAlias("SAMPLE");
+            }
+        }).startsWith("SQL1092N"));
+        assertEquals(1, Db2Sim.journal("db2HistoryCloseScan").length, "closed after a failed get");
+        assertEquals(0, Db2Sim.openScans());
+        Db2Sim.clearFaults();
+        context.setClientVersion(new ServerVersion(8, 2, 0));
+        DB2CommandRestoreDB script = restore("SAMPLE", "RECOPY");
+        script.setDateTime("1999");  // no such image: nothing is restored
+        script.setRedirectGenerateScript("/tmp/never.clp");
+        assertContains(handed(script, "db2Restore"), "versionNumber=8010000", "iOptions=\"0x0\"");
     }
 
     void assertThrowsMessage(String message, com.qorvath.db2command.DB2Command command) {
@@ -255,8 +304,8 @@ class RecoveryTest extends Session {
     @ParameterizedTest
     @CsvSource(delimiter = '|', value = {
             "true|''|''|iAllNodeFlag=1, iNumNodes=0",
-            "true|''|2 TO 3|iAllNodeFlag=2, iNumNodes=2, piNodeList=[2,3]",
-            "false|1,3 TO 5|''|iAllNodeFlag=0, iNumNodes=4, piNodeList=[1,3,4,5]"})
+            "true|''|2 TO 3|iAllNodeFlag=2, iNumNodes=2, piNodeList=\"[2,3]\"",
+            "false|1,3 TO 5|''|iAllNodeFlag=0, iNumNodes=4, piNodeList=\"[1,3,4,5]\""})
     void archiveLogPartitions(boolean all, String listed, String except, String expected) {
         DB2CommandArchiveLog archive = new DB2CommandArchiveLog();
         archive.setDbAlias("SAMPLE");
@@ -279,7 +328,7 @@ class RecoveryTest extends Session {
 
         archive.setDbPartitionNumsString("");
         context.setClientVersion(new ServerVersion(7, 2, 0));
-        assertContains(handed(archive, "db2ArchiveLog"), "version=7010000");
+        assertContains(handed(archive, "db2ArchiveLog"), "versionNumber=7010000");
     }
 
     @Test
