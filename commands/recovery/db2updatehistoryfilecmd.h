@@ -2,7 +2,8 @@
 // connected database's recovery history, named by its id or, for id 0, by its object part.
 // Looking an entry up runs on the stored instance attachment, or on a context of the command's
 // own, attached to the database's node when it has one (the context made current first; the
-// node detached and the context ended before the update). An object part that names no entry fails: nothing is updated.
+// node detached and the context ended before the update). An object part that names no entry
+// fails: nothing is updated.
 #pragma once
 
 #include "commands/db2cmdbase.h"

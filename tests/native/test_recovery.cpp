@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,11 @@ struct StatusRoom {
     std::size_t capacity;
 };
 
+// Cases print as their values: printed as bytes, the padding would be read uninitialised.
+void PrintTo(const StatusRoom& c, std::ostream* out) {
+    *out << (c.all ? "all" : "listed") << ' ' << c.listed;
+}
+
 class RollforwardStatusRoom : public ::testing::TestWithParam<StatusRoom> {};
 
 // All partitions (or all but some) may each report: room for every partition DB2 allows.
@@ -116,6 +122,10 @@ struct ContainerCase {
     std::vector<std::pair<sqluint32, sqluint32>> typeAndPages;
     std::string why;  // empty: accepted
 };
+
+void PrintTo(const ContainerCase& c, std::ostream* out) {
+    *out << '"' << c.names << "\" \"" << c.pages << "\" \"" << c.files << '"';
+}
 
 class SetContainers : public ::testing::TestWithParam<ContainerCase> {};
 
