@@ -50,6 +50,16 @@
 #include "commands/monitor/db2listtablespacescmd.h"
 #include "commands/monitor/db2resetmonitorcmd.h"
 #include "commands/monitor/db2updatemonitorswitchescmd.h"
+#include "commands/recovery/db2archivelogcmd.h"
+#include "commands/recovery/db2backupdbcmd.h"
+#include "commands/recovery/db2listhistorycmd.h"
+#include "commands/recovery/db2prunecmd.h"
+#include "commands/recovery/db2quiescetablespacescmd.h"
+#include "commands/recovery/db2reconcilecmd.h"
+#include "commands/recovery/db2restoredbcmd.h"
+#include "commands/recovery/db2rollforwardcmd.h"
+#include "commands/recovery/db2settablespacecontainerscmd.h"
+#include "commands/recovery/db2updatehistoryfilecmd.h"
 
 #include <iterator>
 
@@ -175,21 +185,21 @@ const CommandType kCommandTypes[] = {
     {FORCE_APPLICATION_VALUE, "FORCE_APPLICATION", false, makeCommand<CDB2ForceApplicationCmd>},
     {RESET_MONITOR_VALUE, "RESET_MONITOR", false, makeCommand<CDB2ResetMonitorCmd>},
     {UPDATE_MONITOR_SWITCHES_VALUE, "UPDATE_MONITOR_SWITCHES", false, makeCommand<CDB2UpdateMonitorSwitchesCmd>},
-    {ARCHIVE_LOG_VALUE, "ARCHIVE_LOG", false, nullptr},
+    {ARCHIVE_LOG_VALUE, "ARCHIVE_LOG", false, makeCommand<CDB2ArchiveLogCmd>},
     {INSPECT_VALUE, "INSPECT", false, nullptr},
-    {QUIESCE_TABLESPACES_VALUE, "QUIESCE_TABLESPACES", false, nullptr},
+    {QUIESCE_TABLESPACES_VALUE, "QUIESCE_TABLESPACES", false, makeCommand<CDB2QuiesceTablespacesCmd>},
     {EXPORT_VALUE, "EXPORT", false, nullptr},
-    {SET_TABLESPACE_CONTAINERS_VALUE, "SET_TABLESPACE_CONTAINERS", false, nullptr},
+    {SET_TABLESPACE_CONTAINERS_VALUE, "SET_TABLESPACE_CONTAINERS", false, makeCommand<CDB2SetTablespaceContainersCmd>},
     {LOAD_VALUE, "LOAD", false, nullptr},
-    {BACKUPDB_VALUE, "BACKUPDB", false, nullptr},
+    {BACKUPDB_VALUE, "BACKUPDB", false, makeCommand<CDB2BackupDBCmd>},
     {RUNSTATS_VALUE, "RUNSTATS", false, nullptr},
     {REORG_VALUE, "REORG", false, nullptr},
-    {RECONCILE_VALUE, "RECONCILE", false, nullptr},
-    {RESTOREDB_VALUE, "RESTOREDB", false, nullptr},
-    {LISTHISTORY_VALUE, "LISTHISTORY", false, nullptr},
-    {ROLLFORWARD_VALUE, "ROLLFORWARD", false, nullptr},
-    {PRUNE_VALUE, "PRUNE", false, nullptr},
-    {UPDATEHISTORYFILE_VALUE, "UPDATEHISTORYFILE", false, nullptr},
+    {RECONCILE_VALUE, "RECONCILE", false, makeCommand<CDB2ReconcileCmd>},
+    {RESTOREDB_VALUE, "RESTOREDB", false, makeCommand<CDB2RestoreDBCmd>},
+    {LISTHISTORY_VALUE, "LISTHISTORY", false, makeCommand<CDB2ListHistoryCmd>},
+    {ROLLFORWARD_VALUE, "ROLLFORWARD", false, makeCommand<CDB2RollforwardCmd>},
+    {PRUNE_VALUE, "PRUNE", false, makeCommand<CDB2PruneCmd>},
+    {UPDATEHISTORYFILE_VALUE, "UPDATEHISTORYFILE", false, makeCommand<CDB2UpdateHistoryFileCmd>},
     {LOADQUERY_VALUE, "LOADQUERY", false, nullptr},
     {ADD_DB_PART_NUM_VALUE, "ADD_DB_PART_NUM", false, makeCommand<CDB2AddDBPartNumCmd>},
     {DROP_DB_PART_NUM_VERIFY_VALUE, "DROP_DB_PART_NUM_VERIFY", false, makeCommand<CDB2DropDBPartNumVerifyCmd>},

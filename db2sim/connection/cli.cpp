@@ -17,6 +17,8 @@
 #include "db2sim/core/instancestate.h"
 #include "db2sim/core/manager.h"
 #include "db2sim/core/sqlcodes.h"
+#include "db2sim/recovery/recoverycodes.h"
+#include "db2sim/recovery/recoverydatabase.h"
 
 DB2SIM_CHECK_TYPE(SQLAllocHandle);
 DB2SIM_CHECK_TYPE(SQLSetEnvAttr);
@@ -178,8 +180,10 @@ int connectRefusal(const Connection& dbc, const std::string& alias, const char* 
 SQLRETURN connect(SQLHDBC hdbc, SQLCHAR* server, SQLSMALLINT serverLength, SQLCHAR* user,
                   SQLSMALLINT userLength, SQLCHAR* password, SQLSMALLINT passwordLength) {
     ApiCall call("SQLConnect", nullptr, CallKind::kCli, Access::kRead);
-    auto held = handles().hold();
     std::optional<std::string> alias = cliText(server, serverLength);
+    // Read before the connections' lock is taken: the configuration has an area lock of its own.
+    bool rollforwardPending = alias && RecoveryDatabase::pendingByAlias(*alias);
+    auto held = handles().hold();
     std::optional<std::string> userName = cliText(user, userLength);
     std::optional<std::string> secret = cliText(password, passwordLength);
     call.num("ConnectionHandle", hdbc);
@@ -199,6 +203,9 @@ SQLRETURN connect(SQLHDBC hdbc, SQLCHAR* server, SQLSMALLINT serverLength, SQLCH
     Connection opened;
     if (int refusal = connectRefusal(*dbc, *alias, userName->c_str(), secret->c_str(), opened)) {
         return call.fail(refusal, {*alias});
+    }
+    if (rollforwardPending) {
+        return call.fail(code::kRollforwardPendingConnect, {*alias});
     }
     InstanceState& state = InstanceState::get();
     if (!state.mayConnect(call.instance().name(), opened.database, opened.authid)) {

@@ -99,7 +99,14 @@ long Instance::counter(const std::string& name) {
 
 void Instance::addCounter(const std::string& name, std::function<long()> count) {
     std::lock_guard<std::mutex> guard(hooksLock_);
-    counters_[name] = std::move(count);
+    auto found = counters_.find(name);
+    if (found == counters_.end()) {
+        counters_[name] = std::move(count);
+        return;
+    }
+    found->second = [before = std::move(found->second), added = std::move(count)] {
+        return before() + added();
+    };
 }
 
 void Instance::addResetHook(std::function<void()> hook) {

@@ -45,7 +45,8 @@ class Instance {
 
     // Live objects by counter name ("contexts", "cli_handles", "scans", "memory"); -1 if unknown.
     long counter(const std::string& name);
-    // An area reports the live count of its objects under `name`. Counters and reset hooks may
+    // An area reports the live count of its objects under `name`; areas that report under one
+    // name (the scans of the directories and of the history) add up. Counters and reset hooks may
     // be added while calls run (an area joins on first use); they run without the hooks' lock.
     void addCounter(const std::string& name, std::function<long()> count);
     // An area drops its state on reset().

@@ -9,6 +9,7 @@
 #include "db2sim/datamove/datamovecodes.h"
 #include "db2sim/directory/directoriescodes.h"
 #include "db2sim/monitor/monitorcodes.h"
+#include "db2sim/recovery/recoverycodes.h"
 #include "db2sim/core/sqlcodes.h"
 
 namespace db2sim {
@@ -132,6 +133,60 @@ const MessageText kCatalogue[] = {
     {code::kPartitionInUse, "", "The database partition is used by database \"&1\"."},
     {code::kAddPartitionFailed, "", "The database partition cannot be added, reason \"&1\"."},
     {code::kUndefinedName, "42704", "\"&1\" is an undefined name."},
+
+    // Backup and recovery.
+    {code::kRollforwardPendingConnect, "57019",
+     "The database \"&1\" cannot be used until a rollforward completes."},
+    {code::kPruneLogNotAllowed, "",
+     "Log files cannot be pruned: the database does not archive its logs."},
+    {code::kArchiveLogFailed, "", "The active log of the database could not be archived."},
+    {code::kRollforwardNotEnabled, "", "The database \"&1\" does not keep logs for rollforward."},
+    {code::kRollforwardNotPending, "", "The database \"&1\" is not pending a rollforward."},
+    {code::kBadStopTime, "",
+     "The stop time is not a valid time stamp or lies before the backup image's time."},
+    {code::kRedirectedRestore, "",
+     "A redirected restore is waiting: set table space containers, then continue."},
+    {code::kFunctionNotSupported, "", "The server does not support the function asked for."},
+    {code::kCallOutOfSequence, "", "The utility call is out of sequence: nothing waits for it."},
+    {code::kPathMissing, "", "The path \"&1\" does not exist or cannot be written."},
+    {code::kAliasParameter, "", "The database alias parameter is missing or not valid."},
+    {code::kBadTablespaceName, "", "The table space \"&1\" is not one of the database."},
+    {code::kVendorLibrary, "", "The vendor library \"&1\" cannot be loaded."},
+    {code::kHistoryScansExceeded, "", "Too many recovery history scans are open."},
+    {code::kHistoryDamaged, "",
+     "The recovery history file of the database \"&1\" is damaged and cannot be read."},
+    {code::kHistoryTablespacesChanged, "",
+     "The history entry names more table spaces than the buffer given has room for."},
+    {code::kHistoryEntryNotFound, "", "No recovery history entry has the id \"&1\"."},
+    {code::kBackupRollforwardPending, "",
+     "The database \"&1\" cannot be backed up while it is pending a rollforward."},
+    {code::kOnlineNeedsArchiveLogs, "",
+     "An online backup of \"&1\" needs archive logging to be enabled."},
+    {code::kNotRecoverable, "", "The database \"&1\" does not archive its logs."},
+    {code::kTablespaceNeedsArchiveLogs, "",
+     "A table space backup of \"&1\" needs archive logging to be enabled."},
+    {code::kIncrementalNeedsTrackmod, "",
+     "An incremental backup of \"&1\" needs the trackmod parameter to be on."},
+    {code::kInvalidTimestamp, "", "The time stamp \"&1\" is not valid."},
+    {code::kTooManyImages, "", "More than one backup image matches; give the full time stamp."},
+    {code::kImageCorrupt, "", "The backup image \"&1\" is corrupted."},
+    {code::kRollforwardRequired, "",
+     "The restore of an online image of \"&1\" must be followed by a rollforward."},
+    {code::kImageEndedEarly, "", "The backup image \"&1\" ended before its end."},
+    {code::kNoImage, "", "No backup image matches the alias and time stamp given."},
+    {code::kTargetPath, "", "The path \"&1\" for the new database is not a folder."},
+    {code::kTablespaceToOtherDatabase, "",
+     "Table spaces cannot be restored into another database (\"&1\")."},
+    {code::kIncrementalImage, "",
+     "The image \"&1\" is incremental and must be restored incrementally."},
+    {code::kRestoreA1N1, "",
+     "The restore replaces the existing database \"&1\"; continue or terminate."},
+    {code::kRestoreA0N1, "",
+     "The restore replaces a database of another alias than the image's; continue or terminate."},
+    {code::kRestoreA1N0, "",
+     "The restore replaces a database of another name than the image's; continue or terminate."},
+    {code::kRestoreA0N0, "",
+     "The restore replaces another database than the image's; continue or terminate."},
 
     // Monitoring.
     {code::kSnapshotBufferFull, "",

@@ -8,35 +8,6 @@
 using db2sim::ApiCall;
 using db2sim::guarded;
 
-// Backup and recovery.
-DB2SIM_CHECK_TYPE(sqluvqdp);
-DB2SIM_EXPORT int sqluvqdp(char* pTableName, sqlint32 QuiesceMode, void* pReserved, sqlca* pSqlca) {
-    return guarded([&] {
-        ApiCall call("sqluvqdp", pSqlca);
-        call.text("pTableName", pTableName).num("QuiesceMode", QuiesceMode);
-        call.ptr("pReserved", pReserved);
-        return call.unsupported();
-    });
-}
-
-DB2SIM_CHECK_TYPE(sqlbstsc);
-DB2SIM_EXPORT int sqlbstsc(sqlca* pSqlca, sqluint32 SetContainerOptions, sqluint32 TablespaceId,
-                           sqluint32 NumContainers, void* pContainerData) {
-    return guarded([&] {
-        ApiCall call("sqlbstsc", pSqlca);
-        call.num("SetContainerOptions", SetContainerOptions).num("TablespaceId", TablespaceId);
-        call.num("NumContainers", NumContainers).ptr("pContainerData", pContainerData);
-        return call.unsupported();
-    });
-}
-
-DB2SIM_CHECK_TYPE(sqlurcon);
-DB2SIM_EXPORT int sqlurcon(char* pTableName, char* pExTableName, char* pReportFileName,
-                           void* pReserved, sqlca* pSqlca) {
-    return guarded([&] {
-        ApiCall call("sqlurcon", pSqlca);
-        call.text("pTableName", pTableName).text("pExTableName", pExTableName);
-        call.text("pReportFileName", pReportFileName).ptr("pReserved", pReserved);
         return call.unsupported();
     });
 }

@@ -1,7 +1,8 @@
 // Create and drop database: sqlecrea_api, sqledrpd_api. A created database gets its home entry
 // in the database directory (through the databases list), its configuration (defaults with the
 // code set and territory asked for) and its table spaces, kept in "tablespaces/<NAME>". Drop
-// removes all three; a database with connections or an activation is in use.
+// removes all three and its recovery history and state; a database with connections or an
+// activation is in use.
 #include <sys/stat.h>
 
 #include <string>
@@ -24,6 +25,8 @@
 #include "db2sim/core/manager.h"
 #include "db2sim/core/sqlcodes.h"
 #include "db2sim/core/statehome.h"
+#include "db2sim/recovery/historystore.h"
+#include "db2sim/recovery/recoverystate.h"
 #include "db2sim/connection/users.h"
 
 DB2SIM_CHECK_TYPE(sqlecrea_api);
@@ -193,6 +196,8 @@ int dropDatabase(char* aliasArg, char* reserved, sqlca* ca) {
     TableStore::get().forget(name);
     call.instance().home().removeFile(tablespaceFile(name));
     state.forgetDatabase(name);
+    call.instance().home().removeFile(HistoryStore::fileName(name));
+    call.instance().home().removeFile(RecoveryState::fileName(name));
     return call.succeed();
 }
 

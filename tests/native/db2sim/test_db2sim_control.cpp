@@ -16,18 +16,18 @@ void* beginCreateOnly(sqlca& ca) {
 
 TEST_F(Db2SimControl, UnbuiltEntryPointsSaySo) {
     sqlca ca = zeroed();
-    char table[] = "T1";
-    EXPECT_EQ(-9999, sqluvqdp(table, 0, nullptr, &ca));
+    sqlint32 count = 0;
+    EXPECT_EQ(-9999, sqlcspqy(nullptr, &count, &ca));
     EXPECT_EQ(-9999, ca.sqlcode);
     EXPECT_EQ("0A000", field(ca.sqlstate, 5));
     EXPECT_EQ(
-        "SQL9999N  The stand-in client does not support entry point \"sqluvqdp\" yet."
+        "SQL9999N  The stand-in client does not support entry point \"sqlcspqy\" yet."
         "  SQLSTATE=0A000\n",
         message(ca));
 
     ca = zeroed();
-    EXPECT_EQ(-9999, db2Backup(db2Version900, nullptr, &ca));
-    EXPECT_NE(std::string::npos, message(ca).find("\"db2Backup\""));
+    EXPECT_EQ(-9999, db2SpmListIndTrans(db2Version900, nullptr, &ca));
+    EXPECT_NE(std::string::npos, message(ca).find("\"db2SpmListIndTrans\""));
     EXPECT_EQ(-1, sqlfrsys(nullptr)) << "a null sqlca is refused safely";
 }
 

@@ -84,6 +84,11 @@ class ConsoleTourTest {
                 + "SAMPLE +SAMPLE +").matcher(snapshot).find(), snapshot);
         assertTrue(section("force-application")
                 .contains("The force-application command completed successfully."), out());
+        assertTrue(section("listhistory DbAlias=SAMPLE HistoryOptionValue=1")
+                .contains("\n1 record(s) selected.\n"), out());
+        assertTrue(Pattern.compile("\nState +rollforward_not_pending\n")
+                .matcher(section("rollforward DbAlias=TOURCOPY RollforwardOptionValue=STOP"))
+                .find(), out());
         assertTrue(!console.context().isAttached() && !console.context().isConnected());
     }
 

@@ -57,7 +57,7 @@ class FaultSweepTest {
     /** The entry points that hand a resource back. */
     static final Set<String> RELEASES = Set.of("sqleEndCtx", "SQLDisconnect", "SQLFreeHandle",
             "sqlencls_api", "sqledcls_api", "sqlegdcl_api", "db2AutoConfigFreeMemory",
-            "sqlefmem_api");
+            "sqlefmem_api", "db2HistoryCloseScan");
 
     static Row row(String operation, Step setUp, Supplier<DB2Command> command, Step tearDown,
             String... entryPoints) {
@@ -236,7 +236,58 @@ class FaultSweepTest {
             row("list drda indoubt transactions before 9.0", () -> {
                 Session.inDoubt(true);
                 Session.context.setClientVersion(new ServerVersion(8, 2, 0));
-            }, DB2CommandListDRDAIndoubtTrans::new, "sqleAttachToCtx", "sqlcspqy"));
+            }, DB2CommandListDRDAIndoubtTrans::new, "sqleAttachToCtx", "sqlcspqy"),
+            // Backup and recovery.
+            ownContext("backup", Session::open, Session::backup, Session::close, "db2Backup"),
+            ownContext("restore", Session::imaged, () -> with(new DB2CommandRestoreDB(), r -> {
+                r.setDbAlias("SAMPLE");
+                r.setTargetDBAlias("SWEEPRS");
+                r.setDirectoryList(List.of(Session.images()));
+                r.setWithoutPrompting(true);
+            }), () -> {
+                Session.attachedWithout("SWEEPRS");
+                Session.close();
+            }, "db2Restore"),
+            privateCall("rollforward", "db2Rollforward", () -> with(new DB2CommandRollforward(),
+                    r -> {
+                        r.setDbAlias("SAMPLE");
+                        r.setRollforwardOptionValue("QUERY_STATUS");
+                    })),
+            ownContext("list history", Session::imaged,
+                    () -> with(new DB2CommandListHistory(), l -> l.setDbAlias("SAMPLE")),
+                    Session::close, "db2HistoryOpenScan", "db2HistoryGetEntry",
+                    "db2HistoryCloseScan"),
+            row("prune", Session::connectedToSample,
+                    () -> with(new DB2CommandPrune(), p -> p.setLogFileName("S0000001.LOG")),
+                    "sqleAttachToCtx", "db2Prune"),
+            row("update history", Session::connectedToSample,
+                    () -> with(new DB2CommandUpdateHistoryFile(), u -> {
+                        u.setEid(1);
+                        u.setNewComment("sweep");
+                    }), "sqleAttachToCtx", "db2HistoryUpdate"),
+            row("update history by object part", Session::connectedAndImaged,
+                    () -> with(new DB2CommandUpdateHistoryFile(), u -> {
+                        u.setObjectPart(Session.objectPart);
+                        u.setNewComment("sweep");
+                    }), "sqleAttachToCtx", "sqleBeginCtx", "db2HistoryOpenScan",
+                    "db2HistoryGetEntry", "db2HistoryCloseScan", "sqleEndCtx",
+                    "db2HistoryUpdate"),
+            privateCall("archive log", "db2ArchiveLog", () -> with(new DB2CommandArchiveLog(),
+                    a -> a.setDbAlias("SAMPLE"))),
+            row("quiesce tablespaces", Session::connectedToSample,
+                    () -> with(new DB2CommandQuiesceTablespaces(), q -> q.setTablename("STAFF")),
+                    "sqleAttachToCtx", "sqluvqdp"),
+            row("set tablespace containers", Session::connectedToSample,
+                    () -> with(new DB2CommandSetTablespaceContainers(), c -> {
+                        c.setContainersString("/sweep/c1");
+                        c.setNumberPagesString("100");
+                        c.setFileString("true");
+                    }), "sqleAttachToCtx", "sqlbstsc"),
+            row("reconcile", () -> {
+                Session.connectedToSample();
+                Session.context.setClientVersion(new ServerVersion(8, 2, 0));
+            }, () -> with(new DB2CommandReconcile(), r -> r.setTableName("STAFF")),
+                    "sqleAttachToCtx", "sqlurcon"));
 
     /** A database-manager snapshot; it answers whether a stream came back. */
     static Row snapshot(String operation, Step setUp, String... entryPoints) {
@@ -269,6 +320,45 @@ class FaultSweepTest {
 
         static void connectedToSample() throws SQLException {
             connected();
+            context.setDatabaseAlias("SAMPLE");
+        }
+
+        /** The folder the sweep's backup images go to. */
+        static String images() {
+            if (images == null) {
+                try {
+                    images = java.nio.file.Files.createTempDirectory("sweepimages").toString();
+                } catch (java.io.IOException e) {
+                    throw new IllegalStateException(e);
+                }
+            }
+            return images;
+        }
+
+        static String images;
+        /** The object part of the history entry of the backup imaged() took. */
+        static String objectPart;
+
+        static DB2Command backup() {
+            return with(new DB2CommandBackupDB(), b -> {
+                b.setDatabaseAlias("SAMPLE");
+                b.setDirectoryList(List.of(images()));
+            });
+        }
+
+        /** A backup of SAMPLE taken, its history entry's object part known. */
+        static void imaged() throws SQLException {
+            open();
+            assertEquals(true, run(backup()));
+            DB2APIDataContainer rows = new DB2APIDataContainer();
+            assertEquals(true, TarvinexUtil.executeDB2Command(
+                    with(new DB2CommandListHistory(), l -> l.setDbAlias("SAMPLE")), context, rows));
+            objectPart = rows.getValue(rows.getRowCount() - 1, "Timestamp Sequence");
+        }
+
+        static void connectedAndImaged() throws SQLException {
+            imaged();
+            assertEquals(true, run(connect()));
             context.setDatabaseAlias("SAMPLE");
         }
 
@@ -446,7 +536,8 @@ class FaultSweepTest {
             "SQLSetConnectAttr", "SQLConnect", "SQLGetInfo", "SQLDisconnect", "SQLFreeHandle",
             "sqledgne_api", "sqlengne_api", "sqlegdgt_api", "sqledcls_api", "sqlencls_api",
             "sqlegdcl_api", "sqlegins_api", "sqledtin_api", "db2AutoConfigFreeMemory",
-            "sqlbgtss", "sqlefmem_api", "db2GetSnapshot", "db2GetSnapshotSize");
+            "sqlbgtss", "sqlefmem_api", "db2GetSnapshot", "db2GetSnapshotSize",
+            "db2HistoryGetEntry");
 
     /** Entry points whose every non-zero result, a warning too, fails the command. */
     static final Set<String> WARNING_FAILS = Set.of("db2AutoConfig");

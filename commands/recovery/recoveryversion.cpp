@@ -1,0 +1,26 @@
+#include "commands/recovery/recoveryversion.h"
+
+#include "commands/utilityversion.h"
+#include "base/javaexception.h"
+
+int RecoveryVersion::effective(double client, double instance, double database) {
+    // NaN and versions below 1 count as unknown.
+    const double server = database >= 1.0 ? database : instance >= 1.0 ? instance : client;
+    return UtilityVersion::effective(client, server);
+}
+
+bool RecoveryVersion::read(const tarvinex::DB2CommandRuntimeContext& context, int& version) {
+    const double client = context.getClientVersion();
+    const double database = context.getDatabaseVersion();
+    const double instance = database >= 1.0 ? 0.0 : context.getInstanceVersion();
+    JNIEnv* env = context.getEnv();
+    if (env != nullptr && env->ExceptionCheck() == JNI_TRUE) {
+        return false;
+    }
+    version = effective(client, instance, database);
+    if (version < UtilityVersion::kLowest) {
+        ThrowJavaException(env, UtilityVersion::refusal(version).c_str());
+        return false;
+    }
+    return true;
+}
