@@ -9,3 +9,4 @@
 #include "db2api/structs/databasestate.h"
 #include "db2api/structs/directory.h"
 #include "db2api/structs/fieldwidths.h"
+#include "db2api/structs/maintenance.h"
