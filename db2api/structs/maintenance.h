@@ -204,10 +204,10 @@ constexpr db2Uint32 DB2INSPECT_BEGIN_TSPID_OBJID = 3;
 // iLimitErrorReported.
 constexpr db2int32 DB2INSPECT_LIMIT_ERROR_DEFAULT = 0;
 constexpr db2int32 DB2INSPECT_LIMIT_ERROR_ALL = -1;
-// iAllNodeFlag.
-constexpr db2Uint16 DB2_NODE_LIST = 0;
-constexpr db2Uint16 DB2_ALL_NODES = 1;
-constexpr db2Uint16 DB2_ALL_EXCEPT = 2;
+// iAllNodeFlag (named apart from the backup flags of the same values).
+constexpr db2Uint16 DB2INSPECT_NODE_LIST = 0;
+constexpr db2Uint16 DB2INSPECT_ALL_NODES = 1;
+constexpr db2Uint16 DB2INSPECT_ALL_EXCEPT = 2;
 // Processing levels of each object kind.
 constexpr db2Uint16 DB2INSPECT_LEVEL_NORMAL = 0;
 constexpr db2Uint16 DB2INSPECT_LEVEL_LOW = 1;
