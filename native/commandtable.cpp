@@ -43,6 +43,11 @@
 #include "commands/directory/db2listdcsdirectorycmd.h"
 #include "commands/directory/db2uncatalogdbcmd.h"
 #include "commands/directory/db2uncatalogdcsdbcmd.h"
+#include "commands/maintenance/db2bindcmd.h"
+#include "commands/maintenance/db2precompilecmd.h"
+#include "commands/maintenance/db2rebindcmd.h"
+#include "commands/maintenance/db2runstatscmd.h"
+#include "commands/maintenance/db2setutilimpactprioritycmd.h"
 
 #include <iterator>
 
@@ -129,7 +134,7 @@ const CommandType kCommandTypes[] = {
     {UPDATE_DB_CFG_VALUE, "UPDATE_DB_CFG", true, makeCommand<CDB2UpdateDBCfgCmdV8>},
     {CONNECT_VALUE, "CONNECT", false, makeCommand<CDB2ConnectCmd>},
     {DISCONNECT_VALUE, "DISCONNECT", false, makeCommand<CDB2DisconnectCmd>},
-    {BIND_VALUE, "BIND", false, nullptr},
+    {BIND_VALUE, "BIND", false, makeCommand<CDB2BindCmd>},
     {LIST_TABLESPACES_VALUE, "LIST_TABLESPACES", false, nullptr},
     {LIST_TABLESPACE_CONTAINER_VALUE, "LIST_TABLESPACE_CONTAINER", false, nullptr},
     {AUTO_CONFIGURE_VALUE, "AUTO_CONFIGURE", true, makeCommand<CDB2AutoConfigureCmd>},
@@ -175,7 +180,7 @@ const CommandType kCommandTypes[] = {
     {SET_TABLESPACE_CONTAINERS_VALUE, "SET_TABLESPACE_CONTAINERS", false, nullptr},
     {LOAD_VALUE, "LOAD", false, nullptr},
     {BACKUPDB_VALUE, "BACKUPDB", false, nullptr},
-    {RUNSTATS_VALUE, "RUNSTATS", false, nullptr},
+    {RUNSTATS_VALUE, "RUNSTATS", false, makeCommand<CDB2RunStatsCmd>},
     {REORG_VALUE, "REORG", false, nullptr},
     {RECONCILE_VALUE, "RECONCILE", false, nullptr},
     {RESTOREDB_VALUE, "RESTOREDB", false, nullptr},
@@ -187,9 +192,9 @@ const CommandType kCommandTypes[] = {
     {ADD_DB_PART_NUM_VALUE, "ADD_DB_PART_NUM", false, makeCommand<CDB2AddDBPartNumCmd>},
     {DROP_DB_PART_NUM_VERIFY_VALUE, "DROP_DB_PART_NUM_VERIFY", false, makeCommand<CDB2DropDBPartNumVerifyCmd>},
     {REDISTRIBUTE_DB_PART_GROUP_VALUE, "REDISTRIBUTE_DB_PART_GROUP", false, makeCommand<CDB2RedistributeDBPartGroupCmd>},
-    {PRECOMPILE_VALUE, "PRECOMPILE", false, nullptr},
-    {REBIND_VALUE, "REBIND", false, nullptr},
-    {SET_UTIL_IMPACT_PRIORITY_VALUE, "SET_UTIL_IMPACT_PRIORITY", false, nullptr},
+    {PRECOMPILE_VALUE, "PRECOMPILE", false, makeCommand<CDB2PrecompileCmd>},
+    {REBIND_VALUE, "REBIND", false, makeCommand<CDB2RebindCmd>},
+    {SET_UTIL_IMPACT_PRIORITY_VALUE, "SET_UTIL_IMPACT_PRIORITY", false, makeCommand<CDB2SetUtilImpactPriorityCmd>},
 };
 // clang-format on
 
