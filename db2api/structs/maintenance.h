@@ -292,8 +292,8 @@ constexpr sqluint32 SQL_CALL_RES_OPT = 85;
 constexpr sqluint32 SQL_STATICREADONLY_OPT = 87;
 
 // SQL_ACTION_OPT values.
-constexpr sqluintptr SQL_ACTION_ADD = 0;
-constexpr sqluintptr SQL_ACTION_REPLACE = 1;
+constexpr sqluintptr SQL_ACTION_ADD = 1;
+constexpr sqluintptr SQL_ACTION_REPLACE = 2;
 
 // ---------------------------------------------------------------------------------------------
 // db2UtilityControl.
