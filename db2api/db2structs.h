@@ -7,6 +7,8 @@
 #include "db2api/structs/config.h"
 #include "db2api/structs/createstart.h"
 #include "db2api/structs/databasestate.h"
+#include "db2api/structs/datamove.h"
 #include "db2api/structs/directory.h"
 #include "db2api/structs/fieldwidths.h"
 #include "db2api/structs/maintenance.h"
+#include "db2api/structs/media.h"
