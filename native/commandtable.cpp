@@ -44,8 +44,10 @@
 #include "commands/directory/db2uncatalogdbcmd.h"
 #include "commands/directory/db2uncatalogdcsdbcmd.h"
 #include "commands/maintenance/db2bindcmd.h"
+#include "commands/maintenance/db2inspectcmd.h"
 #include "commands/maintenance/db2precompilecmd.h"
 #include "commands/maintenance/db2rebindcmd.h"
+#include "commands/maintenance/db2reorgcmd.h"
 #include "commands/maintenance/db2runstatscmd.h"
 #include "commands/maintenance/db2setutilimpactprioritycmd.h"
 
@@ -174,14 +176,14 @@ const CommandType kCommandTypes[] = {
     {RESET_MONITOR_VALUE, "RESET_MONITOR", false, nullptr},
     {UPDATE_MONITOR_SWITCHES_VALUE, "UPDATE_MONITOR_SWITCHES", false, nullptr},
     {ARCHIVE_LOG_VALUE, "ARCHIVE_LOG", false, nullptr},
-    {INSPECT_VALUE, "INSPECT", false, nullptr},
+    {INSPECT_VALUE, "INSPECT", false, makeCommand<CDB2InspectCmd>},
     {QUIESCE_TABLESPACES_VALUE, "QUIESCE_TABLESPACES", false, nullptr},
     {EXPORT_VALUE, "EXPORT", false, nullptr},
     {SET_TABLESPACE_CONTAINERS_VALUE, "SET_TABLESPACE_CONTAINERS", false, nullptr},
     {LOAD_VALUE, "LOAD", false, nullptr},
     {BACKUPDB_VALUE, "BACKUPDB", false, nullptr},
     {RUNSTATS_VALUE, "RUNSTATS", false, makeCommand<CDB2RunStatsCmd>},
-    {REORG_VALUE, "REORG", false, nullptr},
+    {REORG_VALUE, "REORG", false, makeCommand<CDB2ReorgCmd>},
     {RECONCILE_VALUE, "RECONCILE", false, nullptr},
     {RESTOREDB_VALUE, "RESTOREDB", false, nullptr},
     {LISTHISTORY_VALUE, "LISTHISTORY", false, nullptr},

@@ -1,9 +1,7 @@
 #include "commands/maintenance/db2runstatscmd.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "commands/fieldnumber.h"
+#include "commands/utilityversion.h"
 #include "db2api/db2api.h"
 
 namespace {
@@ -26,15 +24,13 @@ db2Uint32 bit(bool on, db2Uint32 value) {
 CDB2RunStatsCmd::CDB2RunStatsCmd(const tarvinex::JavaObject& command,
                                  const tarvinex::JavaObject& context,
                                  const tarvinex::JavaObject& container)
-    : CDB2CmdBase(command, context, container) {
-    version = static_cast<int>(std::min(std::trunc(contextObj.getClientVersion()),
-                                        std::trunc(contextObj.getDatabaseVersion())));
-}
+    : CDB2CmdBase(command, context, container) {}
 
 bool CDB2RunStatsCmd::SetupData() {
     const t_string className = tarvinex::JavaObject::getDB2CommandClassName(kRunStatsClass);
     const tarvinex::JavaObject cmd(commandObj, className.c_str());
-    if (!readScalars(cmd) || !lists.read(cmd, className)) {
+    if (!UtilityVersion::read(contextObj, version) || !readScalars(cmd) ||
+        !lists.read(cmd, className)) {
         return false;
     }
     readFlags(cmd, className);
@@ -124,8 +120,7 @@ bool CDB2RunStatsCmd::CallDB2API() {
     data.iSamplingRepeatable = iSamplingRepeatable;
     data.iUtilImpactPriority = iUtilImpactPriority;
     sqlca ca = zeroedSqlca();
-    const db2Uint32 level = version > 8 ? db2Version900 : db2Version810;
-    const int rc = db2::DB2API::Instance().RunStats(level, &data, &ca);
+    const int rc = db2::DB2API::Instance().RunStats(UtilityVersion::apiLevel(version), &data, &ca);
     return checkDB2Call(rc, ca) && commit();
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/javaexception.h"
 #include "base/lexicalcast.h"
+#include "bridge/javacollection.h"
 #include "bridge/scopedlocalref.h"
 #include "commands/fieldnumber.h"
 
@@ -29,34 +30,21 @@ bool RunstatsLists::read(const tarvinex::JavaObject& command, const t_string& cl
            readIndexes(command) && checkCounts();
 }
 
-bool RunstatsLists::readTexts(JNIEnv* env, const tarvinex::JavaObject& collection, const char* what,
-                              std::size_t limit, std::vector<t_string>& texts) {
-    texts.clear();
-    if (collection.isNull() || pending(env)) {
-        return !pending(env);
-    }
-    const tarvinex::ScopedLocalRef<jobjectArray> elements(
-        env, collection.callObjectArrayMethod("toArray"));
-    if (elements.get() == nullptr) {
-        return !pending(env);
-    }
-    const jsize n = env->GetArrayLength(elements.get());
-    if (static_cast<std::size_t>(n) > limit) {
-        refuse(env, t_string(what) + " holds " + lexical_cast<t_string>(n) +
-                        " entries, more than " + lexical_cast<t_string>(limit));
-        return false;
-    }
-    for (jsize i = 0; i < n && !pending(env); ++i) {
-        const tarvinex::ScopedLocalRef<jobject> element(
-            env, env->GetObjectArrayElement(elements.get(), i));
-        if (element.get() == nullptr) {
-            refuse(env, t_string(what) + " holds a null entry");
+bool RunstatsLists::readTexts(const tarvinex::JavaObject& collection, const char* what,
+                              std::vector<t_string>& texts) {
+    switch (tarvinex::JavaCollection(collection).readTexts(texts, kMaxEntries)) {
+        case tarvinex::JavaCollection::Walk::kDone:
+            return true;
+        case tarvinex::JavaCollection::Walk::kNullElement:
+            refuse(env, t_string(what) + " holds a null name");
             return false;
-        }
-        texts.push_back(tarvinex::JavaObject(env, "java/lang/Object", element.get())
-                            .callStringMethod("toString"));
+        case tarvinex::JavaCollection::Walk::kTooMany:
+            refuse(env, t_string(what) + " holds more than " + lexical_cast<t_string>(kMaxEntries) +
+                            " names");
+            return false;
+        default:
+            return false;
     }
-    return !pending(env);
 }
 
 bool RunstatsLists::forEachOption(const tarvinex::JavaObject& command, const char* getter,
@@ -99,8 +87,8 @@ unsigned char* RunstatsLists::keep(const t_string& name) {
 
 bool RunstatsLists::namesOf(const tarvinex::JavaObject& option, std::vector<unsigned char*>& out) {
     std::vector<t_string> texts;
-    if (!readTexts(env, option.callCollectionMethod("getColumnNameList"), "getColumnNameList()",
-                   kMaxEntries, texts)) {
+    if (!readTexts(option.callCollectionMethod("getColumnNameList"), "getColumnNameList()",
+                   texts)) {
         return false;
     }
     for (const t_string& text : texts) {
@@ -179,8 +167,7 @@ bool RunstatsLists::takeDistOption(const tarvinex::JavaObject& option) {
 
 bool RunstatsLists::readIndexes(const tarvinex::JavaObject& command) {
     std::vector<t_string> texts;
-    if (!readTexts(env, command.callCollectionMethod("getIndexName"), "getIndexName()", kMaxEntries,
-                   texts)) {
+    if (!readTexts(command.callCollectionMethod("getIndexName"), "getIndexName()", texts)) {
         return false;
     }
     for (const t_string& text : texts) {

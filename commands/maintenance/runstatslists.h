@@ -29,11 +29,6 @@ class RunstatsLists {
     db2int16 groupCount() const { return static_cast<db2int16>(groupPtrs.size()); }
     db2int16 indexCount() const { return static_cast<db2int16>(indexPtrs.size()); }
 
-    // Texts of a Java collection (toString of each element), null collection: none. False with
-    // an SQLException for a null element or more than `limit` elements.
-    static bool readTexts(JNIEnv* env, const tarvinex::JavaObject& collection, const char* what,
-                          std::size_t limit, std::vector<t_string>& texts);
-
   private:
     struct Group {
         db2ColumnGrpData data{};
@@ -49,6 +44,10 @@ class RunstatsLists {
                        const std::function<bool(const tarvinex::JavaObject&)>& take);
     bool takeColumnOption(const tarvinex::JavaObject& option);
     bool takeDistOption(const tarvinex::JavaObject& option);
+    // toString() of each element of a Java collection (null: none); a null element or more
+    // names than a count holds is refused.
+    bool readTexts(const tarvinex::JavaObject& collection, const char* what,
+                   std::vector<t_string>& texts);
     bool namesOf(const tarvinex::JavaObject& option, std::vector<unsigned char*>& names);
     bool readCount(const tarvinex::JavaObject& option, const char* getter, db2int16& out);
     unsigned char* keep(const t_string& name);
