@@ -60,38 +60,6 @@ DB2SIM_EXPORT int sqlurcon(char* pTableName, char* pExTableName, char* pReportFi
     });
 }
 
-// Maintenance.
-DB2SIM_CHECK_TYPE(sqlabndx);
-DB2SIM_EXPORT int sqlabndx(char* pBindFileName, char* pMsgFileName, void* pBindOptions,
-                           sqlca* pSqlca) {
-    return guarded([&] {
-        ApiCall call("sqlabndx", pSqlca);
-        call.text("pBindFileName", pBindFileName).text("pMsgFileName", pMsgFileName);
-        call.ptr("pBindOptions", pBindOptions);
-        return call.unsupported();
-    });
-}
-
-DB2SIM_CHECK_TYPE(sqlarbnd);
-DB2SIM_EXPORT int sqlarbnd(char* pPackageName, sqlca* pSqlca, void* pRebindOptions) {
-    return guarded([&] {
-        ApiCall call("sqlarbnd", pSqlca);
-        call.text("pPackageName", pPackageName).ptr("pRebindOptions", pRebindOptions);
-        return call.unsupported();
-    });
-}
-
-DB2SIM_CHECK_TYPE(sqlaprep);
-DB2SIM_EXPORT int sqlaprep(char* pProgramName, char* pMsgFileName, void* pPrepOptions,
-                           sqlca* pSqlca) {
-    return guarded([&] {
-        ApiCall call("sqlaprep", pSqlca);
-        call.text("pProgramName", pProgramName).text("pMsgFileName", pMsgFileName);
-        call.ptr("pPrepOptions", pPrepOptions);
-        return call.unsupported();
-    });
-}
-
 // Monitoring.
 DB2SIM_CHECK_TYPE(sqlefrce_api);
 DB2SIM_EXPORT int sqlefrce_api(sqlint32 NumAgentIds, sqluint32* pAgentIds, unsigned short ForceMode,
