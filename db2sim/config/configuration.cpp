@@ -144,6 +144,11 @@ void Configuration::forget(const std::string& database) {
     Instance::get().home().removeFile(name);
 }
 
+void Configuration::reload(const std::string& database) {
+    std::lock_guard<std::mutex> guard(lock_);
+    tables_.erase(fileName(CfgScope::kDatabase, database));
+}
+
 bool Configuration::save(CfgScope scope, const std::string& database) {
     std::lock_guard<std::mutex> guard(lock_);
     std::string text;

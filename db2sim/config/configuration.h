@@ -35,6 +35,9 @@ class Configuration {
     void resetToDefaults(CfgScope scope, const std::string& database);
     // A database was dropped: its values go, in memory and in the state folder.
     void forget(const std::string& database);
+    // Drops the in-memory copy of a database's values; the next use reads the state folder again
+    // (a restore wrote it).
+    void reload(const std::string& database);
     // Writes one configuration to the state folder.
     bool save(CfgScope scope, const std::string& database);
 
