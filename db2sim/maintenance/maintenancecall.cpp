@@ -1,6 +1,7 @@
 #include "db2sim/maintenance/maintenancecall.h"
 
 #include <cctype>
+#include <ctime>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -9,6 +10,8 @@
 #include "db2sim/core/manager.h"
 #include "db2sim/core/messagecatalog.h"
 #include "db2sim/core/sqlcawriter.h"
+#include "db2sim/database/databasetables.h"
+#include "db2sim/recovery/history.h"
 
 namespace db2sim {
 namespace {
@@ -77,6 +80,52 @@ void splitQualified(const std::string& qualified, const std::string& defaultSche
         schema = trimmedUpper(qualified.substr(0, dot));
         name = trimmedUpper(qualified.substr(dot + 1));
     }
+}
+
+}  // namespace db2sim
+
+namespace db2sim {
+
+Table* namedTable(DatabaseTables& tables, const char* name, const std::string& authid,
+                  std::string& qualified) {
+    std::string schema;
+    std::string table;
+    splitQualified(name == nullptr ? "" : name, authid, schema, table);
+    qualified = schema + "." + table;
+    return table.empty() ? nullptr : tables.find(schema, table);
+}
+
+bool hasIndex(const Table& table, const std::string& name) {
+    std::string schema;
+    std::string index;
+    splitQualified(name, "", schema, index);
+    for (const Index& candidate : table.indexes()) {
+        if (candidate.name == index && (schema.empty() || candidate.schema == schema)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string timestampNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    gmtime_r(&now, &parts);
+    char text[16];
+    std::strftime(text, sizeof(text), "%Y%m%d%H%M%S", &parts);
+    return text;
+}
+
+void recordTableHistory(const std::string& database, char operation, const Table& table,
+                        const std::string& commandText) {
+    HistoryEntry entry;
+    entry.operation = operation;
+    entry.object = history::kTable;
+    entry.deviceType = history::kNoDevice;
+    entry.tableQualifier = table.schema;
+    entry.tableName = table.name;
+    entry.commandText = commandText;
+    recordHistory(database, entry);
 }
 
 }  // namespace db2sim

@@ -30,3 +30,22 @@ void splitQualified(const std::string& qualified, const std::string& defaultSche
                     std::string& schema, std::string& name);
 
 }  // namespace db2sim
+
+namespace db2sim {
+
+class DatabaseTables;
+class Table;
+
+// The table a utility names ("SCHEMA.NAME", or "NAME" in the caller's schema), or null;
+// `qualified` is the name as looked up.
+Table* namedTable(DatabaseTables& tables, const char* name, const std::string& authid,
+                  std::string& qualified);
+// Whether `table` has the index `name` ("SCHEMA.NAME" or "NAME").
+bool hasIndex(const Table& table, const std::string& name);
+// The current time as DB2 writes timestamps, yyyymmddhhmmss.
+std::string timestampNow();
+// Adds a recovery history entry of a utility on a table.
+void recordTableHistory(const std::string& database, char operation, const Table& table,
+                        const std::string& commandText);
+
+}  // namespace db2sim
