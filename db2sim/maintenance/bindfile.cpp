@@ -51,7 +51,8 @@ class Reader {
 
     // A decimal number of at most `highest`, digits only.
     static bool number(const std::string& text, std::size_t highest, std::size_t& out) {
-        if (text.empty() || text.size() > 10) {
+        // Written the one way serialize() writes it: no sign, no leading zero.
+        if (text.empty() || text.size() > 10 || (text.size() > 1 && text[0] == '0')) {
             return false;
         }
         unsigned long long value = 0;

@@ -120,11 +120,13 @@ class Scanner {
             return;
         }
         const std::size_t afterExec = pos;
+        const int lineAfterExec = line;
         skipBlanks();
         if (pos < src.size() && isWordChar(src[pos]) && readWord() == "SQL") {
             statement(wordLine);
         } else {
-            pos = afterExec;
+            pos = afterExec;  // the next word may be another EXEC
+            line = lineAfterExec;
         }
     }
 
