@@ -129,7 +129,9 @@ bool CDB2RunStatsCmd::commit() {
     if (ExceptionOccurred()) {
         return false;  // the getter's own failure stays the one Java sees
     }
-    if (db2::DB2API::Instance().SQLEndTran(SQL_HANDLE_ENV, env, SQL_COMMIT) != SQL_SUCCESS) {
+    // SQL_SUCCESS_WITH_INFO committed too: only a refusal (or a missing entry point) fails.
+    const int rc = db2::DB2API::Instance().SQLEndTran(SQL_HANDLE_ENV, env, SQL_COMMIT);
+    if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO) {
         throwJavaException("Cannot commit!");
         return false;
     }

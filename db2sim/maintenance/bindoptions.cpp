@@ -41,7 +41,19 @@ bool BindOptions::isText(sqluint32 type) {
     return false;
 }
 
-bool BindOptions::readText(sqluintptr address, std::string& out) {
+bool BindOptions::pairs(const sqlopt* block, std::vector<sqloptions>& out) {
+    out.clear();
+    if (block == nullptr || block->header.used > block->header.allocated ||
+        block->header.allocated > kMaxPairs) {
+        return false;
+    }
+    for (sqluint32 i = 0; i < block->header.used; ++i) {
+        out.push_back(pairAt(block, i));
+    }
+    return true;
+}
+
+bool BindOptions::textAt(sqluintptr address, std::string& out) {
     if (address == 0) {
         return false;
     }
@@ -66,7 +78,7 @@ bool BindOptions::read(const sqlopt* block, BindOptions& out, std::string& why) 
         const sqloptions& pair = pairAt(block, i);
         Value value;
         value.isText = isText(pair.type);
-        if (value.isText && !readText(pair.val, value.text)) {
+        if (value.isText && !textAt(pair.val, value.text)) {
             out.values_.clear();
             why = "val";
             return false;
@@ -89,7 +101,7 @@ std::string BindOptions::describe(const sqlopt* block) {
             const sqloptions& pair = pairAt(block, i);
             std::string text;
             const std::string value = isText(pair.type)
-                                          ? (readText(pair.val, text) ? quoted(text) : "null")
+                                          ? (textAt(pair.val, text) ? quoted(text) : "null")
                                           : std::to_string(static_cast<std::intptr_t>(pair.val));
             out += (i == 0 ? "(" : " (") + std::to_string(pair.type) + "," + value + ")";
         }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "db2api/db2structs.h"
 
@@ -21,8 +22,12 @@ class BindOptions {
     static bool read(const sqlopt* block, BindOptions& out, std::string& why);
     static bool isText(sqluint32 type);
 
-    // The block as the journal shows it.
+    // The block in short: "allocated=N used=M [(type,value) ...]".
     static std::string describe(const sqlopt* block);
+    // The pairs a block announces as used; false (and none) when the counts do not hold.
+    static bool pairs(const sqlopt* block, std::vector<sqloptions>& out);
+    // The length-prefixed text at `address`; false for a null address.
+    static bool textAt(sqluintptr address, std::string& out);
 
     bool has(sqluint32 type) const { return values_.count(type) != 0; }
     std::string text(sqluint32 type) const;
@@ -35,8 +40,6 @@ class BindOptions {
         long long number = 0;
         std::string text;
     };
-    static bool readText(sqluintptr address, std::string& out);
-
     std::map<sqluint32, Value> values_;
 };
 

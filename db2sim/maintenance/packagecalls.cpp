@@ -2,7 +2,9 @@
 // is asked for and creates the package; bind (sqlabndx) reads a bind file and creates or
 // replaces its package; rebind (sqlarbnd) rebinds an existing one. All three work on the
 // database the calling context is connected to.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "db2api/db2structs.h"
 #include "db2sim/core/apicall.h"
@@ -214,6 +216,28 @@ int rebind(ApiCall& call, const char* pPackageName, const void* pRebindOptions) 
 }
 
 }  // namespace
+
+// The block's counts, then each used pair as opt<type>=<value>.
+void journalOptions(ApiCall& call, const char* name, const void* block) {
+    const auto* options = static_cast<const sqlopt*>(block);
+    if (options == nullptr) {
+        call.ptr(name, nullptr);
+        return;
+    }
+    call.num("allocated", options->header.allocated).num("used", options->header.used);
+    std::vector<sqloptions> pairs;
+    BindOptions::pairs(options, pairs);
+    for (const sqloptions& pair : pairs) {
+        const std::string key = "opt" + std::to_string(pair.type);
+        std::string value;
+        if (!BindOptions::isText(pair.type)) {
+            call.num(key, static_cast<long long>(static_cast<std::intptr_t>(pair.val)));
+        } else {
+            call.text(key, BindOptions::textAt(pair.val, value) ? value.c_str() : nullptr);
+        }
+    }
+}
+
 }  // namespace db2sim
 
 using db2sim::ApiCall;
@@ -225,8 +249,7 @@ DB2SIM_EXPORT int sqlabndx(char* pBindFileName, char* pMsgFileName, void* pBindO
     return guarded([&] {
         ApiCall call("sqlabndx", pSqlca);
         call.text("pBindFileName", pBindFileName).text("pMsgFileName", pMsgFileName);
-        call.text("pBindOptions",
-                  BindOptions::describe(static_cast<const sqlopt*>(pBindOptions)).c_str());
+        db2sim::journalOptions(call, "pBindOptions", pBindOptions);
         if (!call.proceed()) {
             return call.rc();
         }
@@ -238,8 +261,7 @@ DB2SIM_EXPORT int sqlarbnd(char* pPackageName, sqlca* pSqlca, void* pRebindOptio
     return guarded([&] {
         ApiCall call("sqlarbnd", pSqlca);
         call.text("pPackageName", pPackageName);
-        call.text("pRebindOptions",
-                  BindOptions::describe(static_cast<const sqlopt*>(pRebindOptions)).c_str());
+        db2sim::journalOptions(call, "pRebindOptions", pRebindOptions);
         if (!call.proceed()) {
             return call.rc();
         }
@@ -252,8 +274,7 @@ DB2SIM_EXPORT int sqlaprep(char* pProgramName, char* pMsgFileName, void* pPrepOp
     return guarded([&] {
         ApiCall call("sqlaprep", pSqlca);
         call.text("pProgramName", pProgramName).text("pMsgFileName", pMsgFileName);
-        call.text("pPrepOptions",
-                  BindOptions::describe(static_cast<const sqlopt*>(pPrepOptions)).c_str());
+        db2sim::journalOptions(call, "pPrepOptions", pPrepOptions);
         if (!call.proceed()) {
             return call.rc();
         }
