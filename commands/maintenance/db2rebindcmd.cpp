@@ -6,7 +6,7 @@
 namespace {
 
 constexpr const char* kRebindClass = "DB2CommandRebind";
-// The block has room for one pair more than it announces, as DB2's own samples allocate it.
+// The block announces three pairs and has room for four.
 constexpr sqluint32 kAllocated = 3;
 constexpr std::size_t kRoom = 4;
 
