@@ -10,6 +10,7 @@
 #include "db2api/structs/datamove.h"
 #include "db2api/structs/directory.h"
 #include "db2api/structs/fieldwidths.h"
+#include "db2api/structs/maintenance.h"
 #include "db2api/structs/media.h"
 #include "db2api/structs/monitor.h"
 #include "db2api/structs/recovery.h"

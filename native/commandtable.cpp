@@ -60,6 +60,13 @@
 #include "commands/recovery/db2rollforwardcmd.h"
 #include "commands/recovery/db2settablespacecontainerscmd.h"
 #include "commands/recovery/db2updatehistoryfilecmd.h"
+#include "commands/maintenance/db2bindcmd.h"
+#include "commands/maintenance/db2inspectcmd.h"
+#include "commands/maintenance/db2precompilecmd.h"
+#include "commands/maintenance/db2rebindcmd.h"
+#include "commands/maintenance/db2reorgcmd.h"
+#include "commands/maintenance/db2runstatscmd.h"
+#include "commands/maintenance/db2setutilimpactprioritycmd.h"
 
 #include <iterator>
 
@@ -146,7 +153,7 @@ const CommandType kCommandTypes[] = {
     {UPDATE_DB_CFG_VALUE, "UPDATE_DB_CFG", true, makeCommand<CDB2UpdateDBCfgCmdV8>},
     {CONNECT_VALUE, "CONNECT", false, makeCommand<CDB2ConnectCmd>},
     {DISCONNECT_VALUE, "DISCONNECT", false, makeCommand<CDB2DisconnectCmd>},
-    {BIND_VALUE, "BIND", false, nullptr},
+    {BIND_VALUE, "BIND", false, makeCommand<CDB2BindCmd>},
     {LIST_TABLESPACES_VALUE, "LIST_TABLESPACES", false, makeCommand<CDB2ListTablespacesCmd>},
     {LIST_TABLESPACE_CONTAINER_VALUE, "LIST_TABLESPACE_CONTAINER", false, makeCommand<CDB2ListTablespaceContainerCmd>},
     {AUTO_CONFIGURE_VALUE, "AUTO_CONFIGURE", true, makeCommand<CDB2AutoConfigureCmd>},
@@ -186,14 +193,14 @@ const CommandType kCommandTypes[] = {
     {RESET_MONITOR_VALUE, "RESET_MONITOR", false, makeCommand<CDB2ResetMonitorCmd>},
     {UPDATE_MONITOR_SWITCHES_VALUE, "UPDATE_MONITOR_SWITCHES", false, makeCommand<CDB2UpdateMonitorSwitchesCmd>},
     {ARCHIVE_LOG_VALUE, "ARCHIVE_LOG", false, makeCommand<CDB2ArchiveLogCmd>},
-    {INSPECT_VALUE, "INSPECT", false, nullptr},
+    {INSPECT_VALUE, "INSPECT", false, makeCommand<CDB2InspectCmd>},
     {QUIESCE_TABLESPACES_VALUE, "QUIESCE_TABLESPACES", false, makeCommand<CDB2QuiesceTablespacesCmd>},
     {EXPORT_VALUE, "EXPORT", false, nullptr},
     {SET_TABLESPACE_CONTAINERS_VALUE, "SET_TABLESPACE_CONTAINERS", false, makeCommand<CDB2SetTablespaceContainersCmd>},
     {LOAD_VALUE, "LOAD", false, nullptr},
     {BACKUPDB_VALUE, "BACKUPDB", false, makeCommand<CDB2BackupDBCmd>},
-    {RUNSTATS_VALUE, "RUNSTATS", false, nullptr},
-    {REORG_VALUE, "REORG", false, nullptr},
+    {RUNSTATS_VALUE, "RUNSTATS", false, makeCommand<CDB2RunStatsCmd>},
+    {REORG_VALUE, "REORG", false, makeCommand<CDB2ReorgCmd>},
     {RECONCILE_VALUE, "RECONCILE", false, makeCommand<CDB2ReconcileCmd>},
     {RESTOREDB_VALUE, "RESTOREDB", false, makeCommand<CDB2RestoreDBCmd>},
     {LISTHISTORY_VALUE, "LISTHISTORY", false, makeCommand<CDB2ListHistoryCmd>},
@@ -204,9 +211,9 @@ const CommandType kCommandTypes[] = {
     {ADD_DB_PART_NUM_VALUE, "ADD_DB_PART_NUM", false, makeCommand<CDB2AddDBPartNumCmd>},
     {DROP_DB_PART_NUM_VERIFY_VALUE, "DROP_DB_PART_NUM_VERIFY", false, makeCommand<CDB2DropDBPartNumVerifyCmd>},
     {REDISTRIBUTE_DB_PART_GROUP_VALUE, "REDISTRIBUTE_DB_PART_GROUP", false, makeCommand<CDB2RedistributeDBPartGroupCmd>},
-    {PRECOMPILE_VALUE, "PRECOMPILE", false, nullptr},
-    {REBIND_VALUE, "REBIND", false, nullptr},
-    {SET_UTIL_IMPACT_PRIORITY_VALUE, "SET_UTIL_IMPACT_PRIORITY", false, nullptr},
+    {PRECOMPILE_VALUE, "PRECOMPILE", false, makeCommand<CDB2PrecompileCmd>},
+    {REBIND_VALUE, "REBIND", false, makeCommand<CDB2RebindCmd>},
+    {SET_UTIL_IMPACT_PRIORITY_VALUE, "SET_UTIL_IMPACT_PRIORITY", false, makeCommand<CDB2SetUtilImpactPriorityCmd>},
 };
 // clang-format on
 

@@ -10,6 +10,7 @@
 #include "db2sim/directory/directoriescodes.h"
 #include "db2sim/monitor/monitorcodes.h"
 #include "db2sim/recovery/recoverycodes.h"
+#include "db2sim/maintenance/maintenancecodes.h"
 #include "db2sim/core/sqlcodes.h"
 
 namespace db2sim {
@@ -187,6 +188,25 @@ const MessageText kCatalogue[] = {
      "The restore replaces a database of another name than the image's; continue or terminate."},
     {code::kRestoreA0N0, "",
      "The restore replaces another database than the image's; continue or terminate."},
+    // Maintenance utilities and packages.
+    {code::kBindFileName, "", "The bind file name is not valid."},
+    {code::kUnterminatedString, "42603",
+     "The string constant beginning with \"&1\" does not have an ending string delimiter."},
+    {code::kFileNotOpened, "", "File \"&1\" could not be opened."},
+    {code::kFileNotUsable, "", "File \"&1\" cannot be used."},
+    {code::kNotBindFile, "", "\"&1\" is not a valid bind file."},
+    {code::kNoStatements, "", "The program holds no SQL statement."},
+    {code::kUnexpectedToken, "42601",
+     "An unexpected token \"&1\" was found following \"&2\". Expected tokens may include: "
+     "\"&3\"."},
+    {code::kColumnNotFound, "42703", "\"&1\" is not a column of table \"&2\"."},
+    {code::kPackageExists, "42710", "Bind error for user \"&1\": package \"&2\" already exists."},
+    {code::kUtilityNotFound, "", "No utility with the id \"&1\" is running."},
+    {code::kInplaceReorgRefused, "",
+     "The in-place reorganization action on table \"&1\" does not fit the state of its "
+     "reorganization."},
+    {code::kTableNotFound, "", "The table or index \"&1\" does not exist."},
+    {code::kPackageNameInvalid, "", "The package name \"&1\" is not valid."},
 
     // Monitoring.
     {code::kSnapshotBufferFull, "",

@@ -16,6 +16,7 @@
 #include "db2sim/database/dbopsdatabases.h"
 #include "db2sim/database/dbopsdescriptor.h"
 #include "db2sim/database/tablestore.h"
+#include "db2sim/maintenance/packagestore.h"
 #include "db2sim/directory/directoriescodes.h"
 #include "db2sim/directory/directoriesfields.h"
 #include "db2sim/core/entrypoints.h"
@@ -194,6 +195,7 @@ int dropDatabase(char* aliasArg, char* reserved, sqlca* ca) {
     manager.databases().save(call.instance().home());
     Configuration::get().forget(name);
     TableStore::get().forget(name);
+    PackageStore::get().forget(name);
     call.instance().home().removeFile(tablespaceFile(name));
     state.forgetDatabase(name);
     call.instance().home().removeFile(HistoryStore::fileName(name));

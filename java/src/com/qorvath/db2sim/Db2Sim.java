@@ -326,6 +326,44 @@ public final class Db2Sim {
         }
     }
 
+    /**
+     * Starts a utility on a database, as if a long-running utility were at work, so its impact
+     * priority can be changed; it runs until {@link #stopUtility(long)} or a reset.
+     *
+     * @param database the database name
+     * @param description what the utility does, e.g. {@code "BACKUP DATABASE SAMPLE"}
+     * @param priority its impact priority, 0 to 100
+     * @return the utility's id
+     * @throws IllegalArgumentException for a null argument or a priority outside 0 to 100
+     */
+    public static long startUtility(String database, String description, int priority) {
+        long id = nativeStartUtility(database, description, priority);
+        if (id < 0) {
+            throw new IllegalArgumentException("cannot start utility " + description);
+        }
+        return id;
+    }
+
+    /**
+     * Stops a running utility.
+     *
+     * @param id the utility's id
+     * @return false when no utility has that id
+     */
+    public static boolean stopUtility(long id) {
+        return nativeStopUtility(id) == 0;
+    }
+
+    /**
+     * Returns the impact priority of a running utility.
+     *
+     * @param id the utility's id
+     * @return the priority, or -1 when no utility has that id
+     */
+    public static int utilityPriority(long id) {
+        return nativeUtilityPriority(id);
+    }
+
     private static void inject(String entry, int kind, int sqlcode, String tokens, int times) {
         if (entry == null) {
             throw new IllegalArgumentException("entry is null");
@@ -378,4 +416,9 @@ public final class Db2Sim {
             int kind, String alias, String gtrid, String authid);
 
     private static native int nativeSetIdleApplications(long count);
+    private static native long nativeStartUtility(String database, String description, int priority);
+
+    private static native int nativeStopUtility(long id);
+
+    private static native int nativeUtilityPriority(long id);
 }

@@ -16,6 +16,10 @@ import com.qorvath.db2command.monitor.MonitorSnapshot.EnumSnapshotType;
 import com.qorvath.db2command.util.DB2APIDataContainer;
 import com.qorvath.db2command.util.ServerVersion;
 import com.qorvath.db2sim.Db2Sim;
+import java.io.IOException;
+import java.io.UncheckedIOException;
+import java.nio.file.Files;
+import java.nio.file.Path;
 import java.sql.SQLException;
 import java.util.ArrayList;
 import java.util.Arrays;
@@ -193,6 +197,32 @@ class FaultSweepTest {
                         r.setRedistributeOption(
                                 DB2CommandRedistributeDBPartGroup.EnumRedistributeOption.UNIFORM);
                     }), "sqleAttachToCtx", "sqludrdt_api"),
+            row("runstats", Session::connected,
+                    () -> with(new DB2CommandRunStats(), r -> r.setObjectName(sweepTable())),
+                    "sqleAttachToCtx", "db2Runstats", "SQLEndTran"),
+            row("reorg", Session::connected,
+                    () -> with(new DB2CommandReorg(), r -> r.setTableName(sweepTable())),
+                    "sqleAttachToCtx", "db2Reorg"),
+            row("inspect", Session::connected, () -> with(new DB2CommandInspect(), i -> {
+                i.setIsTable(true);
+                i.setTableName(sweepTable());
+            }), "sqleAttachToCtx", "db2Inspect"),
+            row("bind", Session::connected,
+                    () -> with(new DB2CommandBind(), b -> b.setBindFile(sweepFile("sweep.bnd",
+                            "DB2SIM BIND 1\nPROGRAM sweep.sqc\nPACKAGE .SWEEP\nVERSION \n"
+                                    + "STATEMENTS 1\n6:COMMIT\nEND\n"))),
+                    "sqleAttachToCtx", "sqlabndx"),
+            row("rebind", Session::connected,
+                    () -> with(new DB2CommandRebind(), r -> r.setPackageName("NULLID.SYSSH100")),
+                    "sqleAttachToCtx", "sqlarbnd"),
+            row("precompile", Session::connected, () -> with(new DB2CommandPrecompile(),
+                    p -> p.setFilename(sweepFile("sweep.sqc", "EXEC SQL COMMIT;\n"))),
+                    "sqleAttachToCtx", "sqlaprep"),
+            row("set utility priority", Session::attached,
+                    () -> with(new DB2CommandSetUtilImpactPriority(), u -> {
+                        u.setUtilityId((int) Db2Sim.startUtility("SAMPLE", "SWEEP", 50));
+                        u.setPriority(20);
+                    }), "sqleAttachToCtx", "db2UtilityControl"),
             row("create database", () -> Session.attachedWithout("SWEEPCR"),
                     () -> with(new DB2CommandCreateDatabase("SWEEPCR"),
                             c -> c.setUserTablespaceDefinition(new TablespaceDefinition()
@@ -537,7 +567,7 @@ class FaultSweepTest {
             "sqledgne_api", "sqlengne_api", "sqlegdgt_api", "sqledcls_api", "sqlencls_api",
             "sqlegdcl_api", "sqlegins_api", "sqledtin_api", "db2AutoConfigFreeMemory",
             "sqlbgtss", "sqlefmem_api", "db2GetSnapshot", "db2GetSnapshotSize",
-            "db2HistoryGetEntry");
+            "db2HistoryGetEntry", "SQLEndTran");
 
     /** Entry points whose every non-zero result, a warning too, fails the command. */
     static final Set<String> WARNING_FAILS = Set.of("db2AutoConfig");
@@ -582,6 +612,24 @@ class FaultSweepTest {
         for (String call : calls.subList(refused + 1, calls.size())) {
             assertTrue(CONTEXT_CALLS.contains(call.substring(0, call.indexOf('('))),
                     "no DB2 call after the refused attach: " + call);
+        }
+    }
+
+    /** The sample table of the maintenance rows, in the instance owner's schema. */
+    static String sweepTable() {
+        String instance = System.getenv("DB2INSTANCE");
+        return (instance == null || instance.isEmpty() ? "db2inst1" : instance).toUpperCase()
+                + ".STAFF";
+    }
+
+    /** A file of the maintenance rows, written afresh in the JVM's temporary folder. */
+    static String sweepFile(String name, String content) {
+        try {
+            Path file = Path.of(System.getProperty("java.io.tmpdir"), "tarvinex-" + name);
+            Files.writeString(file, content);
+            return file.toString();
+        } catch (IOException e) {
+            throw new UncheckedIOException(e);
         }
     }
 }
