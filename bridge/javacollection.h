@@ -38,9 +38,10 @@ class JavaCollection {
     Walk readTexts(std::vector<t_string>& out, std::size_t limit) const;
 
   private:
-    // Calls take(element) for each element until it returns false (a Java failure).
+    // Calls take(element) for each element until it returns false (a Java failure). A null
+    // collection has no elements.
     template <typename Take>
-    Walk walk(std::size_t limit, std::size_t& taken, Take take) const;
+    Walk walk(std::size_t limit, Take take) const;
 
     JavaObject collection;
 };
