@@ -153,6 +153,26 @@ ApiCall& ApiCall::text(std::string_view name, const char* value) {
     return *this;
 }
 
+ApiCall& ApiCall::decoded(std::string_view name, std::string_view value) {
+    constexpr size_t kMaxDecoded = 4096;
+    beginArgument(name);
+    size_t shown = std::min(value.size(), kMaxDecoded);
+    char* at = arguments_.room(4 * shown + 3);
+    for (size_t i = 0; i < shown; ++i) {
+        unsigned char c = static_cast<unsigned char>(value[i]);
+        if (c < 0x20 || c >= 0x7F) {
+            at = putEscaped(at, c);
+        } else {
+            *at++ = static_cast<char>(c);
+        }
+    }
+    if (value.size() > kMaxDecoded) {
+        at = std::copy_n("...", 3, at);
+    }
+    arguments_.commit(at);
+    return *this;
+}
+
 ApiCall& ApiCall::secret(std::string_view name, const char* value) {
     beginArgument(name);
     arguments_.append(value == nullptr ? "null" : "***");

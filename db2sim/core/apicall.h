@@ -69,6 +69,9 @@ class ApiCall {
     ApiCall& secret(std::string_view name, const char* value);  // "***", or null
     ApiCall& num(std::string_view name, long long value);
     ApiCall& ptr(std::string_view name, const void* value);  // hex, or null
+    // A structure the area decoded itself ("{type='L' sessions=1 ...}"), shown as it is but for
+    // bytes a terminal would act on, which are escaped; at most 4096 bytes.
+    ApiCall& decoded(std::string_view name, std::string_view value);
     // A value the call hands back, shown after the result.
     ApiCall& out(std::string_view name, const void* value);
     // What the caller's pointer-to-pointer argument `name` now points at, shown as "*name=".

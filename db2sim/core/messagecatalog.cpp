@@ -6,6 +6,7 @@
 
 #include "db2sim/config/configurationcodes.h"
 #include "db2sim/database/dbopscodes.h"
+#include "db2sim/datamove/datamovecodes.h"
 #include "db2sim/directory/directoriescodes.h"
 #include "db2sim/core/sqlcodes.h"
 
@@ -136,6 +137,49 @@ const MessageText kCatalogue[] = {
      "The snapshot did not fit in the output buffer; call again with a larger buffer."},
     {code::kMonitorNoMemory, "", "The monitor heap has no room left for the request."},
     {code::kSnapshotNoData, "", "The monitor has no data to return for the request."},
+
+    // Data movement (import, export, load, load query).
+    {code::kSqlSyntax, "42601",
+     "The token \"&1\" after \"&2\" was not expected. One of these was expected: \"&3\"."},
+    {code::kColumnUndefined, "42703", "\"&1\" is not a column of the table named."},
+    {code::kTableOperationRefused, "57016",
+     "The table \"&2\" cannot be used now (reason \"&1\": 3 load pending, 7 quiesced)."},
+    {code::kCopyPathInvalid, "", "The file or folder \"&1\" cannot be used by the utility."},
+    {code::kOutputFileError, "", "The file \"&2\" could not be written (reason \"&1\")."},
+    {code::kFileTypeUnsupported, "", "The file type \"&1\" cannot be used for this request."},
+    {code::kMessageFileError, "", "The message file could not be opened for writing."},
+    {code::kActionStringInvalid, "", "The action string is missing or cannot be read."},
+    {code::kMethodInvalid, "", "The column selection cannot be used with this file type."},
+    {code::kFileNameInvalid, "", "The file name or path \"&1\" is not valid or not readable."},
+    {code::kActionKeywordMissing, "",
+     "The action string does not start with INSERT, INSERT_UPDATE, REPLACE, REPLACE_CREATE, "
+     "CREATE, RESTART or TERMINATE."},
+    {code::kModifierInvalid, "", "The file type modifier \"&1\" is not understood."},
+    {code::kTargetTableMissing, "", "The target table does not exist."},
+    {code::kTooManyWarnings, "",
+     "The utility stopped after \"&1\" warnings, the number allowed."},
+    {code::kUtilityWarnings, "", "The message file holds at least one warning."},
+    {code::kExportBegins, "", "The export is starting to write data to file \"&1\"."},
+    {code::kExportEnds, "", "The export has written \"&1\" rows."},
+    {code::kReadBegins, "", "The utility is starting to read data from \"&1\"."},
+    {code::kReadEnds, "", "The utility has finished: \"&1\" rows were read from the input."},
+    {code::kValueMissing, "",
+     "Row \"&1\" has no value for column \"&2\", which is not nullable: the row was refused."},
+    {code::kValueNulled, "",
+     "The value \"&1\" of row \"&2\", column \"&3\" does not fit the column: null was used."},
+    {code::kValueRejected, "",
+     "The value \"&1\" of row \"&2\", column \"&3\" does not fit the column, which is not "
+     "nullable: the row was refused."},
+    {code::kValueTruncated, "", "The value of row \"&1\", column \"&2\" was cut to fit the column."},
+    {code::kRowRejected, "", "Row \"&2\" was not put into the table: SQLCODE \"&1\"."},
+    {code::kImportSummary, "",
+     "\"&1\" rows were read, \"&2\" were put into the table and \"&3\" were refused."},
+    {code::kCommitBegins, "", "Committing after \"&1\" input records."},
+    {code::kCommitDone, "", "The commit ended well."},
+    {code::kPhaseBegins, "", "The \"&1\" phase is starting."},
+    {code::kPhaseEnds, "", "The \"&1\" phase has ended."},
+    {code::kConsistencyPoint, "", "A consistency point is starting after \"&1\" input records."},
+    {code::kConsistencyDone, "", "The consistency point ended well."},
 };
 
 std::string messageId(int sqlcode) {

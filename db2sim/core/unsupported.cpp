@@ -8,25 +8,6 @@
 using db2sim::ApiCall;
 using db2sim::guarded;
 
-// Data movement.
-DB2SIM_CHECK_TYPE(sqluimpr_api);
-DB2SIM_EXPORT int sqluimpr_api(char* pDataFileName, void* pLobPathList, void* pDataDescriptor,
-                               void* pActionString, char* pFileType, void* pFileTypeMod,
-                               char* pMsgFileName, short CallerAction, void* pImportInfoIn,
-                               void* pImportInfoOut, sqlint32* pNullIndicators, void* pReserved,
-                               sqlca* pSqlca) {
-    return guarded([&] {
-        ApiCall call("sqluimpr_api", pSqlca);
-        call.text("pDataFileName", pDataFileName).ptr("pLobPathList", pLobPathList);
-        call.ptr("pDataDescriptor", pDataDescriptor).ptr("pActionString", pActionString);
-        call.text("pFileType", pFileType).ptr("pFileTypeMod", pFileTypeMod);
-        call.text("pMsgFileName", pMsgFileName).num("CallerAction", CallerAction);
-        call.ptr("pImportInfoIn", pImportInfoIn).ptr("pImportInfoOut", pImportInfoOut);
-        call.ptr("pNullIndicators", pNullIndicators).ptr("pReserved", pReserved);
-        return call.unsupported();
-    });
-}
-
 // Backup and recovery.
 DB2SIM_CHECK_TYPE(sqluvqdp);
 DB2SIM_EXPORT int sqluvqdp(char* pTableName, sqlint32 QuiesceMode, void* pReserved, sqlca* pSqlca) {

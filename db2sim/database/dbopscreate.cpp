@@ -14,6 +14,7 @@
 #include "db2sim/database/dbopscodes.h"
 #include "db2sim/database/dbopsdatabases.h"
 #include "db2sim/database/dbopsdescriptor.h"
+#include "db2sim/database/tablestore.h"
 #include "db2sim/directory/directoriescodes.h"
 #include "db2sim/directory/directoriesfields.h"
 #include "db2sim/core/entrypoints.h"
@@ -105,6 +106,7 @@ void record(const std::string& name, const std::string& alias, const std::string
     }
     manager.databases().add(std::move(database));
     manager.databases().save(home);
+    TableStore::get().created(name);
     Configuration& cfg = Configuration::get();
     cfg.resetToDefaults(CfgScope::kDatabase, name);
     setParam(name, "codeset", request.codeset);
@@ -188,6 +190,7 @@ int dropDatabase(char* aliasArg, char* reserved, sqlca* ca) {
     manager.databases().removeByAlias(alias);
     manager.databases().save(call.instance().home());
     Configuration::get().forget(name);
+    TableStore::get().forget(name);
     call.instance().home().removeFile(tablespaceFile(name));
     state.forgetDatabase(name);
     return call.succeed();
