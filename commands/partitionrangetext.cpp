@@ -52,10 +52,12 @@ bool PartitionRangeText::parse(const t_string& text, const char* what, std::size
         const std::size_t at = item.find(kTo);
         if (at == t_string::npos) {
             if (!partitionNumber(item, what, first, why)) {
+                out.clear();
                 return false;
             }
             last = first;
         } else if (!rangeBounds(item, at, what, first, last, why)) {
+            out.clear();
             return false;
         }
         // Both bounds are within 0..999 here, so the span is small and exact.

@@ -19,7 +19,7 @@ class PartitionRangeText {
   public:
     PartitionRangeText() = delete;
 
-    // An empty text gives no numbers.
+    // An empty text gives no numbers; a refused one leaves `out` empty.
     static bool parse(const t_string& text, const char* what, std::size_t limit,
                       std::vector<SQL_PDB_NODE_TYPE>& out, t_string& why);
 };

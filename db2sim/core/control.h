@@ -66,6 +66,15 @@ DB2SIM_API int db2sim_fill_database_directory(long n);
  * Names as for users. Returns 0, or -1 for a refused name. */
 DB2SIM_API int db2sim_add_instance(const char* name);
 
+/* Tables of the stand-in's databases, named "SCHEMA.NAME" or "NAME" (the instance owner's
+ * schema). db2sim_table_rows copies the rows like db2sim_journal, one line each in DEL form
+ * (numbers bare, text in double quotes, null empty) and returns the full length, 0 for an unknown
+ * table. db2sim_table_state returns the state bits db2LoadQuery reports (0 normal, 0x40 load
+ * pending...), -1 for an unknown table. */
+DB2SIM_API size_t db2sim_table_rows(const char* database, const char* table, char* buf,
+                                    size_t size);
+DB2SIM_API long db2sim_table_state(const char* database, const char* table);
+
 #ifdef __cplusplus
 }
 #endif

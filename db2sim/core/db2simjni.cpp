@@ -3,6 +3,7 @@
 // made while a Java exception is pending.
 #include <jni.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -237,6 +238,32 @@ DB2SIM_JNI(jint, nativeAddInstance)(JNIEnv* env, jclass, jstring name) {
             return -1;
         }
         return db2sim_add_instance(text.get());
+    } catch (...) {
+        return -1;
+    }
+}
+
+DB2SIM_JNI(jstring, nativeTableRows)(JNIEnv* env, jclass, jstring database, jstring table) {
+    try {
+        JavaChars base(env, database);
+        JavaChars name(env, table);
+        if (!base.ok() || !name.ok()) {
+            return nullptr;
+        }
+        std::string text(db2sim_table_rows(base.get(), name.get(), nullptr, 0) + 1, '\0');
+        size_t copied = db2sim_table_rows(base.get(), name.get(), &text[0], text.size());
+        text.resize(std::min(copied, text.size() - 1));
+        return newString(env, text);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+DB2SIM_JNI(jlong, nativeTableState)(JNIEnv* env, jclass, jstring database, jstring table) {
+    try {
+        JavaChars base(env, database);
+        JavaChars name(env, table);
+        return base.ok() && name.ok() ? db2sim_table_state(base.get(), name.get()) : -1;
     } catch (...) {
         return -1;
     }

@@ -349,6 +349,13 @@ bool Table::parse(const std::string& text, Table& table) {
         if (read.check(row) != Change::kInserted) {
             return false;
         }
+        for (size_t i = 0; i < row.size(); ++i) {
+            std::string canonical;
+            if (row[i] && (read.columns_[i].normalize(*row[i], canonical) != Column::Fit::kExact ||
+                           canonical != *row[i])) {
+                return false;  // every value is kept in its column's canonical form
+            }
+        }
     }
     for (const Index& index : read.indexes_) {
         for (int column : read.keyColumns(index)) {

@@ -17,6 +17,7 @@ constexpr int kMethodInvalid = -3010;         // column selection not usable wit
 constexpr int kFileNameInvalid = -3025;       // data file name missing or file not readable
 constexpr int kActionKeywordMissing = -3033;  // no INSERT / REPLACE / ... keyword
 constexpr int kModifierInvalid = -3192;       // file type modifier not understood
+constexpr int kNoPrimaryKey = -3203;          // INSERT_UPDATE on a table without a unique key
 constexpr int kTargetTableMissing = -3304;    // the target table does not exist
 constexpr int kTooManyWarnings = -3502;       // the warning count was reached
 constexpr int kUtilityWarnings = 3107;        // the message file holds warnings

@@ -8,6 +8,7 @@
 #include "db2api/structs/datamove.h"
 #include "db2sim/datamove/delformat.h"
 #include "db2sim/datamove/rowloader.h"
+#include "db2sim/datamove/sourcefiles.h"
 #include "db2sim/datamove/selectstatement.h"
 
 namespace db2sim {
@@ -22,8 +23,6 @@ enum class FileType { kDel, kAsc, kCursor, kOther };
 bool callerDatabase(ApiCall& call, std::string& database, std::string& authid);
 // The file type keyword (any case); kOther for anything else, null included.
 FileType fileTypeOf(const char* type);
-// A whole file; false when it cannot be read.
-bool readWholeFile(const std::string& path, std::string& content);
 // A counted string's text; false when its length is negative.
 bool countedText(const sqlchar* value, std::string& text);
 // A file type modifier block (null: none) applied to `format`; false with the refusal set.
@@ -31,20 +30,6 @@ bool applyModifiers(const sqlchar* modifiers, DelFormat& format, Refusal& refusa
 // The version check of every versioned data movement call: a known layout and a structure.
 bool versionAccepted(db2Uint32 version, const void* parms, Refusal& refusal);
 
-// Records of a DEL text as loader input.
-std::vector<SourceRecord> delRecords(const DelFormat& format, const std::string& text);
-// Records of an ASC text: each line cut at the descriptor's locations (from 1, inclusive); a
-// column whose null indicator position holds 'Y' is null, as is a field of blanks only.
-std::vector<SourceRecord> ascRecords(const std::string& text, const std::vector<sqllocpair>& pairs,
-                                     const std::vector<db2int32>& nullIndicators);
-// The locations of an 'L' descriptor; false when it is not one that can be read.
-bool locations(const sqldcol* descriptor, std::vector<sqllocpair>& pairs);
-// Null indicator positions, one per location (missing ones 0).
-std::vector<db2int32> indicators(const db2int32* nullIndicators, size_t count);
-// Reads a LOB location specifier ("name.ext.001.0.12/") from the first LOB path that holds the
-// file; a length of -1 is null.
-bool readLob(const std::vector<std::string>& paths, const std::string& specifier,
-             std::optional<std::string>& value);
 // The directories of a local media list ('L'); empty for null or another type.
 std::vector<std::string> localPaths(const sqlu_media_list* list);
 

@@ -44,25 +44,22 @@ void journal(ApiCall& call, const ImportRequest& r) {
 // Field selection of the request into the loader's options.
 bool selectFields(const ImportRequest& r, FileType type, RowLoaderOptions& options,
                   std::vector<sqllocpair>& pairs, Refusal& refusal) {
-    refusal = {code::kMethodInvalid, {}};
     const sqldcol* d = r.descriptor;
     sqlint16 method = d == nullptr ? SQL_METH_D : d->dcolmeth;
+    bool usable = method == SQL_METH_D && type == FileType::kDel;
     if (type == FileType::kAsc) {
-        return method == SQL_METH_L && locations(d, pairs);
-    }
-    if (method == SQL_METH_P) {
-        if (d->dcolnum < 0) {
-            return false;
-        }
-        for (int i = 0; i < d->dcolnum; ++i) {
-            if (d->dcolname[i].dcolnlen < 1) {
-                return false;
-            }
+        usable = method == SQL_METH_L && locations(d, pairs);
+    } else if (method == SQL_METH_P) {
+        usable = d->dcolnum >= 0;
+        for (int i = 0; usable && i < d->dcolnum; ++i) {
+            usable = d->dcolname[i].dcolnlen >= 1;
             options.positions.push_back(d->dcolname[i].dcolnlen);
         }
-        return true;
     }
-    return method == SQL_METH_D;
+    if (!usable) {
+        refusal = {code::kMethodInvalid, {}};
+    }
+    return usable;
 }
 
 // The target columns of the action's column list; false when one is unknown.
@@ -144,6 +141,12 @@ bool importInto(const ImportRequest& r, const ActionString& action, const std::s
         }
         if (table == nullptr) {
             refusal = {code::kTargetTableMissing, {}};
+            return false;
+        }
+        bool keyed = std::any_of(table->indexes().begin(), table->indexes().end(),
+                                 [](const Index& index) { return index.unique; });
+        if (action.action == Action::kInsertUpdate && !keyed) {
+            refusal = {code::kNoPrimaryKey, {}};
             return false;
         }
         if (!tableAvailable(*table, authid, refusal) ||

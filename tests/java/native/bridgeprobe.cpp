@@ -12,6 +12,9 @@
 #include "bridge/rowblock.h"
 #include "bridge/scopedlocalref.h"
 #include "bridge/scopedutfchars.h"
+#include "commands/partitionlist.h"
+#include "commands/stringarray.h"
+#include "commands/utilityversion.h"
 
 using tarvinex::DB2CommandRuntimeContext;
 using tarvinex::JavaObject;
@@ -447,6 +450,50 @@ JNIEXPORT jlong JNICALL Java_com_qorvath_db2command_tests_BridgeProbe_manyChildR
             sum += child.callIntegerMethod("getBoxedInt", 0);
         }
         return sum;
+    });
+}
+
+// The partition numbers PartitionList reads from a Java collection; null when there is no list.
+JNIEXPORT jintArray JNICALL Java_com_qorvath_db2command_tests_BridgeProbe_readPartitions(
+    JNIEnv* env, jclass, jobject collection) {
+    bool present = false;
+    const std::vector<jint> numbers = probe(env, [&] {
+        PartitionList list;
+        std::vector<jint> read;
+        if (list.read(JavaObject(env, "java/util/Collection", collection), "partition list")) {
+            present = list.present();
+            read.assign(list.view().begin(), list.view().end());
+        }
+        return read;
+    });
+    return present ? primitiveArray(env, numbers, &JNIEnv::NewIntArray, &JNIEnv::SetIntArrayRegion)
+                   : nullptr;
+}
+
+// The texts StringArray reads from a Java collection; null when there is no array.
+JNIEXPORT jobjectArray JNICALL
+Java_com_qorvath_db2command_tests_BridgeProbe_readStrings(JNIEnv* env, jclass, jobject collection) {
+    bool present = false;
+    const std::vector<std::string> texts = probe(env, [&] {
+        StringArray array;
+        std::vector<std::string> read;
+        if (array.read(JavaObject(env, "java/util/Collection", collection), "table space list")) {
+            present = array.present();
+            for (std::size_t i = 0; i < array.size(); ++i) {
+                read.emplace_back(array.data()[i]);
+            }
+        }
+        return read;
+    });
+    return present ? stringArray(env, texts) : nullptr;
+}
+
+// The effective version a utility command reads from the run-time context; -1 when refused.
+JNIEXPORT jint JNICALL Java_com_qorvath_db2command_tests_BridgeProbe_effectiveVersion(
+    JNIEnv* env, jclass, jobject context) {
+    return probe(env, [&] {
+        int version = -1;
+        return UtilityVersion::read(DB2CommandRuntimeContext(env, context), version) ? version : -1;
     });
 }
 

@@ -252,6 +252,30 @@ public final class Db2Sim {
         }
     }
 
+    /**
+     * The rows of a table of a database, one line each as an export to a DEL file writes them
+     * (numbers bare, text in double quotes, null empty).
+     *
+     * @param database the database's name
+     * @param table {@code SCHEMA.NAME}, or {@code NAME} in the instance owner's schema
+     * @return the lines, empty for an unknown table
+     */
+    public static String tableRows(String database, String table) {
+        String text = nativeTableRows(database, table);
+        return text == null ? "" : text;
+    }
+
+    /**
+     * The state of a table as a load query reports it: 0 normal, 0x40 load pending, ...
+     *
+     * @param database the database's name
+     * @param table {@code SCHEMA.NAME}, or {@code NAME} in the instance owner's schema
+     * @return the state bits, -1 for an unknown table
+     */
+    public static long tableState(String database, String table) {
+        return nativeTableState(database, table);
+    }
+
     private static void inject(String entry, int kind, int sqlcode, String tokens, int times) {
         if (entry == null) {
             throw new IllegalArgumentException("entry is null");
@@ -293,4 +317,8 @@ public final class Db2Sim {
     private static native int nativeFillDatabaseDirectory(int n);
 
     private static native int nativeAddInstance(String name);
+
+    private static native String nativeTableRows(String database, String table);
+
+    private static native long nativeTableState(String database, String table);
 }

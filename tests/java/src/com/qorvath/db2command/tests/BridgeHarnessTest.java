@@ -19,12 +19,15 @@ import static com.qorvath.db2command.tests.BridgeProbe.callWithInt;
 import static com.qorvath.db2command.tests.BridgeProbe.callWithText;
 import static com.qorvath.db2command.tests.BridgeProbe.callsAfter;
 import static com.qorvath.db2command.tests.BridgeProbe.catalogueLookups;
+import static com.qorvath.db2command.tests.BridgeProbe.effectiveVersion;
 import static com.qorvath.db2command.tests.BridgeProbe.endConnections;
 import static com.qorvath.db2command.tests.BridgeProbe.enumType;
 import static com.qorvath.db2command.tests.BridgeProbe.enumValue;
 import static com.qorvath.db2command.tests.BridgeProbe.exerciseContext;
 import static com.qorvath.db2command.tests.BridgeProbe.manyChildReads;
 import static com.qorvath.db2command.tests.BridgeProbe.manyRows;
+import static com.qorvath.db2command.tests.BridgeProbe.readPartitions;
+import static com.qorvath.db2command.tests.BridgeProbe.readStrings;
 import static com.qorvath.db2command.tests.BridgeProbe.storeHandles;
 import static com.qorvath.db2command.tests.BridgeProbe.takeFailure;
 import static com.qorvath.db2command.tests.BridgeProbe.versions;
@@ -47,6 +50,10 @@ import java.io.File;
 import java.io.IOException;
 import java.nio.file.Files;
 import java.nio.file.Path;
+import java.util.AbstractCollection;
+import java.util.Arrays;
+import java.util.Collection;
+import java.util.Iterator;
 import java.sql.SQLException;
 import java.util.List;
 import java.util.Random;
@@ -397,6 +404,18 @@ class BridgeHarnessTest {
         }
 
         @Test
+        void utilitiesTakeTheSmallerWholeVersionAndRefuseAnUnknownServer() {
+            assertEquals(8, effectiveVersion(new BridgeVersionContext(
+                    new ServerVersion(9, 1, 0), null, new ServerVersion(8, 2, 0))));
+            assertEquals(9, effectiveVersion(new BridgeVersionContext(
+                    new ServerVersion(9, 7, 0), null, new ServerVersion(9, 1, 0))));
+            assertNothingRaised();
+            assertEquals(-1, effectiveVersion(new BridgeVersionContext(
+                    new ServerVersion(9, 7, 0), null, null)));
+            assertEquals("Unsupported DB2 version 0: version 7 or later is needed", raised());
+        }
+
+        @Test
         void handlesWithTheHighBitSetSurvive() {
             DB2CommandRuntimeContext context = new DB2CommandRuntimeContext();
             int[] stored = {0x80000001, -1, Integer.MIN_VALUE, 0x89ABCDEF};
@@ -480,6 +499,76 @@ class BridgeHarnessTest {
             assertEquals(0, callsAfter(subject, SUBJECT, "getNope"));
             assertEquals(MISSING + "getNope", raised());
             assertEquals(0, subject.calls);
+        }
+    }
+
+    /** The utilities' lists read from Java collections: never sized from what size() says. */
+    @Nested
+    class UtilityCollections {
+        /** A collection whose size() says one thing and whose iterator yields the elements. */
+        private <T> Collection<T> claiming(int size, List<T> elements) {
+            return new AbstractCollection<T>() {
+                @Override
+                public Iterator<T> iterator() {
+                    return elements.iterator();
+                }
+
+                @Override
+                public int size() {
+                    return size;
+                }
+            };
+        }
+
+        @Test
+        void numbersAndNamesAreReadWhateverSizeClaims() {
+            assertNull(readPartitions(null));
+            assertNull(readStrings(null));
+            assertArrayEquals(new int[0], readPartitions(List.of()));
+            assertArrayEquals(
+                    new int[] {1, 3, 999, 0}, readPartitions(claiming(1, List.of(1, 3, 999, 0))));
+            assertArrayEquals(
+                    new String[] {"TS1", "7", ""},
+                    readStrings(claiming(0, Arrays.asList("TS1", 7, ""))));
+            assertNothingRaised();
+            Integer[] many = new Integer[100_000];
+            Arrays.fill(many, 5);
+            assertNull(readPartitions(Arrays.asList(many)));
+            assertEquals("partition list holds more than 65535 partitions", raised());
+        }
+
+        @Test
+        void refusalsNameTheListAndLeaveNoList() {
+            assertNull(readPartitions(Arrays.asList(2, null)));
+            assertEquals("partition list: element 2 is null", raised());
+            assertNull(readPartitions(List.of(1000)));
+            assertEquals("partition list gave 1000, outside 0 to 999", raised());
+            assertNull(readPartitions(List.of(-1)));
+            assertEquals("partition list gave -1, outside 0 to 999", raised());
+            assertNull(readPartitions(List.of("3")));
+            assertEquals(CLASS_IS_NULL, raised());
+            assertNull(readStrings(Arrays.asList("TS1", null)));
+            assertEquals("table space list: element 2 is null", raised());
+            assertNull(readStrings(List.of("A\u0000B")));
+            assertTrue(raised().startsWith("toString() returned a text holding U+0000"));
+        }
+
+        @Test
+        void anIteratorThatThrowsStopsTheRead() {
+            Collection<Integer> broken = new AbstractCollection<Integer>() {
+                @Override
+                public Iterator<Integer> iterator() {
+                    throw new IllegalStateException("changed while read");
+                }
+
+                @Override
+                public int size() {
+                    return 2;
+                }
+            };
+            assertNull(readPartitions(broken));
+            Throwable thrown = takeFailure();
+            assertInstanceOf(IllegalStateException.class, thrown);
         }
     }
 

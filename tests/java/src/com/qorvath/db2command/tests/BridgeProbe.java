@@ -130,4 +130,13 @@ final class BridgeProbe {
      * given number of times; returns the sum of the numbers read.
      */
     static native long manyChildReads(Object target, String cls, int times);
+
+    /** The partition numbers the utilities read from a collection of Integer; null for no list. */
+    static native int[] readPartitions(Object collection);
+
+    /** The names the utilities read from a collection by toString(); null for no array. */
+    static native String[] readStrings(Object collection);
+
+    /** The effective version of the utilities for the context's versions; -1 when refused. */
+    static native int effectiveVersion(DB2CommandRuntimeContext context);
 }
