@@ -77,6 +77,9 @@ class ConsoleTourTest {
                 out());
         assertTrue(section("uncatalog-node NodeName=TOURNODE")
                 .contains("The uncatalog-node command completed successfully."), out());
+        String loadQuery = section("loadquery TableName=DB2INST1.STAFF");
+        assertTrue(Pattern.compile("\nNormal +None +35 +0 +35 +35 +0 +0 ").matcher(loadQuery)
+                .find(), loadQuery);
         assertTrue(!console.context().isAttached() && !console.context().isConnected());
     }
 
