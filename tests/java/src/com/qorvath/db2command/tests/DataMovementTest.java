@@ -357,6 +357,21 @@ class DataMovementTest extends Session {
     }
 
     @Test
+    void loadQueryWritesItsRowWithAWarningAndNoneOnAnError() throws SQLException {
+        connect("SAMPLE");
+        Db2Sim.injectWarning("db2LoadQuery", 3107, "", 1);
+        assertTrue(run(loadQuery()));
+        assertEquals(1, box.getRowCount());
+        assertEquals("Normal", box.getValue(0, "Table State"));
+        List<String> warnings = context.takeWarningMessages();
+        assertTrue(warnings.size() == 1 && warnings.get(0).startsWith("SQL3107W"),
+                warnings.toString());
+        Db2Sim.injectError("db2LoadQuery", -3304, "", 1);
+        assertTrue(failure(loadQuery()).startsWith("SQL3304N"));
+        assertEquals(0, box.getRowCount());
+    }
+
+    @Test
     void loadQueryFailsWhenItsColumnsCannotBeAdded() throws SQLException {
         connect("SAMPLE");
         box = new DB2APIDataContainer() {
