@@ -2,6 +2,7 @@
 // schema mappings, and the partition list built from them.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ struct RangeCase {
     Numbers numbers;
     std::string why;  // empty: accepted
 };
+
+// Names the case by its text (gtest would otherwise print the bytes, padding and all).
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class PartitionRanges : public ::testing::TestWithParam<RangeCase> {};
 
@@ -84,6 +90,11 @@ struct PairsCase {
     std::vector<std::pair<int, int>> pairs;
     std::string why;
 };
+
+// Names the case by its text (gtest would otherwise print the bytes, padding and all).
+void PrintTo(const PairsCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class LocationPairText : public ::testing::TestWithParam<PairsCase> {};
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ struct SplitCase {
     std::string text;
     Items items;
 };
+
+// Names the case by its text (gtest would otherwise print the bytes, padding and all).
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class DelimitedTextSplit : public ::testing::TestWithParam<SplitCase> {};
 
@@ -42,6 +48,11 @@ struct DigitCase {
     long long value;  // -1: refused
     std::string why;
 };
+
+// Names the case by its text (gtest would otherwise print the bytes, padding and all).
+void PrintTo(const DigitCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class DigitTextInt32 : public ::testing::TestWithParam<DigitCase> {};
 
