@@ -34,7 +34,7 @@ db2sim::DatabaseTables& sample() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
-    db2sim::Refusal refusal;
+    db2sim::UtilityRefusal refusal;
     db2sim::SelectStatement statement;
     if (statement.parse(text, refusal)) {
         db2sim::SelectResult result;

@@ -88,7 +88,7 @@ const char* ActionString::name(Action action) {
     return "";
 }
 
-bool ActionString::parse(std::string_view text, Refusal& refusal) {
+bool ActionString::parse(std::string_view text, UtilityRefusal& refusal) {
     *this = ActionString();
     Words words(text);
     std::string word;
@@ -133,7 +133,7 @@ bool ActionString::parse(std::string_view text, Refusal& refusal) {
     if (more || !words.atEnd()) {
         return false;
     }
-    refusal = Refusal();
+    refusal = UtilityRefusal();
     return true;
 }
 

@@ -34,7 +34,7 @@ class ActionString {
 
     // False with `refusal` set: SQL3033N without a known keyword, SQL3009N when the rest is not
     // "INTO table [(columns)]".
-    bool parse(std::string_view text, Refusal& refusal);
+    bool parse(std::string_view text, UtilityRefusal& refusal);
 
     static const char* name(Action action);
 };

@@ -58,7 +58,7 @@ bool countedText(const sqlchar* value, std::string& text) {
     return true;
 }
 
-bool applyModifiers(const sqlchar* modifiers, DelFormat& format, Refusal& refusal) {
+bool applyModifiers(const sqlchar* modifiers, DelFormat& format, UtilityRefusal& refusal) {
     std::string text;
     std::string bad;
     if (!countedText(modifiers, text)) {
@@ -72,7 +72,7 @@ bool applyModifiers(const sqlchar* modifiers, DelFormat& format, Refusal& refusa
     return true;
 }
 
-bool versionAccepted(db2Uint32 version, const void* parms, Refusal& refusal) {
+bool versionAccepted(db2Uint32 version, const void* parms, UtilityRefusal& refusal) {
     if (version < db2Version810) {
         refusal = {code::kInvalidParameter, {"versionNumber"}};
         return false;
@@ -99,7 +99,7 @@ std::vector<std::string> localPaths(const sqlu_media_list* list) {
     return paths;
 }
 
-int finishUtility(ApiCall& call, MessageFile& messages, const Refusal& refusal) {
+int finishUtility(ApiCall& call, MessageFile& messages, const UtilityRefusal& refusal) {
     if (refusal.sqlcode < 0) {
         messages.add(refusal.sqlcode, 'N', refusal.tokens);
     }

@@ -26,9 +26,9 @@ FileType fileTypeOf(const char* type);
 // A counted string's text; false when its length is negative.
 bool countedText(const sqlchar* value, std::string& text);
 // A file type modifier block (null: none) applied to `format`; false with the refusal set.
-bool applyModifiers(const sqlchar* modifiers, DelFormat& format, Refusal& refusal);
+bool applyModifiers(const sqlchar* modifiers, DelFormat& format, UtilityRefusal& refusal);
 // The version check of every versioned data movement call: a known layout and a structure.
-bool versionAccepted(db2Uint32 version, const void* parms, Refusal& refusal);
+bool versionAccepted(db2Uint32 version, const void* parms, UtilityRefusal& refusal);
 
 // The directories of a local media list ('L'); empty for null or another type.
 std::vector<std::string> localPaths(const sqlu_media_list* list);
@@ -36,6 +36,6 @@ std::vector<std::string> localPaths(const sqlu_media_list* list);
 // Ends a utility call: the message file gets the refusal's message when there is one and is
 // written, and the result is the refusal, else +3107 when the messages hold warnings, else
 // success.
-int finishUtility(ApiCall& call, MessageFile& messages, const Refusal& refusal);
+int finishUtility(ApiCall& call, MessageFile& messages, const UtilityRefusal& refusal);
 
 }  // namespace db2sim

@@ -20,7 +20,7 @@ auto withTable(const char* database, const char* table, Read read) {
     Instance& instance = Instance::get();
     std::shared_lock<std::shared_mutex> lock(instance.lock());
     ActionString name;
-    Refusal refusal;
+    UtilityRefusal refusal;
     bool named = database != nullptr && table != nullptr &&
                  name.parse(std::string("INSERT INTO ") + table, refusal);
     std::string owner = instance.name();

@@ -81,7 +81,7 @@ class LobWriter {
 
 // The statement's rows, or a refusal.
 bool selectRows(const db2ExportStruct& in, const std::string& database, const std::string& authid,
-                SelectResult& result, Refusal& refusal) {
+                SelectResult& result, UtilityRefusal& refusal) {
     if (in.piActionString == nullptr) {
         refusal = {code::kActionStringInvalid, {}};
         return false;
@@ -97,7 +97,7 @@ bool selectRows(const db2ExportStruct& in, const std::string& database, const st
 }
 
 bool writeRows(const db2ExportStruct& in, const std::string& file, const DelFormat& format,
-               const SelectResult& result, Refusal& refusal) {
+               const SelectResult& result, UtilityRefusal& refusal) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     if (!out) {
         refusal = {code::kOutputFileError, {"1", file}};
@@ -127,7 +127,7 @@ bool writeRows(const db2ExportStruct& in, const std::string& file, const DelForm
     return true;
 }
 
-bool checkRequest(const db2ExportStruct& in, DelFormat& format, Refusal& refusal) {
+bool checkRequest(const db2ExportStruct& in, DelFormat& format, UtilityRefusal& refusal) {
     if (fileTypeOf(in.piFileType) != FileType::kDel) {
         refusal = {code::kFileTypeUnsupported, {in.piFileType == nullptr ? "" : in.piFileType}};
         return false;
@@ -145,7 +145,7 @@ bool checkRequest(const db2ExportStruct& in, DelFormat& format, Refusal& refusal
 }
 
 int exportData(ApiCall& call, db2Uint32 version, void* parms) {
-    Refusal refusal;
+    UtilityRefusal refusal;
     if (!versionAccepted(version, parms, refusal)) {
         return call.fail(refusal.sqlcode, refusal.tokens);
     }

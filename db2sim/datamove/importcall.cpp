@@ -43,7 +43,7 @@ void journal(ApiCall& call, const ImportRequest& r) {
 
 // Field selection of the request into the loader's options.
 bool selectFields(const ImportRequest& r, FileType type, RowLoaderOptions& options,
-                  std::vector<sqllocpair>& pairs, Refusal& refusal) {
+                  std::vector<sqllocpair>& pairs, UtilityRefusal& refusal) {
     const sqldcol* d = r.descriptor;
     sqlint16 method = d == nullptr ? SQL_METH_D : d->dcolmeth;
     bool usable = method == SQL_METH_D && type == FileType::kDel;
@@ -64,7 +64,7 @@ bool selectFields(const ImportRequest& r, FileType type, RowLoaderOptions& optio
 
 // The target columns of the action's column list; false when one is unknown.
 bool targetColumns(const Table& table, const ActionString& action, RowLoaderOptions& options,
-                   Refusal& refusal) {
+                   UtilityRefusal& refusal) {
     for (const std::string& name : action.columns) {
         int column = table.columnIndex(name);
         if (column < 0) {
@@ -88,7 +88,7 @@ void setCounts(const ImportRequest& r, RowLoaderOptions& options) {
 
 // May this import act on the table now? A load pending or in progress, or an exclusive
 // quiesce held by someone else, refuses it.
-bool tableAvailable(const Table& table, const std::string& authid, Refusal& refusal) {
+bool tableAvailable(const Table& table, const std::string& authid, UtilityRefusal& refusal) {
     if ((table.state & (tablestate::kLoadPending | tablestate::kLoadInProgress)) != 0) {
         refusal = {code::kTableOperationRefused, {code::kReasonLoadPending, table.qualifiedName()}};
         return false;
@@ -114,7 +114,7 @@ void report(const ImportRequest& r, const LoadCounts& counts, MessageFile& messa
 // Reads the file's records; false with the refusal set.
 bool readRecords(const ImportRequest& r, FileType type, const DelFormat& format,
                  const std::vector<sqllocpair>& pairs, std::vector<SourceRecord>& records,
-                 Refusal& refusal) {
+                 UtilityRefusal& refusal) {
     std::string text;
     if (!readWholeFile(r.file, text)) {
         refusal = {code::kFileNameInvalid, {r.file}};
@@ -129,7 +129,8 @@ bool readRecords(const ImportRequest& r, FileType type, const DelFormat& format,
 // The work once the request is known to be sound: the action on the table.
 bool importInto(const ImportRequest& r, const ActionString& action, const std::string& database,
                 const std::string& authid, RowLoaderOptions& options,
-                const std::vector<SourceRecord>& records, MessageFile& messages, Refusal& refusal) {
+                const std::vector<SourceRecord>& records, MessageFile& messages,
+                UtilityRefusal& refusal) {
     return TableStore::get().with(database, [&](DatabaseTables& tables) {
         Table* table = tables.find(action.schema.empty() ? authid : action.schema, action.table);
         bool create = action.action == Action::kCreate ||
@@ -179,7 +180,7 @@ int runImport(ApiCall& call, const ImportRequest& r) {
     if (!messages.writable()) {
         return call.fail(code::kMessageFileError);
     }
-    Refusal refusal;
+    UtilityRefusal refusal;
     FileType type = fileTypeOf(r.fileType);
     DelFormat format;
     ActionString action;
@@ -219,7 +220,7 @@ int runImport(ApiCall& call, const ImportRequest& r) {
 }
 
 int importData(ApiCall& call, db2Uint32 version, void* parms) {
-    Refusal refusal;
+    UtilityRefusal refusal;
     if (!versionAccepted(version, parms, refusal)) {
         return call.fail(refusal.sqlcode, refusal.tokens);
     }

@@ -50,7 +50,7 @@ bool isFolder(const std::string& path) {
 }
 
 // A copy target must be a kind the stand-in knows; local copies go to existing folders.
-bool copyTargetUsable(const sqlu_media_list* list, Refusal& refusal) {
+bool copyTargetUsable(const sqlu_media_list* list, UtilityRefusal& refusal) {
     if (list == nullptr) {
         return true;
     }
@@ -74,7 +74,7 @@ class LoadSource {
   public:
     LoadSource(const db2LoadStruct& in, FileType type) : in_(in), type_(type) {}
 
-    bool check(Refusal& refusal) const {
+    bool check(UtilityRefusal& refusal) const {
         const sqlu_media_list* list = in_.piSourceList;
         bool cursor = type_ == FileType::kCursor;
         bool statement = list != nullptr && list->media_type == SQLU_SQL_STMT;
@@ -99,7 +99,8 @@ class LoadSource {
 
     // Reads the files, or runs the statement on `tables`.
     bool read(const DelFormat& format, const std::vector<sqllocpair>& pairs, DatabaseTables& tables,
-              const std::string& authid, std::vector<SourceRecord>& records, Refusal& refusal) {
+              const std::string& authid, std::vector<SourceRecord>& records,
+              UtilityRefusal& refusal) {
         const sqlu_media_list& list = *in_.piSourceList;
         if (list.media_type == SQLU_SQL_STMT) {
             return runStatement(tables, authid, records, refusal);
@@ -126,7 +127,7 @@ class LoadSource {
 
   private:
     bool runStatement(DatabaseTables& tables, const std::string& authid,
-                      std::vector<SourceRecord>& records, Refusal& refusal) {
+                      std::vector<SourceRecord>& records, UtilityRefusal& refusal) {
         const sqlu_statement_entry& entry = *in_.piSourceList->target.pStatement;
         SelectStatement statement;
         SelectResult result;
@@ -155,7 +156,7 @@ struct LoadPlan {
     std::string messageFile;
 };
 
-bool checkRequest(const db2LoadStruct& in, LoadPlan& plan, Refusal& refusal) {
+bool checkRequest(const db2LoadStruct& in, LoadPlan& plan, UtilityRefusal& refusal) {
     plan.type = fileTypeOf(in.piFileType);
     std::string actionText;
     if (!LoadSource(in, plan.type).check(refusal) ||
@@ -246,7 +247,7 @@ void loadFailed(Table& table, const LoadRecord& record) {
 }
 
 bool loadInto(const db2LoadStruct& in, LoadPlan& plan, const std::string& database,
-              MessageFile& messages, Refusal& refusal) {
+              MessageFile& messages, UtilityRefusal& refusal) {
     return TableStore::get().with(database, [&](DatabaseTables& tables) {
         StateHome& home = Instance::get().home();
         const ActionString& action = plan.action;
@@ -294,10 +295,10 @@ bool loadInto(const db2LoadStruct& in, LoadPlan& plan, const std::string& databa
             loadFailed(*table, recordOf(loader.counts(), restarted, DB2LOADQUERY_LOAD_PHASE,
                                         plan.messageFile));
             tables.save(home, *table);
-            refusal =
-                outcome == RowLoader::Outcome::kTooManyWarnings
-                    ? Refusal{code::kTooManyWarnings, {std::to_string(loader.counts().warnings)}}
-                    : Refusal{code::kFileNameInvalid, {source.names()}};
+            refusal = outcome == RowLoader::Outcome::kTooManyWarnings
+                          ? UtilityRefusal{code::kTooManyWarnings,
+                                           {std::to_string(loader.counts().warnings)}}
+                          : UtilityRefusal{code::kFileNameInvalid, {source.names()}};
             return false;
         }
         reportPhases(loader.counts(), loaded, messages);
@@ -318,7 +319,7 @@ bool loadInto(const db2LoadStruct& in, LoadPlan& plan, const std::string& databa
 }
 
 int load(ApiCall& call, db2Uint32 version, void* parms) {
-    Refusal refusal;
+    UtilityRefusal refusal;
     if (!versionAccepted(version, parms, refusal)) {
         return call.fail(refusal.sqlcode, refusal.tokens);
     }
@@ -368,7 +369,7 @@ void fillQuery(const Table& table, db2LoadQueryOutputStruct& out) {
 void splitName(const std::string& text, const std::string& authid, std::string& schema,
                std::string& name) {
     ActionString parsed;
-    Refusal ignored;
+    UtilityRefusal ignored;
     if (parsed.parse("INSERT INTO " + text, ignored)) {
         schema = parsed.schema.empty() ? authid : parsed.schema;
         name = parsed.table;
@@ -376,7 +377,7 @@ void splitName(const std::string& text, const std::string& authid, std::string& 
 }
 
 int loadQuery(ApiCall& call, db2Uint32 version, void* parms) {
-    Refusal refusal;
+    UtilityRefusal refusal;
     if (!versionAccepted(version, parms, refusal)) {
         return call.fail(refusal.sqlcode, refusal.tokens);
     }

@@ -113,7 +113,7 @@ class Lexer {
 
 class Parser {
   public:
-    Parser(std::string_view text, SelectStatement& out, Refusal& refusal)
+    Parser(std::string_view text, SelectStatement& out, UtilityRefusal& refusal)
         : lexer_(text), out_(out), refusal_(refusal) {
         advance();
     }
@@ -225,7 +225,7 @@ class Parser {
 
     Lexer lexer_;
     SelectStatement& out_;
-    Refusal& refusal_;
+    UtilityRefusal& refusal_;
     Token current_;
     std::string before_ = "BEGIN-OF-STATEMENT";
 };
@@ -251,14 +251,14 @@ bool holds(const std::string& op, int order) {
 
 }  // namespace
 
-bool SelectStatement::parse(std::string_view text, Refusal& refusal) {
+bool SelectStatement::parse(std::string_view text, UtilityRefusal& refusal) {
     *this = SelectStatement();
     Parser parser(text, *this, refusal);
     return parser.statement();
 }
 
 bool SelectStatement::run(DatabaseTables& tables, const std::string& defaultSchema,
-                          SelectResult& result, Refusal& refusal) const {
+                          SelectResult& result, UtilityRefusal& refusal) const {
     std::string owner = schema.empty() ? defaultSchema : schema;
     Table* found = tables.find(owner, table);
     if (found == nullptr) {

@@ -19,7 +19,7 @@ namespace db2sim {
 class DatabaseTables;
 
 // Why a statement or a utility request was refused: sqlcode and tokens.
-struct Refusal {
+struct UtilityRefusal {
     int sqlcode = 0;
     std::vector<std::string> tokens;
 };
@@ -41,12 +41,12 @@ class SelectStatement {
     bool literalIsString = false;
 
     // False with `refusal` set (-104) when `text` is not such a statement.
-    bool parse(std::string_view text, Refusal& refusal);
+    bool parse(std::string_view text, UtilityRefusal& refusal);
     // Runs it on the tables of a database; the table's rowsRead counter grows by the rows
     // looked at. False with `refusal` set: -204 unknown table, -206 unknown column, -104 a
     // literal that does not fit its column.
     bool run(DatabaseTables& tables, const std::string& defaultSchema, SelectResult& result,
-             Refusal& refusal) const;
+             UtilityRefusal& refusal) const;
 };
 
 }  // namespace db2sim
