@@ -29,6 +29,10 @@
 #include "commands/database/db2stopdbmcmd.h"
 #include "commands/database/db2unquiescedbcmd.h"
 #include "commands/database/db2unquiesceinstancecmd.h"
+#include "commands/datamove/db2exportcmd.h"
+#include "commands/datamove/db2importcmd.h"
+#include "commands/datamove/db2loadcmd.h"
+#include "commands/datamove/db2loadquerycmd.h"
 #include "commands/directory/db2catalogappcnodecmd.h"
 #include "commands/directory/db2catalogappnnodecmd.h"
 #include "commands/directory/db2cataloglocalnodecmd.h"
@@ -188,16 +192,16 @@ const CommandType kCommandTypes[] = {
     {MIGRATE_DATABASE_VALUE, "MIGRATE_DATABASE", false, makeCommand<CDB2MigrateDatabaseCmd>},
     {LIST_INDOUBT_TRANSACTIONS_VALUE, "LIST_INDOUBT_TRANSACTIONS", false, makeCommand<CDB2ListIndoubtTransCmd>},
     {LIST_DRDA_INDOUBT_TRANSACTIONS_VALUE, "LIST_DRDA_INDOUBT_TRANSACTIONS", false, makeCommand<CDB2ListDRDAIndoubtTransCmd>},
-    {IMPORT_VALUE, "IMPORT", false, nullptr},
+    {IMPORT_VALUE, "IMPORT", false, makeCommand<CDB2ImportCmd>},
     {FORCE_APPLICATION_VALUE, "FORCE_APPLICATION", false, makeCommand<CDB2ForceApplicationCmd>},
     {RESET_MONITOR_VALUE, "RESET_MONITOR", false, makeCommand<CDB2ResetMonitorCmd>},
     {UPDATE_MONITOR_SWITCHES_VALUE, "UPDATE_MONITOR_SWITCHES", false, makeCommand<CDB2UpdateMonitorSwitchesCmd>},
     {ARCHIVE_LOG_VALUE, "ARCHIVE_LOG", false, makeCommand<CDB2ArchiveLogCmd>},
     {INSPECT_VALUE, "INSPECT", false, makeCommand<CDB2InspectCmd>},
     {QUIESCE_TABLESPACES_VALUE, "QUIESCE_TABLESPACES", false, makeCommand<CDB2QuiesceTablespacesCmd>},
-    {EXPORT_VALUE, "EXPORT", false, nullptr},
+    {EXPORT_VALUE, "EXPORT", false, makeCommand<CDB2ExportCmd>},
     {SET_TABLESPACE_CONTAINERS_VALUE, "SET_TABLESPACE_CONTAINERS", false, makeCommand<CDB2SetTablespaceContainersCmd>},
-    {LOAD_VALUE, "LOAD", false, nullptr},
+    {LOAD_VALUE, "LOAD", false, makeCommand<CDB2LoadCmd>},
     {BACKUPDB_VALUE, "BACKUPDB", false, makeCommand<CDB2BackupDBCmd>},
     {RUNSTATS_VALUE, "RUNSTATS", false, makeCommand<CDB2RunStatsCmd>},
     {REORG_VALUE, "REORG", false, makeCommand<CDB2ReorgCmd>},
@@ -207,7 +211,7 @@ const CommandType kCommandTypes[] = {
     {ROLLFORWARD_VALUE, "ROLLFORWARD", false, makeCommand<CDB2RollforwardCmd>},
     {PRUNE_VALUE, "PRUNE", false, makeCommand<CDB2PruneCmd>},
     {UPDATEHISTORYFILE_VALUE, "UPDATEHISTORYFILE", false, makeCommand<CDB2UpdateHistoryFileCmd>},
-    {LOADQUERY_VALUE, "LOADQUERY", false, nullptr},
+    {LOADQUERY_VALUE, "LOADQUERY", false, makeCommand<CDB2LoadQueryCmd>},
     {ADD_DB_PART_NUM_VALUE, "ADD_DB_PART_NUM", false, makeCommand<CDB2AddDBPartNumCmd>},
     {DROP_DB_PART_NUM_VERIFY_VALUE, "DROP_DB_PART_NUM_VERIFY", false, makeCommand<CDB2DropDBPartNumVerifyCmd>},
     {REDISTRIBUTE_DB_PART_GROUP_VALUE, "REDISTRIBUTE_DB_PART_GROUP", false, makeCommand<CDB2RedistributeDBPartGroupCmd>},

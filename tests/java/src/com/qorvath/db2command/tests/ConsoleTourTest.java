@@ -89,6 +89,9 @@ class ConsoleTourTest {
         assertTrue(Pattern.compile("\nState +rollforward_not_pending\n")
                 .matcher(section("rollforward DbAlias=TOURCOPY RollforwardOptionValue=STOP"))
                 .find(), out());
+        String loadQuery = section("loadquery TableName=DB2INST1.STAFF");
+        assertTrue(Pattern.compile("\nNormal +None +35 +0 +35 +35 +0 +0 ").matcher(loadQuery)
+                .find(), loadQuery);
         assertTrue(!console.context().isAttached() && !console.context().isConnected());
     }
 

@@ -223,6 +223,23 @@ class FaultSweepTest {
                         u.setUtilityId((int) Db2Sim.startUtility("SAMPLE", "SWEEP", 50));
                         u.setPriority(20);
                     }), "sqleAttachToCtx", "db2UtilityControl"),
+            row("export", Session::connected, DataMoves::exportStaff, "sqleAttachToCtx",
+                    "db2Export"),
+            row("import", DataMoves::exported, () -> with(new DB2CommandImport(), i -> {
+                i.setFilename(DataMoves.file());
+                i.setFiletype("DEL");
+                i.setActionString("REPLACE INTO " + DataMoves.STAFF);
+                i.setMessageFile(DataMoves.file() + ".msg");
+            }), "sqleAttachToCtx", "db2Import"),
+            row("load", DataMoves::exported, () -> with(new DB2CommandLoad(), l -> {
+                l.setFromListString(DataMoves.file());
+                l.setFileType("DEL");
+                l.setActionString("REPLACE INTO " + DataMoves.STAFF);
+                l.setLocalMsgFileName(DataMoves.file() + ".msg");
+            }), "sqleAttachToCtx", "db2Load"),
+            row("load query", Session::connected,
+                    () -> with(new DB2CommandLoadQuery(), q -> q.setTableName(DataMoves.STAFF)),
+                    "sqleAttachToCtx", "db2LoadQuery"),
             row("create database", () -> Session.attachedWithout("SWEEPCR"),
                     () -> with(new DB2CommandCreateDatabase("SWEEPCR"),
                             c -> c.setUserTablespaceDefinition(new TablespaceDefinition()
@@ -488,6 +505,45 @@ class FaultSweepTest {
             if (context.isConnected()) {
                 run(new DB2CommandDisconnect());
             }
+        }
+    }
+
+    /** The data movement rows' file: SAMPLE's STAFF table in DEL form. */
+    static final class DataMoves {
+        /** SAMPLE's STAFF, in the instance owner's schema. */
+        static final String STAFF = instanceOwner() + ".STAFF";
+        private static Path folder;
+
+        private static String instanceOwner() {
+            String name = System.getenv("DB2INSTANCE");
+            return (name == null || name.isEmpty() ? "db2inst1" : name).toUpperCase();
+        }
+
+        static String file() {
+            try {
+                if (folder == null) {
+                    folder = Files.createTempDirectory("sweep-datamove");
+                    folder.toFile().deleteOnExit();
+                }
+            } catch (IOException e) {
+                throw new UncheckedIOException(e);
+            }
+            return folder.resolve("staff.del").toString();
+        }
+
+        static DB2CommandExport exportStaff() {
+            return with(new DB2CommandExport(), e -> {
+                e.setFilename(file());
+                e.setFiletype("DEL");
+                e.setActionString("SELECT * FROM " + STAFF);
+                e.setMessageFile(file() + ".export.msg");
+            });
+        }
+
+        /** Connected, with the file written. */
+        static void exported() throws SQLException {
+            Session.connected();
+            assertEquals(true, Session.run(exportStaff()));
         }
     }
 
