@@ -71,6 +71,10 @@ void CDB2ExportCmd::FreeData(bool) {
 }
 
 bool CDB2ExportCmd::CallDB2API() {
+    if (version < UtilityVersion::kLowest) {
+        throwJavaException(UtilityVersion::refusal(version).c_str());
+        return false;
+    }
     ca = zeroedSqlca();
     const bool xml = version >= 9;
     t_string messageFile = strMsgFileName.empty() ? t_string(kDefaultMessageFile) : strMsgFileName;

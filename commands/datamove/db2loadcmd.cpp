@@ -4,6 +4,7 @@
 
 #include "commands/database/nullabletext.h"
 #include "commands/fieldnumber.h"
+#include "commands/recovery/recoveryversion.h"
 #include "commands/utilityversion.h"
 #include "db2api/contexthandleregistry.h"
 #include "db2api/db2api.h"
@@ -37,8 +38,12 @@ CDB2LoadCmd::CDB2LoadCmd(const tarvinex::JavaObject& command, const tarvinex::Ja
 }
 
 bool CDB2LoadCmd::SetupData() {
-    version =
-        UtilityVersion::effective(contextObj.getClientVersion(), contextObj.getDatabaseVersion());
+    // A load may run on an instance attachment, where the database's version is unknown: the
+    // instance's, else the client's, stands in for it.
+    const double database = contextObj.getDatabaseVersion();
+    version = RecoveryVersion::effective(contextObj.getClientVersion(),
+                                         database >= 1.0 ? 0.0 : contextObj.getInstanceVersion(),
+                                         database);
     const tarvinex::JavaObject load(
         commandObj, tarvinex::JavaObject::getDB2CommandClassName("DB2CommandLoad").c_str());
     readSources(load);
@@ -197,6 +202,10 @@ void CDB2LoadCmd::FreeData(bool) {
 }
 
 bool CDB2LoadCmd::CallDB2API() {
+    if (version < UtilityVersion::kLowest) {
+        throwJavaException(UtilityVersion::refusal(version).c_str());
+        return false;
+    }
     ca = zeroedSqlca();
     t_string messageFile =
         localMsgFileName.empty() ? t_string(kDefaultMessageFile) : localMsgFileName;

@@ -50,6 +50,10 @@ void CDB2LoadQueryCmd::FreeData(bool) {
 }
 
 bool CDB2LoadQueryCmd::CallDB2API() {
+    if (version < UtilityVersion::kLowest) {
+        throwJavaException(UtilityVersion::refusal(version).c_str());
+        return false;
+    }
     ca = zeroedSqlca();
     output = db2LoadQueryOutputStruct{};
     db2LoadQueryStruct parms{};

@@ -92,11 +92,16 @@ class DataMovementTest extends Session {
     }
 
     @Test
-    void importBelowVersion7IsRefusedWithoutCallingDb2() throws SQLException {
+    void belowVersion7IsRefusedWithoutCallingDb2() throws SQLException {
         connectAt(new ServerVersion(9, 7, 4), null);
         Db2Sim.clearJournal();
         assertTrue(failure(new DB2CommandImport()).startsWith("Unsupported DB2 version 0"));
-        assertEquals(0, journal("db2Import").size() + journal("sqluimpr_api").size());
+        assertTrue(failure(new DB2CommandExport()).startsWith("Unsupported DB2 version 0"));
+        DB2CommandLoadQuery query = new DB2CommandLoadQuery();
+        query.setTableName("STAFF");
+        assertTrue(failure(query).startsWith("Unsupported DB2 version 0"));
+        assertEquals(0, journal("db2Import").size() + journal("sqluimpr_api").size()
+                + journal("db2Export").size() + journal("db2LoadQuery").size());
     }
 
     @ParameterizedTest
