@@ -7,46 +7,10 @@
 #include "db2sim/core/instance.h"
 #include "db2sim/core/nodestructor.h"
 #include "db2sim/connection/users.h"
+#include "db2sim/core/fieldescape.h"
 
 namespace db2sim {
 namespace {
-
-// Values may hold any byte but the file is tab- and line-separated.
-std::string escape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-std::string unescape(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        char next = text[++i];
-        out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-    }
-    return out;
-}
 
 std::vector<std::string> splitTabs(const std::string& line) {
     std::vector<std::string> fields;
@@ -107,8 +71,8 @@ Configuration::Table& Configuration::table(CfgScope scope, const std::string& da
     for (std::string line; std::getline(in, line);) {
         std::vector<std::string> fields = splitTabs(line);
         if (fields.size() == 5 && knownKey(scope, fields[0])) {
-            table[fields[0]] = CfgValue{unescape(fields[1]), unescape(fields[2]), fields[3] == "1",
-                                        fields[4] == "1"};
+            table[fields[0]] = CfgValue{unescapeField(fields[1]), unescapeField(fields[2]),
+                                        fields[3] == "1", fields[4] == "1"};
         }
     }
     return table;
@@ -153,8 +117,9 @@ bool Configuration::save(CfgScope scope, const std::string& database) {
     std::lock_guard<std::mutex> guard(lock_);
     std::string text;
     for (const auto& [name, value] : table(scope, database)) {
-        text += name + "\t" + escape(value.immediate) + "\t" + escape(value.delayed) + "\t" +
-                (value.autoImmediate ? "1" : "0") + "\t" + (value.autoDelayed ? "1" : "0") + "\n";
+        text += name + "\t" + escapeField(value.immediate) + "\t" + escapeField(value.delayed) +
+                "\t" + (value.autoImmediate ? "1" : "0") + "\t" + (value.autoDelayed ? "1" : "0") +
+                "\n";
     }
     return Instance::get().home().writeFile(fileName(scope, database), text);
 }

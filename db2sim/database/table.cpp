@@ -4,47 +4,10 @@
 #include <set>
 #include <sstream>
 
+#include "db2sim/core/fieldescape.h"
+
 namespace db2sim {
 namespace {
-
-// Fields may hold any byte; the file is tab- and line-separated. A null cell is "\N".
-std::string escape(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-std::string unescape(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        char next = text[++i];
-        out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-    }
-    return out;
-}
 
 constexpr const char* kNull = "\\N";
 
@@ -111,14 +74,14 @@ class LineReader {
         }
         if (kind == "column" && f.size() == 4) {
             Column column;
-            column.name = unescape(f[1]);
+            column.name = unescapeField(f[1]);
             column.nullable = f[3] == "Y";
             columns_.push_back(column);
             return columns_.back().setType(f[2]) && (f[3] == "Y" || f[3] == "N");
         }
         if (kind == "index" && f.size() == 5) {
-            indexes_.push_back(
-                Index{unescape(f[1]), unescape(f[2]), splitNames(unescape(f[4])), f[3] == "Y"});
+            indexes_.push_back(Index{unescapeField(f[1]), unescapeField(f[2]),
+                                     splitNames(unescapeField(f[4])), f[3] == "Y"});
             return true;
         }
         if (kind == "load" && f.size() == 11) {
@@ -130,13 +93,13 @@ class LineReader {
                    number(f[3], c.rowsUpdated) && number(f[4], c.rowsDeleted);
         }
         if (kind == "more" && f.size() == 3) {
-            table_.more[unescape(f[1])] = unescape(f[2]);
+            table_.more[unescapeField(f[1])] = unescapeField(f[2]);
             return true;
         }
         if (kind == "row" && f.size() == columns_.size() + 1) {
             Row row;
             for (size_t i = 1; i < f.size(); ++i) {
-                row.push_back(f[i] == kNull ? Cell() : Cell(unescape(f[i])));
+                row.push_back(f[i] == kNull ? Cell() : Cell(unescapeField(f[i])));
             }
             rows_.push_back(std::move(row));
             return true;
@@ -146,10 +109,10 @@ class LineReader {
 
   private:
     bool readTable(const std::vector<std::string>& f) {
-        table_.schema = unescape(f[1]);
-        table_.name = unescape(f[2]);
-        table_.tablespace = unescape(f[3]);
-        table_.quiescer = unescape(f[6]);
+        table_.schema = unescapeField(f[1]);
+        table_.name = unescapeField(f[2]);
+        table_.tablespace = unescapeField(f[3]);
+        table_.quiescer = unescapeField(f[6]);
         unsigned mode = 0;
         if (!smallNumber(f[5], mode) || mode > static_cast<unsigned>(QuiesceMode::kExclusive)) {
             return false;
@@ -167,7 +130,7 @@ class LineReader {
                   smallNumber(f[7], load.warnings) && smallNumber(f[8], load.phase) &&
                   smallNumber(f[9], restarted);
         load.restarted = restarted != 0;
-        load.messageFile = unescape(f[10]);
+        load.messageFile = unescapeField(f[10]);
         return ok;
     }
 
@@ -300,30 +263,31 @@ std::uint64_t Table::clearRows() {
 
 std::string Table::serialize() const {
     std::ostringstream out;
-    out << "table\t" << escape(schema) << '\t' << escape(name) << '\t' << escape(tablespace) << '\t'
-        << state << '\t' << static_cast<unsigned>(quiesce) << '\t' << escape(quiescer) << '\n';
+    out << "table\t" << escapeField(schema) << '\t' << escapeField(name) << '\t'
+        << escapeField(tablespace) << '\t' << state << '\t' << static_cast<unsigned>(quiesce)
+        << '\t' << escapeField(quiescer) << '\n';
     for (const Column& column : columns_) {
-        out << "column\t" << escape(column.name) << '\t' << column.typeText() << '\t'
+        out << "column\t" << escapeField(column.name) << '\t' << column.typeText() << '\t'
             << (column.nullable ? 'Y' : 'N') << '\n';
     }
     for (const Index& index : indexes_) {
-        out << "index\t" << escape(index.schema) << '\t' << escape(index.name) << '\t'
-            << (index.unique ? 'Y' : 'N') << '\t' << escape(joinNames(index.columns)) << '\n';
+        out << "index\t" << escapeField(index.schema) << '\t' << escapeField(index.name) << '\t'
+            << (index.unique ? 'Y' : 'N') << '\t' << escapeField(joinNames(index.columns)) << '\n';
     }
     const LoadRecord& l = lastLoad;
     out << "load\t" << l.rowsRead << '\t' << l.rowsSkipped << '\t' << l.rowsCommitted << '\t'
         << l.rowsLoaded << '\t' << l.rowsRejected << '\t' << l.rowsDeleted << '\t' << l.warnings
-        << '\t' << l.phase << '\t' << (l.restarted ? 1 : 0) << '\t' << escape(l.messageFile)
+        << '\t' << l.phase << '\t' << (l.restarted ? 1 : 0) << '\t' << escapeField(l.messageFile)
         << '\n';
     out << "counters\t" << counters.rowsRead << '\t' << counters.rowsInserted << '\t'
         << counters.rowsUpdated << '\t' << counters.rowsDeleted << '\n';
     for (const auto& [key, value] : more) {
-        out << "more\t" << escape(key) << '\t' << escape(value) << '\n';
+        out << "more\t" << escapeField(key) << '\t' << escapeField(value) << '\n';
     }
     for (const Row& row : rows_) {
         out << "row";
         for (const Cell& cell : row) {
-            out << '\t' << (cell ? escape(*cell) : kNull);
+            out << '\t' << (cell ? escapeField(*cell) : kNull);
         }
         out << '\n';
     }

@@ -5,6 +5,7 @@
 
 #include "db2sim/core/instance.h"
 #include "db2sim/core/nodestructor.h"
+#include "db2sim/core/fieldescape.h"
 
 namespace db2sim {
 namespace {
@@ -20,46 +21,12 @@ std::string upper(std::string text) {
     return text;
 }
 
-// Tabs, line ends and backslashes written as \t, \n and \\.
-std::string escape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-std::string unescape(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        const char next = text[++i];
-        out += next == 't' ? '\t' : next == 'n' ? '\n' : next;
-    }
-    return out;
-}
-
 std::vector<std::string> fields(const std::string& line) {
     std::vector<std::string> out;
     std::size_t start = 0;
     for (;;) {
         const std::size_t tab = line.find('\t', start);
-        out.push_back(unescape(line.substr(start, tab - start)));
+        out.push_back(unescapeField(line.substr(start, tab - start)));
         if (tab == std::string::npos) {
             return out;
         }
@@ -175,11 +142,12 @@ std::string PackageStore::serialize(const Packages& packages) {
     std::ostringstream out;
     for (const auto& entry : packages) {
         const Package& p = entry.second;
-        out << "PACKAGE\t" << escape(p.schema) << '\t' << escape(p.name) << '\t'
-            << escape(p.version) << '\t' << escape(p.program) << '\t' << escape(p.boundBy) << '\t'
-            << p.isolation << '\t' << p.reopt << '\t' << p.binds << '\t' << p.rebinds << '\n';
+        out << "PACKAGE\t" << escapeField(p.schema) << '\t' << escapeField(p.name) << '\t'
+            << escapeField(p.version) << '\t' << escapeField(p.program) << '\t'
+            << escapeField(p.boundBy) << '\t' << p.isolation << '\t' << p.reopt << '\t' << p.binds
+            << '\t' << p.rebinds << '\n';
         for (const std::string& statement : p.statements) {
-            out << "STMT\t" << escape(statement) << '\n';
+            out << "STMT\t" << escapeField(statement) << '\n';
         }
     }
     return out.str();
