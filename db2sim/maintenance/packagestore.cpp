@@ -51,11 +51,11 @@ bool toInt(const std::string& text, long long lowest, long long highest, long lo
 bool parsePackage(const std::vector<std::string>& f, Package& out) {
     long long numbers[4];
     const long long limits[4][2] = {{-1, 0xFFFF}, {-1, 0xFFFF}, {0, 0xFFFFFFFF}, {0, 0xFFFFFFFF}};
-    if (f.size() != 11 || f[1].empty() || f[2].empty()) {
+    if (f.size() != 10 || f[1].empty() || f[2].empty()) {
         return false;
     }
     for (int i = 0; i < 4; ++i) {
-        if (!toInt(f[7 + i], limits[i][0], limits[i][1], numbers[i])) {
+        if (!toInt(f[6 + i], limits[i][0], limits[i][1], numbers[i])) {
             return false;
         }
     }

@@ -2,6 +2,7 @@
 // db2HistoryCloseScan, db2HistoryUpdate and db2Prune. A scan lists the entries that matched when
 // it opened; entries are handed out into the caller's buffers within their lengths.
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -302,6 +303,21 @@ std::string restoreSetStart(const HistoryContent& content) {
     return start;
 }
 
+// With "and delete", the images of pruned backups that the stand-in keeps itself (those sent to
+// a storage manager, in the state folder) go too. Images in the caller's own folders are never
+// touched.
+template <class Pruned>
+void deleteKeptImages(const StateHome& home, const HistoryContent& content, Pruned pruned) {
+    const std::string kept = home.path() + "/";
+    for (const HistoryEntry& entry : content.entries) {
+        if (pruned(entry) && entry.operation == history::kBackup &&
+            entry.location.compare(0, kept.size(), kept) == 0 &&
+            entry.location.find("/../") == std::string::npos) {
+            std::remove(entry.location.c_str());
+        }
+    }
+}
+
 int pruneHistory(ApiCall& call, const Database& database, const std::string& stamp,
                  db2Uint32 options) {
     if (stamp.size() < 4 || stamp.size() > SQLU_TIME_STAMP_LEN ||
@@ -320,6 +336,9 @@ int pruneHistory(ApiCall& call, const Database& database, const std::string& sta
                entry.status != history::kDoNotDelete &&
                (keepFrom.empty() || entry.timestamp < keepFrom);
     };
+    if ((options & DB2PRUNE_OPTION_DELETE) != 0) {
+        deleteKeptImages(home, content, pruned);
+    }
     size_t before = content.entries.size();
     content.entries.erase(std::remove_if(content.entries.begin(), content.entries.end(), pruned),
                           content.entries.end());

@@ -171,6 +171,13 @@ class MaintenanceTest extends Session {
         bind.setQueryOptimization(5);
         assertContains(handed(bind, "sqlabndx"), "-> 0 ", "allocated=2, used=2, opt47=4, opt66=5");
         assertContains(handed(rebind, "sqlarbnd"), "-> 0 ", "allocated=3, used=0)");
+
+        // The packages are read back from the state folder after the instance restarts.
+        endAll();
+        Db2Sim.reset();
+        begin();
+        connect("SAMPLE");
+        assertContains(handed(rebind, "sqlarbnd"), "-> 0 ");
     }
 
     @Test
