@@ -9,34 +9,11 @@
 
 #include "db2sim/core/control.h"
 #include "db2sim/core/instance.h"
+#include "db2sim/core/javachars.h"
 
 namespace {
 
-// A Java string's modified UTF-8 bytes for the length of one native call.
-class JavaChars {
-  public:
-    JavaChars(JNIEnv* env, jstring text) : env_(env), text_(text) {
-        if (text_ != nullptr) {
-            chars_ = env_->GetStringUTFChars(text_, nullptr);
-        }
-    }
-    ~JavaChars() {
-        if (chars_ != nullptr) {
-            env_->ReleaseStringUTFChars(text_, chars_);
-        }
-    }
-    JavaChars(const JavaChars&) = delete;
-    JavaChars& operator=(const JavaChars&) = delete;
-
-    // False when the string was given but could not be read (an exception is pending).
-    bool ok() const { return text_ == nullptr || chars_ != nullptr; }
-    const char* get() const { return chars_; }
-
-  private:
-    JNIEnv* env_;
-    jstring text_;
-    const char* chars_ = nullptr;
-};
+using db2sim::JavaChars;
 
 // Length of the UTF-8 sequence a lead byte starts, or 0 when it cannot start one.
 size_t sequenceLength(unsigned char lead) {

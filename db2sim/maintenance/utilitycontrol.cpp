@@ -11,6 +11,7 @@
 #include "db2sim/connection/attachments.h"
 #include "db2sim/core/apicall.h"
 #include "db2sim/core/instance.h"
+#include "db2sim/core/javachars.h"
 #include "db2sim/core/manager.h"
 #include "db2sim/core/sqlcodes.h"
 #include "db2sim/core/versionedregistry.h"
@@ -89,17 +90,12 @@ extern "C" DB2SIM_API jlong JNICALL Java_com_qorvath_db2sim_Db2Sim_nativeStartUt
     if (database == nullptr || description == nullptr) {
         return -1;
     }
-    const char* name = env->GetStringUTFChars(database, nullptr);
-    const char* text = env->GetStringUTFChars(description, nullptr);
-    const long id =
-        name != nullptr && text != nullptr ? db2sim_start_utility(name, text, priority) : -1;
-    if (text != nullptr) {
-        env->ReleaseStringUTFChars(description, text);
+    const db2sim::JavaChars name(env, database);
+    if (!name.ok()) {
+        return -1;  // no further JNI call while its exception is pending
     }
-    if (name != nullptr) {
-        env->ReleaseStringUTFChars(database, name);
-    }
-    return id;
+    const db2sim::JavaChars text(env, description);
+    return text.ok() ? db2sim_start_utility(name.get(), text.get(), priority) : -1;
 }
 
 extern "C" DB2SIM_API jint JNICALL Java_com_qorvath_db2sim_Db2Sim_nativeStopUtility(JNIEnv*, jclass,

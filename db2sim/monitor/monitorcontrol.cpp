@@ -10,6 +10,7 @@
 #include "db2sim/connection/users.h"
 #include "db2sim/core/control.h"
 #include "db2sim/core/instance.h"
+#include "db2sim/core/javachars.h"
 #include "db2sim/core/manager.h"
 #include "db2sim/monitor/indoubttransactions.h"
 #include "db2sim/monitor/monitorstate.h"
@@ -52,38 +53,15 @@ extern "C" int db2sim_set_idle_applications(long count) {
 
 namespace {
 
-// A Java string's modified UTF-8 bytes for the length of one native call; "" for null.
-class Chars {
-  public:
-    Chars(JNIEnv* env, jstring text) : env_(env), text_(text) {
-        if (text_ != nullptr) {
-            chars_ = env_->GetStringUTFChars(text_, nullptr);
-        }
-    }
-    ~Chars() {
-        if (chars_ != nullptr) {
-            env_->ReleaseStringUTFChars(text_, chars_);
-        }
-    }
-    Chars(const Chars&) = delete;
-    Chars& operator=(const Chars&) = delete;
-
-    bool ok() const { return text_ == nullptr || chars_ != nullptr; }
-    const char* get() const { return chars_; }
-
-  private:
-    JNIEnv* env_;
-    jstring text_;
-    const char* chars_ = nullptr;
-};
+using db2sim::JavaChars;
 
 }  // namespace
 
 extern "C" JNIEXPORT jint JNICALL Java_com_qorvath_db2sim_Db2Sim_nativeAddIndoubt(
     JNIEnv* env, jclass, jint kind, jstring alias, jstring gtrid, jstring authid) {
-    Chars a(env, alias);
-    Chars g(env, gtrid);
-    Chars u(env, authid);
+    JavaChars a(env, alias);
+    JavaChars g(env, gtrid);
+    JavaChars u(env, authid);
     if (!a.ok() || !g.ok() || !u.ok()) {
         return -1;
     }
