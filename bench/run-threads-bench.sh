@@ -8,7 +8,8 @@
 # 2. the soak: 8 threads x COMMANDS mixed commands (default 10,000; 40,000 makes 320,000 in
 #    all); prints the failures, the stand-in's live counters at the end and the RSS at the start
 #    and the end, on a fixed, pre-touched heap so that what the RSS does is native memory.
-# SKIP_SOAK=1 runs only the first, SKIP_SCALE=1 only the second.
+# SKIP_SOAK=1 runs only the first, SKIP_SCALE=1 only the second; ONLY=get-dbm-cfg (or another
+# workload's name) runs one workload of the first, e.g. under `perf record -g`.
 set -euo pipefail
 build=${1:-build}
 lib=$(cd "$build" && pwd)/lib
@@ -24,6 +25,6 @@ run() {
 }
 JAVA_OPTS=()
 uptime
-[ "${SKIP_SCALE:-}" = 1 ] || run scale "${SECONDS_PER_RUN:-1.5}" "${ROUNDS:-7}"
+[ "${SKIP_SCALE:-}" = 1 ] || run scale "${SECONDS_PER_RUN:-1.5}" "${ROUNDS:-7}" ${ONLY:+"$ONLY"}
 JAVA_OPTS=(-Xms512m -Xmx512m -XX:+AlwaysPreTouch)
 [ "${SKIP_SOAK:-}" = 1 ] || run soak 8 "${COMMANDS:-10000}"

@@ -48,7 +48,8 @@ public final class ThreadsBench {
         // The home entry of SAMPLE and the catalogued ones.
         Db2Sim.fillDatabaseDirectory(DIRECTORY_ENTRIES - 1);
         if (args[0].equals("scale")) {
-            scale(Double.parseDouble(args[1]), Integer.parseInt(args[2]));
+            scale(Double.parseDouble(args[1]), Integer.parseInt(args[2]),
+                args.length > 3 ? args[3] : null);
         } else {
             soak(Integer.parseInt(args[1]), Integer.parseInt(args[2]));
         }
@@ -125,11 +126,15 @@ public final class ThreadsBench {
         return sorted[sorted.length / 2];
     }
 
-    static void scale(double seconds, int rounds) throws Exception {
+    /** Runs every workload, or only the one named `only` (to profile it alone). */
+    static void scale(double seconds, int rounds, String only) throws Exception {
         String[] names = {"list-db-directory", "get-dbm-cfg", "attach/detach"};
         Work[] works = {
             ThreadsBench::listDatabases, ThreadsBench::getDbmCfg, ThreadsBench::attachDetach};
         for (int w = 0; w < works.length; w++) {
+            if (only != null && !only.equals(names[w])) {
+                continue;
+            }
             perSecond(works[w], 2, seconds); // warm-up
             double[] one = new double[rounds];
             double[] two = new double[rounds];

@@ -29,7 +29,7 @@ bool validPassword(const std::string& password) {
 }
 
 // The user this process runs as: the password database, else $USER.
-std::string osUser() {
+std::string readOsUser() {
     std::vector<char> buffer(16384);
     passwd entry;
     passwd* found = nullptr;
@@ -39,6 +39,13 @@ std::string osUser() {
     }
     const char* user = std::getenv("USER");
     return user != nullptr ? user : "db2sim";
+}
+
+// Read once: asking the password database opens files and sockets, which on every attach or
+// connect without a user would make threads queue in the kernel.
+const std::string& osUser() {
+    static const std::string user = upperCase(readOsUser());
+    return user;
 }
 
 }  // namespace
@@ -77,7 +84,7 @@ bool Users::add(StateHome& home, const std::string& name, const std::string& pas
 
 std::optional<std::string> Users::authenticate(const char* user, const char* password) const {
     if (user == nullptr || *user == '\0') {
-        return upperCase(osUser());
+        return osUser();
     }
     auto it = passwords_.find(upperCase(user));
     if (it == passwords_.end() || password == nullptr || it->second != password) {

@@ -118,9 +118,9 @@ void ApiCall::lock() {
             contextLock_ = pool.callLock(context_);
         }
         if (access_ == Access::kRead) {
-            reading_ = std::shared_lock<std::shared_mutex>(instance_.lock());
+            reading_ = std::shared_lock<ReadMostlyLock>(instance_.lock());
         } else {
-            changing_ = std::unique_lock<std::shared_mutex>(instance_.lock());
+            changing_ = std::unique_lock<ReadMostlyLock>(instance_.lock());
         }
         if (!onContext() || pool.current() == context_) {
             return;

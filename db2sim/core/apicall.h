@@ -35,6 +35,7 @@
 #include "db2api/db2types.h"
 #include "db2sim/core/faulttable.h"
 #include "db2sim/core/linebuilder.h"
+#include "db2sim/core/readmostlylock.h"
 
 namespace db2sim {
 
@@ -122,8 +123,8 @@ class ApiCall {
     Access access_;
     void* context_ = nullptr;
     std::unique_lock<std::mutex> contextLock_;
-    std::shared_lock<std::shared_mutex> reading_;
-    std::unique_lock<std::shared_mutex> changing_;
+    std::shared_lock<ReadMostlyLock> reading_;
+    std::unique_lock<ReadMostlyLock> changing_;
     LineBuilder arguments_;  // "entry(arg=value, ..."
     LineBuilder outputs_;    // " name=value ..."
     size_t entryLength_;

@@ -16,12 +16,12 @@
 namespace db2sim {
 namespace {
 
-std::unique_lock<std::shared_mutex> changing(Instance& instance) {
-    return std::unique_lock<std::shared_mutex>(instance.lock());
+std::unique_lock<ReadMostlyLock> changing(Instance& instance) {
+    return std::unique_lock<ReadMostlyLock>(instance.lock());
 }
 
-std::shared_lock<std::shared_mutex> reading(Instance& instance) {
-    return std::shared_lock<std::shared_mutex>(instance.lock());
+std::shared_lock<ReadMostlyLock> reading(Instance& instance) {
+    return std::shared_lock<ReadMostlyLock>(instance.lock());
 }
 
 size_t copyOut(const std::string& text, char* buf, size_t size) {

@@ -16,6 +16,7 @@
 #include "db2sim/core/faulttable.h"
 #include "db2sim/core/journal.h"
 #include "db2sim/core/memoryregistry.h"
+#include "db2sim/core/readmostlylock.h"
 #include "db2sim/core/statehome.h"
 
 namespace db2sim {
@@ -27,7 +28,7 @@ class Instance {
 
     static Instance& get();
 
-    std::shared_mutex& lock() { return lock_; }
+    ReadMostlyLock& lock() { return lock_; }
 
     ContextPool& contexts() { return contexts_; }
     MemoryRegistry& memory() { return memory_; }
@@ -63,7 +64,7 @@ class Instance {
     void load();
     void saveInstanceFile();
 
-    std::shared_mutex lock_;
+    ReadMostlyLock lock_;
     ContextPool contexts_;
     MemoryRegistry memory_;
     FaultTable faults_;

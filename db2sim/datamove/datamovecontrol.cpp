@@ -19,7 +19,7 @@ namespace {
 template <class Read>
 auto withTable(const char* database, const char* table, Read read) {
     Instance& instance = Instance::get();
-    std::shared_lock<std::shared_mutex> lock(instance.lock());
+    std::shared_lock<ReadMostlyLock> lock(instance.lock());
     ActionString name;
     UtilityRefusal refusal;
     bool named = database != nullptr && table != nullptr &&
@@ -129,7 +129,7 @@ extern "C" int db2sim_create_table(const char* database, const char* table, cons
     try {
         using namespace db2sim;
         Instance& instance = Instance::get();
-        std::unique_lock<std::shared_mutex> lock(instance.lock());
+        std::unique_lock<ReadMostlyLock> lock(instance.lock());
         ActionString name;
         UtilityRefusal refusal;
         std::vector<Column> parsed;

@@ -22,7 +22,7 @@ extern "C" int db2sim_add_indoubt(int kind, const char* alias, const char* gtrid
             return -1;
         }
         db2sim::Instance& instance = db2sim::Instance::get();
-        std::shared_lock<std::shared_mutex> reading(instance.lock());
+        std::shared_lock<db2sim::ReadMostlyLock> reading(instance.lock());
         const db2sim::Database* database = db2sim::Manager::get().databases().findByAlias(alias);
         if (database == nullptr) {
             return -1;
