@@ -4,8 +4,13 @@
 // buffer of its own, each line stamped with the monotonic clock; reading merges the buffers by
 // stamp (a tie goes to the buffer made first, and within a buffer to the line stored first). A
 // thread's lines are therefore whole and in its call order, and lines of different threads are
-// in the order their calls ended. A buffer keeps at most kMaxLines lines, reading gives the
-// newest kMaxLines of all, and a buffer outlives its thread until it is empty.
+// in the order their calls ended. Reading gives the newest maxLines of all.
+//
+// What all buffers hold together is bounded, however many threads come and go: the journal has
+// a budget of twice maxLines lines, which buffers draw on in chunks (one shared counter touched
+// per chunk, not per line). A writer that finds the budget spent trims the journal: every line
+// older than the newest maxLines of all is dropped, and the buffers of threads that are gone
+// give back what they hold. A buffer also keeps at most maxLines lines of its own.
 #pragma once
 
 #include <atomic>
@@ -24,6 +29,8 @@ class Journal {
   public:
     static constexpr size_t kMaxLines = 100000;
 
+    explicit Journal(size_t maxLines = kMaxLines);
+
     // Stores one line made of `parts` in order. A buffer reuses the storage of the lines it
     // dropped, so a steady stream of calls stores lines without allocating.
     void add(std::initializer_list<std::string_view> parts);
@@ -38,6 +45,10 @@ class Journal {
     std::vector<std::string> lines(const std::string& entry) const;
     std::vector<std::string> lines() const;
 
+    // The lines all buffers hold, read or not (at most about twice maxLines).
+    size_t held() const;
+    size_t maxLines() const { return maxLines_; }
+
   private:
     struct Line {
         uint64_t stamp = 0;   // nanoseconds of the monotonic clock
@@ -46,7 +57,7 @@ class Journal {
         std::string text;
     };
 
-    // One thread's lines, oldest first, in a ring that grows up to kMaxLines. A cache line or
+    // One thread's lines, oldest first, in a ring that grows up to maxLines. A cache line or
     // more each, so threads storing lines do not share one.
     struct alignas(64) Buffer {
         explicit Buffer(uint64_t serial) : serial(serial) {}
@@ -56,21 +67,42 @@ class Journal {
         std::vector<Line> ring;
         size_t oldest = 0;
         size_t count = 0;
-        uint64_t stored = 0;  // lines stored so far
+        size_t allowance = 0;  // lines of the budget drawn and not yet used
+        uint64_t stored = 0;   // lines stored so far
 
-        Line& push();
-        void dropBefore(uint64_t stamp);
+        // A place for a new line: a new one while there is room under `cap`, else the oldest
+        // line's (dropped, its storage lent).
+        Line& push(size_t cap);
+        // Drops the lines stamped before `stamp`; how many. Their storage is freed when
+        // `release` (the thread has ended), else kept for new lines.
+        size_t dropBefore(uint64_t stamp, bool release);
+        // A smaller ring when most of this one stands empty.
+        void shrink();
     };
 
     // The calling thread's buffer, made and listed on its first line.
     Buffer& own();
-    // The lines stamped from clearedBefore_ on, oldest first, at most kMaxLines.
+    // Draws a chunk of the budget for `buffer` (its lock held); false when the budget is spent.
+    bool draw(Buffer& buffer);
+    // Drops every line older than the newest maxLines of all, returns their share of the budget
+    // and what buffers of ended threads hold, and forgets empty ones. Takes buffersLock_.
+    void trim();
+    // Gives back the budget drawn by buffers of ended threads and forgets those that are empty
+    // (buffersLock_ held).
+    void forgetEnded() const;
+    // The lines stamped from clearedBefore_ on, oldest first, at most maxLines.
     std::vector<Line> merged() const;
     static uint64_t now();
 
+    const uint64_t id_;
+    const size_t maxLines_;
+    const size_t chunk_;
     // Written only by clear(); writers read it, so it has its cache line to itself.
     alignas(64) std::atomic<uint64_t> clearedBefore_{0};
-    mutable std::mutex buffersLock_;  // guards buffers_ and buffersMade_; before a buffer's lock
+    // The budget not drawn by any buffer: written once a chunk.
+    alignas(64) mutable std::atomic<long> undrawn_;
+    alignas(64) mutable std::mutex buffersLock_;  // guards buffers_ and buffersMade_; before a
+                                                  // buffer's lock
     uint64_t buffersMade_ = 0;
     mutable std::vector<std::shared_ptr<Buffer>> buffers_;
 };
