@@ -26,7 +26,8 @@ import java.util.concurrent.atomic.AtomicLong;
  * Figures for threads at once, printed, never asserted; every thread has its own run-time context.
  *
  * <p>{@code scale SECONDS ROUNDS}: commands per second with 1 and 2 threads for list-db-directory
- * (100 entries), get-dbm-cfg and attach+detach (one pair counts as one); the median of ROUNDS
+ * (100 entries), get-dbm-cfg and attach+detach (one pair counts as one), after a control that
+ * never leaves Java and shares nothing (the machine's own ceiling); the median of ROUNDS
  * runs of SECONDS each, and the ratio of 2 threads to 1. {@code soak THREADS COMMANDS}: each
  * thread runs COMMANDS mixed commands (attach, get-dbm-cfg, detach, connect, get-db-cfg,
  * disconnect, list-db-directory, catalog, list and uncatalog a node of its own); prints the
@@ -81,6 +82,21 @@ public final class ThreadsBench {
         return run(new DB2CommandAttach(), context) && run(new DB2CommandDetach(), context);
     }
 
+    /**
+     * The machine's own ceiling: work that shares nothing between threads and never leaves Java
+     * (about as long as one get-dbm-cfg). What two threads make of it is the most any command can.
+     */
+    static boolean control(DB2CommandRuntimeContext context) {
+        StringBuilder text = new StringBuilder();
+        int hash = 0;
+        for (int i = 0; i < 2000; i++) {
+            text.setLength(0);
+            text.append("PARAMETER_").append(i).append('=').append(i * 31);
+            hash += text.toString().hashCode();
+        }
+        return hash != 42;
+    }
+
     /** Units per second with `threads` threads running `work` for `seconds`. */
     static double perSecond(Work work, int threads, double seconds) throws Exception {
         AtomicLong done = new AtomicLong();
@@ -128,9 +144,9 @@ public final class ThreadsBench {
 
     /** Runs every workload, or only the one named `only` (to profile it alone). */
     static void scale(double seconds, int rounds, String only) throws Exception {
-        String[] names = {"list-db-directory", "get-dbm-cfg", "attach/detach"};
-        Work[] works = {
-            ThreadsBench::listDatabases, ThreadsBench::getDbmCfg, ThreadsBench::attachDetach};
+        String[] names = {"control", "list-db-directory", "get-dbm-cfg", "attach/detach"};
+        Work[] works = {ThreadsBench::control, ThreadsBench::listDatabases, ThreadsBench::getDbmCfg,
+            ThreadsBench::attachDetach};
         for (int w = 0; w < works.length; w++) {
             if (only != null && !only.equals(names[w])) {
                 continue;
