@@ -4,8 +4,8 @@
 # A MIB-MiB (default 64) monitor stream through getSnapshotInByteBuffer against one memcpy of
 # the same size in the same run, and the library's own share of the call (see
 # bench/java/SnapshotBench.java). Goal: at most 2.5 times the memcpy. A new direct buffer is
-# zeroed and faulted in by the JVM, which alone costs a few memcpys of its size: the figures
-# show it apart.
+# zeroed and faulted in by the JVM, which alone costs two or three memcpys of its size: the
+# figures show it and the library's one copy apart.
 set -euo pipefail
 build=${1:-build}
 lib=$(cd "$build" && pwd)/lib
