@@ -9,6 +9,7 @@
 #include <ios>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace tarvinex {
@@ -47,6 +48,18 @@ inline void writeValue(std::stringstream& ss, unsigned short* const& value) {
     ss << static_cast<const void*>(value);
 }
 
+// What a stream's extraction reads from `text` into a string: the first run of characters that
+// are not white space in the classic locale.
+inline std::string firstWord(std::string_view text) {
+    constexpr std::string_view kSpace(" \t\n\v\f\r");
+    const std::size_t start = text.find_first_not_of(kSpace);
+    if (start == std::string_view::npos) {
+        return std::string();
+    }
+    const std::size_t end = text.find_first_of(kSpace, start);
+    return std::string(text.substr(start, end == std::string_view::npos ? end : end - start));
+}
+
 // An integer that a stream writes as decimal digits (not a character, not a truth value).
 template <typename Source>
 constexpr bool kPlainInteger =
@@ -66,6 +79,12 @@ Target lexical_cast(const Source& value, char fill = 0, int width = 0, int preci
             char digits[24];
             const char* end = std::to_chars(digits, digits + sizeof(digits), value).ptr;
             return std::string(digits, static_cast<std::size_t>(end - digits));
+        }
+    }
+    // Text to text: its first word, as the stream gives it.
+    if constexpr (std::is_same_v<Target, std::string> && std::is_same_v<Source, std::string>) {
+        if (width <= 0) {
+            return detail::firstWord(value);
         }
     }
     Target result{};

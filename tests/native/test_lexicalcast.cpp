@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 TEST(LexicalCast, TextToNumberReadsTheLeadingNumberAndOutOfRangeGivesZero) {
@@ -38,4 +39,14 @@ TEST(LexicalCast, TextToTextKeepsTheFirstWord) {
     unsigned char bytes[] = "xyz";
     unsigned char* p = bytes;
     EXPECT_EQ(lexical_cast<std::string>(p), "xyz");
+    // Text given as a string takes a road without a stream: the same words as the stream's.
+    for (const std::string& given :
+         {std::string(""), std::string(" \t\n\v\f\r"), std::string("\tSQL09074\r\n"),
+          std::string("one"), std::string("a\vb"), std::string("x\0y z", 5)}) {
+        std::stringstream stream;
+        stream << given;
+        std::string word;
+        stream >> word;
+        EXPECT_EQ(lexical_cast<std::string>(given), word) << given;
+    }
 }
