@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "commands/digittext.h"
+
 bool AgentIdList::parse(const t_string& text, std::string& error) {
     m_ids.clear();
     if (text.empty()) {
@@ -33,19 +35,7 @@ bool AgentIdList::parse(const t_string& text, std::string& error) {
 }
 
 bool AgentIdList::parseItem(const t_string& item, sqluint32& id) {
-    unsigned long long value = 0;
-    for (const char c : item) {
-        if (c == ' ') {
-            continue;
-        }
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        value = value * 10 + static_cast<unsigned long long>(c - '0');
-        if (value > std::numeric_limits<sqluint32>::max()) {
-            return false;
-        }
-    }
-    id = static_cast<sqluint32>(value);
-    return true;
+    // The list gives its own refusal, naming the item and the whole text.
+    t_string refusal;
+    return DigitText::parse(item, "agent id list", id, refusal);
 }
