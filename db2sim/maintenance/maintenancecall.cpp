@@ -1,7 +1,6 @@
 #include "db2sim/maintenance/maintenancecall.h"
 
 #include <cctype>
-#include <ctime>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -12,6 +11,7 @@
 #include "db2sim/core/sqlcawriter.h"
 #include "db2sim/database/databasetables.h"
 #include "db2sim/recovery/history.h"
+#include "db2sim/recovery/recoverytime.h"
 
 namespace db2sim {
 namespace {
@@ -108,12 +108,8 @@ bool hasIndex(const Table& table, const std::string& name) {
 }
 
 std::string timestampNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    gmtime_r(&now, &parts);
-    char text[16];
-    std::strftime(text, sizeof(text), "%Y%m%d%H%M%S", &parts);
-    return text;
+    // Local time, as the recovery history and backup images are stamped.
+    return RecoveryTime::now();
 }
 
 void recordTableHistory(const std::string& database, char operation, const Table& table,

@@ -42,7 +42,7 @@ Table* namedTable(DatabaseTables& tables, const char* name, const std::string& a
                   std::string& qualified);
 // Whether `table` has the index `name` ("SCHEMA.NAME" or "NAME").
 bool hasIndex(const Table& table, const std::string& name);
-// The current time as DB2 writes timestamps, yyyymmddhhmmss.
+// The current local time as DB2 writes timestamps, yyyymmddhhmmss.
 std::string timestampNow();
 // Adds a recovery history entry of a utility on a table.
 void recordTableHistory(const std::string& database, char operation, const Table& table,
