@@ -1,7 +1,7 @@
 // db2Restore: finds an image by alias and time stamp in the media list's folders, checks it
 // whole, and puts the database's state files back under the target database (the same one, or
 // a new one it creates: list of databases, home directory entry, configuration, table spaces,
-// tables), then reloads what other areas keep in memory. The database is left pending a
+// tables, packages), then reloads what other areas keep in memory. The database is left pending a
 // rollforward when the image was online or the caller did not decline it. A redirected restore
 // and a restore over an existing database wait for the caller's continue (PendingRestores).
 #include <sys/stat.h>
@@ -33,6 +33,7 @@
 #include "db2sim/recovery/recoveryjournal.h"
 #include "db2sim/recovery/recoverystate.h"
 #include "db2sim/recovery/recoverytime.h"
+#include "db2sim/maintenance/packagestore.h"
 
 namespace db2sim {
 namespace {
@@ -191,6 +192,7 @@ int complete(ApiCall& call, const PendingRestore& restore) {
     putDatabase(restore, home);
     Configuration::get().reload(restore.name);
     TableStore::get().reload(restore.name);
+    PackageStore::get().reload(restore.name);
     RecoveryState state = RecoveryState::load(home, restore.name);
     state.imageTime = restore.image.timestamp;
     state.imageLog = state.currentLog;

@@ -6,9 +6,11 @@ import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.qorvath.db2command.DB2CommandArchiveLog;
 import com.qorvath.db2command.DB2CommandBackupDB;
+import com.qorvath.db2command.DB2CommandBind;
 import com.qorvath.db2command.DB2CommandListHistory;
 import com.qorvath.db2command.DB2CommandPrune;
 import com.qorvath.db2command.DB2CommandQuiesceTablespaces;
+import com.qorvath.db2command.DB2CommandRebind;
 import com.qorvath.db2command.DB2CommandReconcile;
 import com.qorvath.db2command.DB2CommandRestoreDB;
 import com.qorvath.db2command.DB2CommandRollforward;
@@ -144,6 +146,30 @@ class RecoveryTest extends Session {
         attach();
         assertTrue(run(new com.qorvath.db2command.DB2CommandDropDatabase(alias)));
         assertTrue(run(new com.qorvath.db2command.DB2CommandDetach()));
+    }
+
+    @Test
+    void aRestoreOverADatabaseBringsBackItsPackagesAsTheyWere() throws Exception {
+        assertTrue(run(backup("SAMPLE")));
+        connect("SAMPLE");
+        DB2CommandBind bind = new DB2CommandBind();
+        bind.setBindFile(Files.writeString(images.resolve("later.bnd"),
+                "DB2SIM BIND 1\nPROGRAM later.sqc\nPACKAGE .LATER\nVERSION \n"
+                        + "STATEMENTS 1\n6:COMMIT\nEND\n").toString());
+        assertTrue(run(bind));
+        DB2CommandRebind later = new DB2CommandRebind();
+        later.setPackageName("LATER");
+        assertTrue(run(later));
+        endAll();  // the same instance: no reset in between
+
+        DB2CommandRestoreDB restore = restore("SAMPLE", "SAMPLE");
+        restore.setWithoutRollingForward(true);
+        assertTrue(run(restore));
+        connect("SAMPLE");
+        assertTrue(failure(later).startsWith("SQL0204N"), "bound after the image was taken");
+        DB2CommandRebind kept = new DB2CommandRebind();
+        kept.setPackageName("NULLID.SYSSH100");
+        assertTrue(run(kept));
     }
 
     @Test
