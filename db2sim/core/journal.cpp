@@ -157,10 +157,10 @@ void Journal::trim() {
         const bool ended = buffer.use_count() == 1;
         freed += static_cast<long>(buffer->dropBefore(cut, ended));
         buffer->shrink();
-        if (ended) {  // its thread stores nothing more
-            freed += static_cast<long>(buffer->allowance);
-            buffer->allowance = 0;
-        }
+        // Every allowance comes back, so threads that drew and stored little (many of them)
+        // cannot hold the budget between them; a live thread draws again on its next line.
+        freed += static_cast<long>(buffer->allowance);
+        buffer->allowance = 0;
     }
     undrawn_.fetch_add(freed, std::memory_order_relaxed);
     forgetEnded();

@@ -9,8 +9,9 @@
 // What all buffers hold together is bounded, however many threads come and go: the journal has
 // a budget of twice maxLines lines, which buffers draw on in chunks (one shared counter touched
 // per chunk, not per line). A writer that finds the budget spent trims the journal: every line
-// older than the newest maxLines of all is dropped, and the buffers of threads that are gone
-// give back what they hold. A buffer also keeps at most maxLines lines of its own.
+// older than the newest maxLines of all is dropped, every buffer gives back what it drew and has
+// not used, and the emptied buffers of threads that are gone are forgotten. A buffer also keeps
+// at most maxLines lines of its own.
 #pragma once
 
 #include <atomic>
@@ -84,8 +85,8 @@ class Journal {
     Buffer& own();
     // Draws a chunk of the budget for `buffer` (its lock held); false when the budget is spent.
     bool draw(Buffer& buffer);
-    // Drops every line older than the newest maxLines of all, returns their share of the budget
-    // and what buffers of ended threads hold, and forgets empty ones. Takes buffersLock_.
+    // Drops every line older than the newest maxLines of all, takes back their share of the
+    // budget and every allowance, and forgets empty buffers of ended threads. Takes buffersLock_.
     void trim();
     // Gives back the budget drawn by buffers of ended threads and forgets those that are empty
     // (buffersLock_ held).
