@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "base/stdafx.h"
+#include "bridge/javaobject.h"
 
 class FieldNumber {
   public:
@@ -42,6 +43,15 @@ class FieldNumber {
         }
         out = static_cast<Field>(value);
         return true;
+    }
+
+    // An Integer getter's value (`absent` for null) stored in `out`, or refused as narrow() does,
+    // naming `source` (the getter when none is given).
+    template <typename Field>
+    static bool readInteger(const tarvinex::JavaObject& object, const char* getter, int absent,
+                            Field& out, const char* source = nullptr) {
+        return narrow(object.getEnv(), source != nullptr ? source : getter,
+                      object.callIntegerMethod(getter, absent), out);
     }
 
     static t_string refusal(const char* source, long long value, long long lowest,

@@ -52,8 +52,7 @@ bool CDB2CreateDBCmd::readDescriptor(const tarvinex::JavaObject& create,
     dbDescriptor.sqldbcss = create.getEnumValue("getCollate", collate.c_str(), SQL_CS_NONE);
     copyToField(dbDescriptor.sqldbcmt, create.callStringMethod("getComment"));
     dbDescriptor.sqltsext = create.callIntegerMethod("getDefaultExtentSize", -1);
-    return FieldNumber::narrow(getEnv(), "getNumSegs()", create.callIntegerMethod("getNumSegs", 1),
-                               dbDescriptor.sqldbnsg);
+    return FieldNumber::readInteger(create, "getNumSegs", 1, dbDescriptor.sqldbnsg, "getNumSegs()");
 }
 
 bool CDB2CreateDBCmd::pupulateTbsInfo(const tarvinex::JavaObject& create, const char* getter,

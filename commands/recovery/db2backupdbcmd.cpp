@@ -11,11 +11,6 @@ namespace {
 
 const char kClassName[] = "DB2CommandBackupDB";
 
-// An Integer getter into a 32-bit unsigned field: a negative value is refused, never wrapped.
-bool readCount(const tarvinex::JavaObject& command, const char* getter, db2Uint32& out) {
-    return FieldNumber::narrow(command.getEnv(), getter, command.callIntegerMethod(getter, 0), out);
-}
-
 }  // namespace
 
 CDB2BackupDBCmd::CDB2BackupDBCmd(const tarvinex::JavaObject& command,
@@ -60,10 +55,10 @@ bool CDB2BackupDBCmd::SetupData() {
     dbAlias = backup.callStringMethod("getDatabaseAlias");
     username = backup.callStringMethod("getUsername");
     password = backup.callStringMethod("getPassword");
-    if (!readCount(backup, "getBufferSize", bufferSize) ||
-        !readCount(backup, "getNumBuffers", numBuffers) ||
-        !readCount(backup, "getParallelism", parallelism) ||
-        !readCount(backup, "getUtilImpactPriority", utilImpactPriority)) {
+    if (!FieldNumber::readInteger(backup, "getBufferSize", 0, bufferSize) ||
+        !FieldNumber::readInteger(backup, "getNumBuffers", 0, numBuffers) ||
+        !FieldNumber::readInteger(backup, "getParallelism", 0, parallelism) ||
+        !FieldNumber::readInteger(backup, "getUtilImpactPriority", 0, utilImpactPriority)) {
         return false;
     }
     comprLibrary = backup.callStringMethod("getComprLibName");

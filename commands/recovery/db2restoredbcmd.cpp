@@ -11,10 +11,6 @@ namespace {
 
 const char kClassName[] = "DB2CommandRestoreDB";
 
-bool readCount(const tarvinex::JavaObject& command, const char* getter, db2Uint32& out) {
-    return FieldNumber::narrow(command.getEnv(), getter, command.callIntegerMethod(getter, 0), out);
-}
-
 }  // namespace
 
 CDB2RestoreDBCmd::CDB2RestoreDBCmd(const tarvinex::JavaObject& command,
@@ -74,9 +70,9 @@ bool CDB2RestoreDBCmd::SetupData() {
     const t_string optionsFile = restore.callStringMethod("getOptionsFilename");
     vendorOptions =
         RecoveryMedia::vendorOptions(optionsFile, restore.callStringMethod("getOptionsString"));
-    if (!readCount(restore, "getParallelism", parallelism) ||
-        !readCount(restore, "getBufferSize", bufferSize) ||
-        !readCount(restore, "getNumBuffers", numBuffers)) {
+    if (!FieldNumber::readInteger(restore, "getParallelism", 0, parallelism) ||
+        !FieldNumber::readInteger(restore, "getBufferSize", 0, bufferSize) ||
+        !FieldNumber::readInteger(restore, "getNumBuffers", 0, numBuffers)) {
         return false;
     }
     comprLibrary = restore.callStringMethod("getComprLib");

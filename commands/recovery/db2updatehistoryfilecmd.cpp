@@ -33,7 +33,7 @@ bool CDB2UpdateHistoryFileCmd::SetupData() {
     newComment = update.callStringMethod("getNewComment");
     newStatus = update.callStringMethod("getNewStatusValue");
     objectPart = update.callStringMethod("getObjectPart");
-    return FieldNumber::narrow(getEnv(), "getEid", update.callIntegerMethod("getEid", 0), eid);
+    return FieldNumber::readInteger(update, "getEid", 0, eid);
 }
 
 bool CDB2UpdateHistoryFileCmd::SetupContext() {
