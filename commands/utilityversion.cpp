@@ -34,6 +34,14 @@ t_string UtilityVersion::refusal(int version) {
            std::to_string(kLowest) + " or later is needed";
 }
 
+bool UtilityVersion::supported(JNIEnv* env, int version) {
+    if (version < kLowest) {
+        ThrowJavaException(env, refusal(version).c_str());
+        return false;
+    }
+    return true;
+}
+
 bool UtilityVersion::read(const tarvinex::DB2CommandRuntimeContext& context, int& version) {
     JNIEnv* env = context.getEnv();
     const double client = context.getClientVersion();
@@ -42,9 +50,5 @@ bool UtilityVersion::read(const tarvinex::DB2CommandRuntimeContext& context, int
         return false;  // the getter's own exception goes to Java
     }
     version = effective(client, database);
-    if (version < kLowest) {
-        ThrowJavaException(env, refusal(version).c_str());
-        return false;
-    }
-    return true;
+    return supported(env, version);
 }

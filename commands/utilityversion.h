@@ -26,6 +26,8 @@ class UtilityVersion {
     static db2Uint32 apiLevel(int version);
     // "Unsupported DB2 version <v>: version 7 or later is needed".
     static t_string refusal(int version);
+    // True for version 7 and later; otherwise raises refusal() and gives false.
+    static bool supported(JNIEnv* env, int version);
 
     // Reads getClientVersion and getDatabaseVersion into `version`. False when a getter left a
     // Java exception pending, or, after raising refusal(), when the version is below 7.

@@ -71,8 +71,7 @@ void CDB2ExportCmd::FreeData(bool) {
 }
 
 bool CDB2ExportCmd::CallDB2API() {
-    if (version < UtilityVersion::kLowest) {
-        throwJavaException(UtilityVersion::refusal(version).c_str());
+    if (!UtilityVersion::supported(getEnv(), version)) {
         return false;
     }
     ca = zeroedSqlca();

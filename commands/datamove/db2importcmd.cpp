@@ -119,8 +119,7 @@ void CDB2ImportCmd::FreeData(bool) {
 }
 
 bool CDB2ImportCmd::CallDB2API() {
-    if (version < UtilityVersion::kLowest) {
-        throwJavaException(UtilityVersion::refusal(version).c_str());
+    if (!UtilityVersion::supported(getEnv(), version)) {
         return false;
     }
     ca = zeroedSqlca();

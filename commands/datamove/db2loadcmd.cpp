@@ -202,8 +202,7 @@ void CDB2LoadCmd::FreeData(bool) {
 }
 
 bool CDB2LoadCmd::CallDB2API() {
-    if (version < UtilityVersion::kLowest) {
-        throwJavaException(UtilityVersion::refusal(version).c_str());
+    if (!UtilityVersion::supported(getEnv(), version)) {
         return false;
     }
     ca = zeroedSqlca();

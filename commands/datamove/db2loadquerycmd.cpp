@@ -50,8 +50,7 @@ void CDB2LoadQueryCmd::FreeData(bool) {
 }
 
 bool CDB2LoadQueryCmd::CallDB2API() {
-    if (version < UtilityVersion::kLowest) {
-        throwJavaException(UtilityVersion::refusal(version).c_str());
+    if (!UtilityVersion::supported(getEnv(), version)) {
         return false;
     }
     ca = zeroedSqlca();

@@ -1,7 +1,6 @@
 #include "commands/recovery/recoveryversion.h"
 
 #include "commands/utilityversion.h"
-#include "base/javaexception.h"
 
 int RecoveryVersion::effective(double client, double instance, double database) {
     // NaN and versions below 1 count as unknown.
@@ -18,9 +17,5 @@ bool RecoveryVersion::read(const tarvinex::DB2CommandRuntimeContext& context, in
         return false;
     }
     version = effective(client, instance, database);
-    if (version < UtilityVersion::kLowest) {
-        ThrowJavaException(env, UtilityVersion::refusal(version).c_str());
-        return false;
-    }
-    return true;
+    return UtilityVersion::supported(env, version);
 }
