@@ -88,6 +88,20 @@ int requestRefusal(const void* request, db2Uint32 version, db2int32 node, db2Uin
     return name.empty() ? code::kSuccess : code::kMonitorInvalidValue;
 }
 
+// The checks both snapshot calls make of the API version and the request: the call's failure,
+// or 0 when they pass.
+int refuseRequest(ApiCall& call, db2Uint32 apiVersion, const void* request, db2Uint32 version,
+                  db2int32 node, db2Uint32 snapshotClass) {
+    if (apiVersion < kFirstVersion) {
+        return call.fail(code::kInvalidParameter, {"versionNumber"});
+    }
+    std::string refused;
+    if (int refusal = requestRefusal(request, version, node, snapshotClass, refused)) {
+        return call.fail(refusal, {refused});
+    }
+    return 0;
+}
+
 // Builds the snapshot of every item; the refusal of the first item refused, or 0.
 int build(ApiCall& call, const void* request, db2Uint32 version, SnapshotBuilder*& built,
           std::optional<SnapshotBuilder>& holder) {
@@ -113,13 +127,9 @@ int getSnapshot(ApiCall& call, db2Uint32 version, void* parms) {
     call.num("iVersion", in->iVersion).num("iBufferSize", in->iBufferSize);
     call.num("iStoreResult", in->iStoreResult).num("iNodeNumber", in->iNodeNumber);
     call.ptr("poOutputFormat", in->poOutputFormat).num("iSnapshotClass", in->iSnapshotClass);
-    if (version < kFirstVersion) {
-        return call.fail(code::kInvalidParameter, {"versionNumber"});
-    }
-    std::string refused;
-    if (int refusal = requestRefusal(in->piSqlmaData, in->iVersion, in->iNodeNumber,
-                                     in->iSnapshotClass, refused)) {
-        return call.fail(refusal, {refused});
+    if (int rc = refuseRequest(call, version, in->piSqlmaData, in->iVersion, in->iNodeNumber,
+                               in->iSnapshotClass)) {
+        return rc;
     }
     if (in->poBuffer == nullptr) {
         return call.fail(code::kMonitorNullPointer);
@@ -158,13 +168,9 @@ int getSnapshotSize(ApiCall& call, db2Uint32 version, void* parms) {
     journalRequest(call, in->piSqlmaData);
     call.ptr("poBufferSize", in->poBufferSize).num("iVersion", in->iVersion);
     call.num("iNodeNumber", in->iNodeNumber).num("iSnapshotClass", in->iSnapshotClass);
-    if (version < kFirstVersion) {
-        return call.fail(code::kInvalidParameter, {"versionNumber"});
-    }
-    std::string refused;
-    if (int refusal = requestRefusal(in->piSqlmaData, in->iVersion, in->iNodeNumber,
-                                     in->iSnapshotClass, refused)) {
-        return call.fail(refusal, {refused});
+    if (int rc = refuseRequest(call, version, in->piSqlmaData, in->iVersion, in->iNodeNumber,
+                               in->iSnapshotClass)) {
+        return rc;
     }
     if (in->poBufferSize == nullptr) {
         return call.fail(code::kMonitorNullPointer);
